@@ -1,0 +1,3 @@
+#include "platform/core/CMapPtrToPtr.h"
+
+IMPLEMENT_DYNAMIC(CMapPtrToPtr, CObject)

@@ -1,0 +1,3 @@
+#include "platform/core/CMapPtrToWord.h"
+
+IMPLEMENT_DYNAMIC(CMapPtrToWord, CObject)

@@ -1,0 +1,3 @@
+#include "platform/core/CMapStringToPtr.h"
+
+IMPLEMENT_DYNAMIC(CMapStringToPtr, CObject)

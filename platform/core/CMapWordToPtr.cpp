@@ -1,0 +1,3 @@
+#include "platform/core/CMapWordToPtr.h"
+
+IMPLEMENT_DYNAMIC(CMapWordToPtr, CObject)

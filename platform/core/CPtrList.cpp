@@ -1,0 +1,3 @@
+#include "platform/core/CPtrList.h"
+
+IMPLEMENT_DYNAMIC(CPtrList, CObject)

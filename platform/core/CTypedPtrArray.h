@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/core/CObArray.h"
+#include "platform/core/CPtrArray.h"
+
+// A CObArray or CPtrArray whose elements are all of one pointer type. As with CTypedPtrList,
+// the references it returns view the stored base pointer as TYPE.
+template <class BASE_CLASS, class TYPE> class CTypedPtrArray : public BASE_CLASS {
+public:
+    TYPE GetAt(int nIndex) const { return static_cast<TYPE>(BASE_CLASS::GetAt(nIndex)); }
+    TYPE& ElementAt(int nIndex) { return AsType(BASE_CLASS::ElementAt(nIndex)); }
+    void SetAt(int nIndex, TYPE ptr) { BASE_CLASS::SetAt(nIndex, ptr); }
+    void SetAtGrow(int nIndex, TYPE newElement) { BASE_CLASS::SetAtGrow(nIndex, newElement); }
+    int Add(TYPE newElement) { return BASE_CLASS::Add(newElement); }
+    int Append(const CTypedPtrArray& src) { return BASE_CLASS::Append(src); }
+    void Copy(const CTypedPtrArray& src) { BASE_CLASS::Copy(src); }
+    void InsertAt(int nIndex, TYPE newElement, int nCount = 1) {
+        BASE_CLASS::InsertAt(nIndex, newElement, nCount);
+    }
+    void InsertAt(int nStartIndex, CTypedPtrArray* pNewArray) {
+        BASE_CLASS::InsertAt(nStartIndex, pNewArray);
+    }
+
+    TYPE operator[](int nIndex) const { return GetAt(nIndex); }
+    TYPE& operator[](int nIndex) { return ElementAt(nIndex); }
+
+private:
+    static TYPE& AsType(typename BASE_CLASS::BASE_TYPE& element) {
+        return reinterpret_cast<TYPE&>(element);
+    }
+};

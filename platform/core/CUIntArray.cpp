@@ -1,0 +1,3 @@
+#include "platform/core/CUIntArray.h"
+
+IMPLEMENT_DYNAMIC(CUIntArray, CObject)

@@ -1,0 +1,43 @@
+#include "platform/core/Paths.h"
+
+#include <cctype>
+#include <climits>
+#include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
+
+CString GetDriveRootFolder() {
+    const char* root = std::getenv("MARQUILL_ROOT");
+    if (root && *root)
+        return root;
+    const char* home = std::getenv("HOME");
+    if (home && *home)
+        return home;
+    const passwd* entry = getpwuid(getuid());
+    return entry && entry->pw_dir ? entry->pw_dir : "/";
+}
+
+CString MapWindowsPath(LPCTSTR path) {
+    CString result(path ? path : "");
+    result.Replace('\\', '/');
+    bool hasDrive = result.GetLength() >= 2 && std::isalpha(static_cast<unsigned char>(result[0]))
+                    && result[1] == ':';
+    if (!hasDrive)
+        return result;
+    CString rest = result.Mid(2);
+    if (!rest.IsEmpty() && rest[0] != '/')
+        rest.Insert(0, '/');
+    CString root = GetDriveRootFolder();
+    root.TrimRight('/');
+    return root + rest;
+}
+
+CString GetProgramDirectory() {
+    char buffer[PATH_MAX];
+    ssize_t length = readlink("/proc/self/exe", buffer, sizeof(buffer) - 1);
+    if (length <= 0)
+        return ".";
+    CString path(buffer, static_cast<int>(length));
+    int slash = path.ReverseFind('/');
+    return slash > 0 ? path.Left(slash) : CString("/");
+}

@@ -1,0 +1,58 @@
+#include "platform/core/Paths.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+// Sets an environment variable for one test and puts the old value back.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : m_name(name) {
+        const char* old = std::getenv(name);
+        m_had = old != nullptr;
+        if (old)
+            m_old = old;
+        value ? setenv(name, value, 1) : unsetenv(name);
+    }
+    ~ScopedEnv() { m_had ? setenv(m_name, m_old.c_str(), 1) : unsetenv(m_name); }
+
+private:
+    const char* m_name;
+    bool m_had = false;
+    std::string m_old;
+};
+
+} // namespace
+
+TEST(Paths, WindowsPathsMapUnderTheDriveRoot) {
+    ScopedEnv root("MARQUILL_ROOT", "/srv/mq");
+    struct Case {
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {"C:\\Marquill\\mq.mdb", "/srv/mq/Marquill/mq.mdb"},
+        {"c:\\", "/srv/mq/"},
+        {"D:Publish.mdb", "/srv/mq/Publish.mdb"},
+        {"\\SYSTEM\\MQ.MDB", "/SYSTEM/MQ.MDB"},
+        {"sub\\dir\\file.html", "sub/dir/file.html"},
+        {"/home/user/site/mq.mdb", "/home/user/site/mq.mdb"},
+        {"", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_STREQ(MapWindowsPath(c.in), c.out) << c.in;
+}
+
+TEST(Paths, DriveRootFallsBackToHomeWithoutOverride) {
+    ScopedEnv root("MARQUILL_ROOT", nullptr);
+    ScopedEnv home("HOME", "/home/tester");
+    EXPECT_STREQ(MapWindowsPath("C:\\Marquill\\mq.mdb"), "/home/tester/Marquill/mq.mdb");
+}
+
+TEST(Paths, ProgramDirectoryIsTheExecutablesFolder) {
+    CString dir = GetProgramDirectory();
+    EXPECT_FALSE(dir.IsEmpty());
+    EXPECT_NE(dir[dir.GetLength() - 1], '/');
+}
