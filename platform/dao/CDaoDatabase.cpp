@@ -1,0 +1,270 @@
+#include "platform/dao/CDaoDatabase.h"
+
+#include "platform/core/Paths.h"
+#include "platform/dao/CDaoException.h"
+#include "platform/dao/CDaoWorkspace.h"
+#include "platform/dao/DaoCatalog.h"
+#include "platform/dao/DaoConnection.h"
+#include "platform/dao/DaoConvert.h"
+#include "platform/dao/DaoDdl.h"
+#include "platform/dao/DaoErrors.h"
+#include "platform/dao/DaoSqlPlanner.h"
+#include "platform/dao/DaoStatement.h"
+#include "platform/dao/DaoWriteScope.h"
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+IMPLEMENT_DYNAMIC(CDaoDatabase, CObject)
+
+namespace {
+
+[[noreturn]] void NotFound(const char* what, LPCTSTR name) {
+    CDaoException::Throw(daoErrItemNotFound, CString("There is no ") + what + " named '" +
+                                                 (name ? name : "") + "' in the database.");
+}
+
+std::string NativePath(LPCTSTR path) {
+    return MapWindowsPath(path ? path : "").str();
+}
+
+} // namespace
+
+CDaoDatabase::CDaoDatabase(CDaoWorkspace* pWorkspace)
+    : m_pWorkspace(pWorkspace), m_connection(std::make_unique<DaoConnection>()) {
+    if (!m_pWorkspace) {
+        m_ownWorkspace = std::make_unique<CDaoWorkspace>();
+        m_pWorkspace = m_ownWorkspace.get();
+    }
+    m_pWorkspace->AddDatabase(this);
+}
+
+CDaoDatabase::~CDaoDatabase() {
+    CDaoDatabase::Close();
+    m_pWorkspace->RemoveDatabase(this);
+}
+
+void CDaoDatabase::Create(LPCTSTR lpszName, LPCTSTR lpszLocale, int) {
+    Close();
+    m_connection->Create(NativePath(lpszName),
+                         lpszLocale && *lpszLocale ? lpszLocale : dbLangGeneral);
+    m_strName = lpszName;
+    m_strConnect.Empty();
+}
+
+void CDaoDatabase::Open(LPCTSTR lpszName, BOOL bExclusive, BOOL bReadOnly, LPCTSTR lpszConnect) {
+    Close();
+    m_connection->Open(NativePath(lpszName), bExclusive != FALSE, bReadOnly != FALSE);
+    m_strName = lpszName;
+    m_strConnect = lpszConnect ? lpszConnect : "";
+}
+
+void CDaoDatabase::Close() {
+    std::vector<std::pair<const void*, std::function<void()>>> dependents;
+    dependents.swap(m_dependents);
+    for (auto& dependent : dependents)
+        dependent.second();
+    m_connection->Close();
+}
+
+BOOL CDaoDatabase::IsOpen() const {
+    return m_connection->IsOpen();
+}
+
+BOOL CDaoDatabase::CanUpdate() {
+    return IsOpen() && !m_connection->readOnly();
+}
+
+BOOL CDaoDatabase::CanTransact() {
+    return IsOpen();
+}
+
+CString CDaoDatabase::GetName() {
+    return m_strName;
+}
+
+CString CDaoDatabase::GetConnect() {
+    return m_strConnect;
+}
+
+DaoConnection& CDaoDatabase::Connection() const {
+    if (!m_connection->IsOpen())
+        CDaoException::Throw(daoErrObjectClosed, "The database is not open.");
+    return *m_connection;
+}
+
+void CDaoDatabase::AddDependent(const void* key, std::function<void()> close) {
+    RemoveDependent(key);
+    m_dependents.emplace_back(key, std::move(close));
+}
+
+void CDaoDatabase::RemoveDependent(const void* key) {
+    for (auto it = m_dependents.begin(); it != m_dependents.end(); ++it)
+        if (it->first == key) {
+            m_dependents.erase(it);
+            return;
+        }
+}
+
+short CDaoDatabase::GetTableDefCount() {
+    return static_cast<short>(Connection().catalog().tables().size());
+}
+
+void CDaoDatabase::FillTableDefInfo(int index, CDaoTableDefInfo& info, DWORD options) {
+    const DaoTableSchema& table = Connection().loadedCatalog().tables()[static_cast<size_t>(index)];
+    info.m_strName = table.name;
+    info.m_lAttributes = table.attributes;
+    info.m_bUpdatable = !table.IsSystem() && CanUpdate();
+    info.m_dateCreated = DaoConvert::StampDate(table.dateCreated);
+    info.m_dateLastUpdated = DaoConvert::StampDate(table.lastUpdated);
+    info.m_strSrcTableName = table.sourceTable;
+    info.m_strConnect = table.connect;
+    info.m_strValidationRule = table.validationRule;
+    info.m_strValidationText = table.validationText;
+    info.m_lRecordCount = 0;
+    if ((options & AFX_DAO_ALL_INFO) == AFX_DAO_ALL_INFO) {
+        DaoStatement count(Connection(), "SELECT count(*) FROM " + DaoDdl::QuoteName(table.name));
+        if (count.Step())
+            info.m_lRecordCount = static_cast<LONG>(count.ColumnInteger(0));
+    }
+}
+
+void CDaoDatabase::GetTableDefInfo(int nIndex, CDaoTableDefInfo& tabledefinfo,
+                                   DWORD dwInfoOptions) {
+    const auto& tables = Connection().catalog().tables();
+    if (nIndex < 0 || nIndex >= static_cast<int>(tables.size()))
+        CDaoException::Throw(daoErrItemNotFound, "There is no table definition at position " +
+                                                     CString(std::to_string(nIndex)) + ".");
+    FillTableDefInfo(nIndex, tabledefinfo, dwInfoOptions);
+}
+
+void CDaoDatabase::GetTableDefInfo(LPCTSTR lpszName, CDaoTableDefInfo& tabledefinfo,
+                                   DWORD dwInfoOptions) {
+    DaoCatalog& catalog = Connection().catalog();
+    const DaoTableSchema* table = catalog.FindTable(lpszName ? lpszName : "");
+    if (!table)
+        NotFound("table", lpszName);
+    FillTableDefInfo(static_cast<int>(table - catalog.tables().data()), tabledefinfo,
+                     dwInfoOptions);
+}
+
+void CDaoDatabase::DeleteTableDef(LPCTSTR lpszName) {
+    Connection().catalog().DropTable(lpszName ? lpszName : "");
+}
+
+short CDaoDatabase::GetQueryDefCount() {
+    return static_cast<short>(Connection().catalog().queries().size());
+}
+
+void CDaoDatabase::FillQueryDefInfo(int index, CDaoQueryDefInfo& info, DWORD) {
+    const DaoQuerySchema& query =
+        Connection().loadedCatalog().queries()[static_cast<size_t>(index)];
+    info.m_strName = query.name;
+    info.m_nType = query.type;
+    info.m_dateCreated = DaoConvert::StampDate(query.dateCreated);
+    info.m_dateLastUpdated = DaoConvert::StampDate(query.lastUpdated);
+    info.m_bReturnsRecords = query.returnsRecords;
+    info.m_bUpdatable = CanUpdate();
+    info.m_strSQL = query.sql;
+    info.m_strConnect = query.connect;
+    info.m_nODBCTimeout = 0;
+}
+
+void CDaoDatabase::GetQueryDefInfo(int nIndex, CDaoQueryDefInfo& querydefinfo,
+                                   DWORD dwInfoOptions) {
+    const auto& queries = Connection().catalog().queries();
+    if (nIndex < 0 || nIndex >= static_cast<int>(queries.size()))
+        CDaoException::Throw(daoErrItemNotFound, "There is no stored query at position " +
+                                                     CString(std::to_string(nIndex)) + ".");
+    FillQueryDefInfo(nIndex, querydefinfo, dwInfoOptions);
+}
+
+void CDaoDatabase::GetQueryDefInfo(LPCTSTR lpszName, CDaoQueryDefInfo& querydefinfo,
+                                   DWORD dwInfoOptions) {
+    DaoCatalog& catalog = Connection().catalog();
+    const DaoQuerySchema* query = catalog.FindQuery(lpszName ? lpszName : "");
+    if (!query)
+        NotFound("stored query", lpszName);
+    FillQueryDefInfo(static_cast<int>(query - catalog.queries().data()), querydefinfo,
+                     dwInfoOptions);
+}
+
+void CDaoDatabase::DeleteQueryDef(LPCTSTR lpszName) {
+    Connection().catalog().DeleteQuery(lpszName ? lpszName : "");
+}
+
+void CDaoDatabase::Execute(LPCTSTR lpszSQL, int) {
+    DaoConnection& connection = Connection();
+    DaoWriteScope scope(connection);
+    auto plan = connection.planner().Plan(lpszSQL ? lpszSQL : "");
+    if (plan->returnsRows)
+        CDaoException::Throw(daoErrSelectNotExecutable,
+                             "A query that returns rows cannot be executed; open a recordset "
+                             "on it instead.");
+    if (!plan->parameters.empty())
+        CDaoException::Throw(daoErrTooFewParameters,
+                             "Too few parameters: the query expects " +
+                                 CString(std::to_string(plan->parameters.size())) +
+                                 ", and none can be given to Execute.");
+    {
+        DaoStatement statement(connection, plan->sql);
+        statement.Run();
+    }
+    m_lRecordsAffected = static_cast<LONG>(connection.changes());
+    scope.Commit();
+}
+
+LONG CDaoDatabase::GetRecordsAffected() {
+    return m_lRecordsAffected;
+}
+
+LONG CDaoDatabase::GetSessionId() const {
+    return IsOpen() ? m_connection->fileLock().sessionId() : 0;
+}
+
+BOOL CDaoDatabase::IsSessionAlive(LONG sessionId) const {
+    return IsOpen() && m_connection->fileLock().IsSessionAlive(sessionId);
+}
+
+void CDaoDatabase::SetBusyTimeout(int milliseconds) {
+    m_connection->SetBusyTimeout(milliseconds);
+}
+
+int CDaoDatabase::GetBusyTimeout() const {
+    return m_connection->busyTimeout();
+}
+
+// The engine's backup copies every page of one read snapshot, the pages still in the journal
+// included, so the copy is complete and consistent even while other programs write.
+BOOL CDaoDatabase::CopyDatabaseFile(LPCTSTR from, LPCTSTR to, BOOL failIfExists) {
+    std::string source = NativePath(from);
+    std::string target = NativePath(to);
+    struct stat info {};
+    if (::stat(source.c_str(), &info) != 0 || S_ISDIR(info.st_mode))
+        return FALSE;
+    if (::stat(target.c_str(), &info) == 0) {
+        if (failIfExists)
+            return FALSE;
+        for (const char* suffix : {"", "-wal", "-shm"})
+            ::unlink((target + suffix).c_str());
+    }
+    sqlite3* in = nullptr;
+    sqlite3* out = nullptr;
+    bool done = false;
+    if (sqlite3_open_v2(source.c_str(), &in, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
+        sqlite3_open_v2(target.c_str(), &out, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                        nullptr) == SQLITE_OK) {
+        sqlite3_busy_timeout(in, DaoConnection::kDefaultBusyTimeout);
+        if (sqlite3_backup* backup = sqlite3_backup_init(out, "main", in, "main")) {
+            int rc = sqlite3_backup_step(backup, -1);
+            done = rc == SQLITE_DONE;
+            sqlite3_backup_finish(backup);
+        }
+    }
+    sqlite3_close_v2(in);
+    sqlite3_close_v2(out);
+    if (!done)
+        ::unlink(target.c_str());
+    return done ? TRUE : FALSE;
+}

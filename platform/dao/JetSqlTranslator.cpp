@@ -1,0 +1,9 @@
+#include "platform/dao/JetSqlTranslator.h"
+
+#include "platform/dao/JetSqlParser.h"
+#include "platform/dao/JetSqlTokenizer.h"
+#include "platform/dao/JetSqlWriter.h"
+
+JetSqlTranslation JetSqlTranslator::Translate(std::string_view text, const JetSqlCatalog& catalog) {
+    return JetSqlWriter::Write(JetSqlParser::Parse(JetSqlTokenizer::Tokenize(text)), catalog);
+}

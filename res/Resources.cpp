@@ -1,0 +1,6 @@
+#include "res/Resources.h"
+
+void RegisterResources() {
+    RegisterStringTable();
+    RegisterDialogTemplates();
+}

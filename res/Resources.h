@@ -1,0 +1,16 @@
+#pragma once
+// The program's resources as data: one table per resource type. RegisterResources makes them
+// known to the layers that use them; the program calls it once at start-up.
+
+#include "platform/ui/DialogTemplate.h"
+
+// Registers every string (core string table) and every dialog template (ui layer).
+void RegisterResources();
+
+// The dialog template of `id` in the resource table, or nullptr.
+const DialogTemplate* FindDialogTemplate(UINT id);
+
+// Registers the string table's texts (called by RegisterResources).
+void RegisterStringTable();
+// Registers the dialog templates (called by RegisterResources).
+void RegisterDialogTemplates();

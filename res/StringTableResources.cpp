@@ -1,0 +1,23 @@
+#include "platform/core/StringTable.h"
+#include "res/Resource.h"
+#include "res/Resources.h"
+
+#include <iterator>
+
+namespace {
+
+struct StringResource {
+    UINT id;
+    const char* text;
+};
+
+const StringResource g_strings[] = {
+    {IDS_PROGRESS_CAPTION, "Please Wait:  Converting Database..."},
+};
+
+} // namespace
+
+void RegisterStringTable() {
+    for (const StringResource& entry : g_strings)
+        StringTable::Register(entry.id, entry.text);
+}

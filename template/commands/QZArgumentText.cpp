@@ -1,0 +1,3 @@
+#include "template/commands/QZArgumentText.h"
+
+QZArgumentText::QZArgumentText(QZVantrelContext* parent) : QZArgumentContext(parent) {}

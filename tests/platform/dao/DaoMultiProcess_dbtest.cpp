@@ -1,0 +1,150 @@
+// Several program copies on one database file, each a forked process with its own open.
+
+#include "platform/dao/CDaoWorkspace.h"
+#include "platform/dao/DaoErrors.h"
+#include "tests/platform/dao/DaoTestSupport.h"
+#include "tests/support/TestSupport.h"
+
+#include <chrono>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <signal.h>
+#include <unistd.h>
+
+namespace {
+
+class MultiProcessTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        path = dir.file("site.mdb");
+        CreatePeopleDatabase(path, true);
+    }
+
+    TempDir dir;
+    std::string path;
+};
+
+TEST_F(MultiProcessTest, TwoProcessesInsertingAtOnceGetDistinctIncreasingNumbers) {
+    constexpr int kRows = 150;
+    ProcessSignal go;
+    auto inserter = [&](LONG dbId) {
+        return ForkChild([&, dbId] {
+            CDaoDatabase db;
+            db.Open(path.c_str());
+            db.SetBusyTimeout(10000);
+            go.Wait();
+            PeopleSet set(&db);
+            set.Open();
+            for (int i = 0; i < kRows; ++i) {
+                set.AddNew();
+                set.m_DbID = dbId;
+                set.Update();
+            }
+            return true;
+        });
+    };
+    int first = inserter(1);
+    int second = inserter(2);
+    go.Send();
+    go.Send();
+    EXPECT_EQ(0, WaitChild(first));
+    EXPECT_EQ(0, WaitChild(second));
+    CDaoDatabase db;
+    db.Open(path.c_str());
+    PeopleSet set(&db);
+    set.Open(dbOpenSnapshot, "SELECT * FROM People ORDER BY PersonID");
+    std::set<LONG> ids;
+    std::map<LONG, LONG> lastOf;
+    for (; !set.IsEOF(); set.MoveNext()) {
+        ids.insert(set.m_PersonID);
+        EXPECT_GT(set.m_PersonID, lastOf[set.m_DbID]); // each process saw its numbers increase
+        lastOf[set.m_DbID] = set.m_PersonID;
+    }
+    EXPECT_EQ(2u * kRows, ids.size());
+    EXPECT_EQ(1, *ids.begin());
+    EXPECT_EQ(2 * kRows, *ids.rbegin());
+}
+
+TEST_F(MultiProcessTest, WriteLockHeldPastTheTimeoutIs3260) {
+    ProcessSignal locked, release;
+    int child = ForkChild([&] {
+        CDaoDatabase db;
+        db.Open(path.c_str());
+        db.m_pWorkspace->BeginTrans();
+        db.Execute("INSERT INTO People (Name) VALUES ('Held')");
+        locked.Send();
+        release.Wait();
+        db.m_pWorkspace->CommitTrans();
+        return true;
+    });
+    ASSERT_EQ(1, locked.Wait());
+    CDaoDatabase db;
+    db.Open(path.c_str());
+    db.SetBusyTimeout(200);
+    PeopleSet set(&db);
+    set.Open(); // reading is not blocked by the other writer
+    EXPECT_TRUE(set.IsEOF());
+    set.AddNew();
+    set.m_Name = "Mine";
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(daoErrLocked, DaoErrorOf([&] { set.Update(); }));
+    auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(waited, std::chrono::milliseconds(150));
+    EXPECT_LT(waited, std::chrono::seconds(5));
+    release.Send();
+    EXPECT_EQ(0, WaitChild(child));
+    set.Update(); // the pending row is written once the lock is gone
+    PeopleSet all(&db);
+    all.Open(dbOpenSnapshot);
+    EXPECT_EQ(2, all.GetRecordCount());
+}
+
+TEST_F(MultiProcessTest, ExclusiveOpenIsRefusedWhileAnotherProcessHasTheFile) {
+    ProcessSignal opened, done;
+    int child = ForkChild([&] {
+        CDaoDatabase db;
+        db.Open(path.c_str());
+        opened.Send(db.GetSessionId());
+        done.Wait();
+        return true;
+    });
+    int childSession = opened.Wait();
+    ASSERT_GT(childSession, 0);
+    CDaoDatabase exclusive;
+    EXPECT_EQ(daoErrFileInUse, DaoErrorOf([&] { exclusive.Open(path.c_str(), TRUE); }));
+    CDaoDatabase shared;
+    shared.Open(path.c_str());
+    EXPECT_TRUE(shared.IsSessionAlive(childSession));
+    done.Send();
+    EXPECT_EQ(0, WaitChild(child));
+    EXPECT_FALSE(shared.IsSessionAlive(childSession));
+    shared.Close();
+    exclusive.Open(path.c_str(), TRUE);
+    int refused = ForkChild([&] {
+        CDaoDatabase db;
+        return DaoErrorOf([&] { db.Open(path.c_str()); }) == daoErrOpenedExclusively;
+    });
+    EXPECT_EQ(0, WaitChild(refused));
+}
+
+TEST_F(MultiProcessTest, SessionOfAKilledProcessIsNoLongerAlive) {
+    ProcessSignal opened;
+    int child = ForkChild([&] {
+        CDaoDatabase db;
+        db.Open(path.c_str());
+        opened.Send(db.GetSessionId());
+        for (;;)
+            pause();
+        return true;
+    });
+    int session = opened.Wait();
+    CDaoDatabase db;
+    db.Open(path.c_str());
+    EXPECT_TRUE(db.IsSessionAlive(session));
+    kill(child, SIGKILL);
+    WaitChild(child);
+    EXPECT_FALSE(db.IsSessionAlive(session));
+}
+
+} // namespace

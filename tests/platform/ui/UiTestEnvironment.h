@@ -1,0 +1,55 @@
+#pragma once
+// Starts the window system once for a test executable of the `ui` label (run under Xvfb) and
+// shuts it down after the last test. Include it from every ui test file of the executable.
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/init.h>
+#include <wx/toplevel.h>
+
+class UiTestEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "ui_tests";
+        static char* argv[] = {name, nullptr};
+        wxApp::SetInstance(new wxApp);
+        ASSERT_TRUE(wxEntryStart(argc, argv)) << "no display: run the ui tests under xvfb-run";
+        ASSERT_TRUE(wxTheApp->CallOnInit());
+    }
+    void TearDown() override {
+        if (!wxTheApp)
+            return;
+        wxTheApp->OnExit();
+        wxEntryCleanup();
+    }
+};
+
+inline ::testing::Environment* const g_uiTestEnvironment =
+    ::testing::AddGlobalTestEnvironment(new UiTestEnvironment);
+
+// Lets the window system finish what is waiting, including windows waiting to be deleted.
+inline void SettleWindows() {
+    wxTheApp->Yield(true);
+    wxTheApp->ProcessIdle();
+}
+
+// The number of top-level windows that are alive and not waiting to be deleted.
+inline size_t LiveTopLevelWindows() {
+    size_t count = 0;
+    for (wxWindow* window : wxTopLevelWindows) {
+        if (!window->IsBeingDeleted() && !wxPendingDelete.Member(window))
+            ++count;
+    }
+    return count;
+}
+
+// Presses `key` in `window`'s top-level window as the keyboard would deliver it there first.
+// (Real keystrokes are not used: the ui tests of several executables share one display.)
+inline void PressKey(wxWindow* window, int key) {
+    wxWindow* top = wxGetTopLevelParent(window);
+    wxKeyEvent event(wxEVT_CHAR_HOOK);
+    event.m_keyCode = key;
+    event.SetEventObject(top);
+    top->GetEventHandler()->ProcessEvent(event);
+}
