@@ -58,6 +58,21 @@ public:
     const CString& GetName() const { return m_name; }
     void SetName(const CString& name) { m_name = name; }
     LONG GetKind() const { return m_kind; }
+    // True for the entries of the literal pool, which no name look-up may find.
+    bool IsLiteralConstant() const {
+        switch (m_kind) {
+        case KIND_INTEGER_CONST:
+        case KIND_FLOAT_CONST:
+        case KIND_STRING_CONST:
+        case KIND_KEY_CONST:
+        case KIND_CURRENCY_CONST:
+        case KIND_DATE_CONST:
+        case KIND_SPAN_CONST:
+            return true;
+        default:
+            return false;
+        }
+    }
     void SetKind(LONG kind) { m_kind = kind; }
     LONG GetType() const { return m_type; }
     SymbolTable* GetOwner() const { return m_owner; }

@@ -45,7 +45,11 @@ QZSymbol* SymbolTable::Find(const CString& name, BOOL searchParents) const {
     for (const SymbolTable* table = this; table != nullptr; table = table->m_parent) {
         for (QZBlockList::Node* node = table->m_blocks->GetHead(); node; node = node->next) {
             for (LONG i = 0; i < node->used; i++) {
-                if (node->item[i].GetName().CompareNoCase(name) == 0)
+                // A literal is named by its text: "title" must not answer for the variable
+                // title. Lengths first, since this loop dominates compiling.
+                const QZSymbol& entry = node->item[i];
+                if (entry.GetName().GetLength() == name.GetLength() &&
+                    !entry.IsLiteralConstant() && entry.GetName().CompareNoCase(name) == 0)
                     return &node->item[i];
             }
         }

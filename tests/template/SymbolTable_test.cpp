@@ -193,7 +193,22 @@ TEST(SymbolTable, LiteralConstantsAreNamedByTheirTextAndHoldTheirValue) {
         EXPECT_EQ(c.entry->GetType(), c.type) << c.name;
         EXPECT_EQ(c.entry->GetValueText().str(), c.text) << c.name;
     }
-    EXPECT_EQ(table.Find("3:12@image", FALSE)->GetKey().m_ObjectType, OBJ_IMAGE);
+    EXPECT_EQ(cases[4].entry->GetKey().m_ObjectType, OBJ_IMAGE);
+}
+
+TEST(SymbolTable, NameLookupNeverFindsALiteralNamedLikeAVariable) {
+    SymbolTable parent;
+    SymbolTable table(&parent);
+    QZSymbol* literal = table.AddStringConst("title");
+    parent.AddIntConst("10");
+    EXPECT_EQ(table.Find("title", TRUE), nullptr);
+    EXPECT_EQ(table.Find("10", TRUE), nullptr);
+    QZSymbol* variable = table.Define("Title", TRUE);
+    ASSERT_NE(variable, nullptr);
+    EXPECT_NE(variable, literal);
+    EXPECT_EQ(variable->GetKind(), QZSymbol::KIND_VARIABLE);
+    EXPECT_EQ(table.Find("TITLE", FALSE), variable);
+    EXPECT_EQ(table.AddStringConst("title"), literal);
 }
 
 TEST(SymbolTable, TemporariesAreNamelessVariables) {
