@@ -25,6 +25,7 @@ QZDbUpdate::QZDbUpdate() : m_pTableDef(nullptr), m_pQueryDef(nullptr), m_bAutoNu
 QZDbUpdate::~QZDbUpdate() {
     delete m_pTableDef;
     delete m_pQueryDef;
+    FreeDatabases();
 }
 
 CDaoDatabase* QZDbUpdate::GetDatabaseUnderConstruction() {

@@ -1,7 +1,8 @@
 #pragma once
-// Creation and update of a site database's schema: one creator per table, the typed column
-// helpers and column groups they share, dropping a table before it is made anew, the existence
-// tests for tables and stored queries and the creator of one stored query.
+// Creation and update of a site database: the two runs on a whole file, and the schema they
+// make: one creator per table, the typed column helpers and column groups they share, dropping
+// a table before it is made anew, the existence tests for tables and stored queries and the
+// creator of one stored query.
 
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
@@ -9,6 +10,9 @@
 #include "platform/dao/CDaoQueryDef.h"
 #include "platform/dao/CDaoTableDef.h"
 
+class CDaoRecordset;
+class CProgressDlg;
+class CStringList;
 struct QZColumnDesc;
 struct QZTableDesc;
 
@@ -16,6 +20,47 @@ class QZDbUpdate : public CObject {
 public:
     QZDbUpdate();
     ~QZDbUpdate() override;
+
+    // Results of UpdateDatabase: updated; failed and told, the file unchanged (the caller may
+    // try again); the rows could not be carried over and the user was told not to go on: the
+    // caller stops there.
+    enum { updateFailed = 0, updateDone = 1, updateStop = -1 };
+
+    // Brings the site database at path up to the expected version. The new schema is built in
+    // a copy beside the file, the old rows are copied into it, and it takes the file's place
+    // only when every step succeeded; a backup copy of the old file stays beside it. Opening
+    // the file (missing, or open elsewhere) raises the engine's exception.
+    int UpdateDatabase(CString path, int autoNumber);
+    // Makes a new database file with every table, the stored queries (the first three alone
+    // with minimalQueries) and a version row marked "Production". 1; 0 after showing the
+    // failure, with no file left at path.
+    int CreateNewDatabase(CString path, int minimalQueries, int autoNumber);
+    // The version that every update and creation writes, and the newest an update accepts.
+    static const CString& GetExpectedVersion();
+    // The backup copy that the last successful update left ("" when none).
+    const CString& GetBackupPath() const { return m_strBackupPath; }
+    // Tests make the step of that name fail in both runs ("Backup", "TemporaryCopy",
+    // "CreateTables", "DeleteQueryDefs", "CreateQueryDefs", "RestoreOriginalData", "SetVersion",
+    // "ReplaceDatabase"); nullptr fails none.
+    static void SetFailingStep(LPCTSTR step);
+
+    // Steps of the two runs.
+    int InitDbUpdate();
+    // Reads the old version and, for a production database, clears the auto-number flag. 1, or
+    // 0 when the version row cannot be read.
+    int ReadOldVersion(CDaoDatabase* database);
+    // Opens the file (closing the object first); an open failure raises the engine's exception.
+    int OpenDatabaseFile(CDaoDatabase* database, CString path, BOOL exclusive, BOOL readOnly);
+    // Deletes the stored queries named "MQ_..." or "REM_..."; 1, or 0 after a database error.
+    int DeleteQueryDefs(CDaoDatabase* database);
+    // A new list, owned by the caller, of the stored query names that DeleteQueryDefs deletes.
+    CStringList* CollectQueryNames(CDaoDatabase* database);
+    // Copies the rows of every kept table from the old file into the database under
+    // construction; 0 at the first table that fails (its error shown).
+    int RestoreOriginalData(int includeVersionRow);
+    int CopyTable(CString table);
+    int CopyRows(CDaoRecordset* source, CDaoRecordset* destination);
+    int CreateDatabaseFile(CDaoDatabase* database, CString path);
 
     // The database that a creation or update run builds: one for the whole process. The run
     // that sets it owns it.
@@ -99,10 +144,33 @@ public:
     int m_bAutoNumber;
     int m_bMinimalQueries = 0;
 
+    // During an update: the file being updated, opened exclusively; the source of the rows.
+    // Nothing writes to it.
+    CDaoDatabase* m_pOldCopyDb = nullptr;
+    CString m_strPath;
+    // The copy beside the file in which the new schema is built.
+    CString m_strTempPath;
+    CString m_strBackupPath;
+    CString m_strOldVersion;
+
 private:
+    int RunUpdate(CProgressDlg& progress);
+    int CheckOldVersion();
+    int MakeBackup();
+    int MakeTemporaryCopy();
+    int ReplaceOriginal();
+    int Abandoned(LPCTSTR message);
+    void DiscardRun();
+    void FreeDatabases();
+    void RemoveWorkFiles();
+    CDaoDatabase* NewDatabaseUnderConstruction();
     int CreateTable(const QZTableDesc& table);
     int AddColumn(const QZColumnDesc& column);
     int MakeField(const CString& name, short type, LONG size, LONG attributes, BOOL required,
                   BOOL allowZeroLength, const CString& defaultText);
     int AddKeyPair(const char* dbIdName, const char* idName);
+
+    // The database under construction when this object made it.
+    CDaoDatabase* m_pOwnDb = nullptr;
+    BOOL m_bBackupMade = FALSE;
 };

@@ -1,0 +1,20 @@
+#pragma once
+// The file services of the system's own code that the class library does not wrap: deleting,
+// moving and finding a file. Paths may be written as the original wrote them; MapWindowsPath
+// turns them into this system's.
+
+#include "platform/core/Types.h"
+
+// MoveFileExA: replace a file that is already at the new name (in one step: a reader sees the
+// old file or the new one, never neither).
+constexpr DWORD MOVEFILE_REPLACE_EXISTING = 0x00000001;
+
+// Removes the file; FALSE when it could not be removed (missing, a folder, no right).
+BOOL DeleteFileA(LPCTSTR lpFileName);
+
+// Renames a file within its file system. Without MOVEFILE_REPLACE_EXISTING it fails when a
+// file is at the new name, and never overwrites one that appears meanwhile.
+BOOL MoveFileExA(LPCTSTR lpExistingFileName, LPCTSTR lpNewFileName, DWORD dwFlags);
+
+// TRUE when a file or folder is at the path.
+BOOL PathFileExistsA(LPCTSTR pszPath);
