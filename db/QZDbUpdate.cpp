@@ -1,6 +1,7 @@
 #include "db/QZDbUpdate.h"
 
 #include "db/QZDbUpdateTables.h"
+#include "db/RunOrZero.h"
 #include "platform/core/CMemoryException.h"
 #include "platform/core/MessageBox.h"
 #include "platform/dao/CDaoException.h"
@@ -74,22 +75,16 @@ int QZDbUpdate::CreateTables() {
     };
     // A table that could not be made fails the whole step, so that the run that asked for the
     // tables does not go on with a schema that lacks one.
-    int result = 1;
-    try {
+    return RunOrZero([&] {
+        int result = 1;
         for (const Creator& creator : creators) {
             if ((this->*creator.create)() == 0) {
                 AfxMessageBox(creator.message, MB_OK, 0);
                 result = 0;
             }
         }
-    } catch (CDaoException* e) {
-        e->Delete();
-        return 0;
-    } catch (CMemoryException* e) {
-        e->Delete();
-        return 0;
-    }
-    return result;
+        return result;
+    });
 }
 
 // ---- The table creators
@@ -181,31 +176,20 @@ int QZDbUpdate::CreateAdSpaceTable() {
 // be made is dropped again: a table without its key would accept duplicate rows.
 int QZDbUpdate::CreateTable(const QZTableDesc& table) {
     DropTableIfExists(table.name);
-    try {
+    bool created = RunOrZero([&] {
         if (m_pTableDef->IsOpen())
             m_pTableDef->Close();
         m_pTableDef->Create(table.name, 0, nullptr, nullptr);
-    } catch (CDaoException* e) {
-        e->Delete();
+    });
+    if (!created)
         return 0;
-    } catch (CMemoryException* e) {
-        e->Delete();
-        return 0;
-    }
     for (const QZColumnDesc& column : table.columns)
         if (!AddColumn(column))
             return 0;
-    try {
-        m_pTableDef->Append();
-    } catch (CDaoException* e) {
-        e->Delete();
+    if (!RunOrZero([&] { m_pTableDef->Append(); }))
         return 0;
-    } catch (CMemoryException* e) {
-        e->Delete();
-        return 0;
-    }
     for (const QZIndexDesc& desc : table.indexes) {
-        try {
+        bool indexed = RunOrZero([&] {
             CDaoIndexInfo index;
             index.m_strName = desc.name;
             auto fields = std::make_unique<CDaoIndexFieldInfo[]>(desc.fields.size());
@@ -221,12 +205,8 @@ int QZDbUpdate::CreateTable(const QZTableDesc& table) {
             index.m_bClustered = index.m_bIgnoreNulls = index.m_bForeign = FALSE;
             m_pTableDef->CreateIndex(index);
             index.m_pFieldInfos = nullptr;
-        } catch (CDaoException* e) {
-            e->Delete();
-            DropTableIfExists(table.name);
-            return 0;
-        } catch (CMemoryException* e) {
-            e->Delete();
+        });
+        if (!indexed) {
             DropTableIfExists(table.name);
             return 0;
         }
@@ -275,21 +255,14 @@ int QZDbUpdate::AddColumn(const QZColumnDesc& c) {
 // ---- Existence tests and dropping
 
 int QZDbUpdate::DropTableIfExists(CString tableName) {
-    try {
+    return RunOrZero([&] {
         if (TableExists(g_databaseUnderConstruction, tableName) == 1)
             g_databaseUnderConstruction->DeleteTableDef(tableName);
-    } catch (CDaoException* e) {
-        e->Delete();
-        return 0;
-    } catch (CMemoryException* e) {
-        e->Delete();
-        return 0;
-    }
-    return 1;
+    });
 }
 
 int QZDbUpdate::TableExists(CDaoDatabase* database, CString tableName) {
-    try {
+    return RunOrZero([&] {
         short count = database->GetTableDefCount();
         for (short i = 0; i < count; ++i) {
             CDaoTableDefInfo info;
@@ -297,29 +270,19 @@ int QZDbUpdate::TableExists(CDaoDatabase* database, CString tableName) {
             if (std::strcmp(info.m_strName, tableName) == 0)
                 return 1;
         }
-    } catch (CDaoException* e) {
-        e->Delete();
-    } catch (CMemoryException* e) {
-        e->Delete();
-    }
-    return 0;
+        return 0;
+    });
 }
 
 int QZDbUpdate::QueryDefExists(CDaoDatabase* database, CString queryName) {
-    try {
+    return RunOrZero([&] {
         CDaoQueryDefInfo info;
         database->GetQueryDefInfo(queryName, info, AFX_DAO_PRIMARY_INFO);
-        return 1;
-    } catch (CDaoException* e) {
-        e->Delete();
-    } catch (CMemoryException* e) {
-        e->Delete();
-    }
-    return 0;
+    });
 }
 
 int QZDbUpdate::CreateQueryDef(CString queryName, CString sql, CDaoDatabase* database) {
-    try {
+    return RunOrZero([&] {
         if (!m_pQueryDef)
             m_pQueryDef = new CDaoQueryDef(database);
         if (m_pQueryDef->IsOpen())
@@ -328,21 +291,14 @@ int QZDbUpdate::CreateQueryDef(CString queryName, CString sql, CDaoDatabase* dat
             database->DeleteQueryDef(queryName);
         m_pQueryDef->Create(queryName, sql);
         m_pQueryDef->Append();
-    } catch (CDaoException* e) {
-        e->Delete();
-        return 0;
-    } catch (CMemoryException* e) {
-        e->Delete();
-        return 0;
-    }
-    return 1;
+    });
 }
 
 // ---- Column helpers
 
 int QZDbUpdate::MakeField(const CString& name, short type, LONG size, LONG attributes,
                           BOOL required, BOOL allowZeroLength, const CString& defaultText) {
-    try {
+    return RunOrZero([&] {
         CDaoFieldInfo info;
         info.m_strName = name;
         info.m_nType = type;
@@ -354,14 +310,7 @@ int QZDbUpdate::MakeField(const CString& name, short type, LONG size, LONG attri
         info.m_lCollatingOrder = kCollatingOrder;
         info.m_strDefaultValue = defaultText;
         m_pTableDef->CreateField(info);
-    } catch (CDaoException* e) {
-        e->Delete();
-        return 0;
-    } catch (CMemoryException* e) {
-        e->Delete();
-        return 0;
-    }
-    return 1;
+    });
 }
 
 int QZDbUpdate::AddLongField(CString name, CString defaultText, BOOL required) {

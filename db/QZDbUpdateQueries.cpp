@@ -2,8 +2,7 @@
 
 #include "db/QZDbUpdate.h"
 #include "db/QZStoredQueryTexts.h"
-#include "platform/core/CMemoryException.h"
-#include "platform/dao/CDaoException.h"
+#include "db/RunOrZero.h"
 
 #include <span>
 
@@ -15,21 +14,15 @@ int CreateGroup(QZDbUpdate& update, std::span<const QZStoredQueryText> group) {
     CDaoDatabase* database = QZDbUpdate::GetDatabaseUnderConstruction();
     if (!database)
         return 0;
-    try {
+    return RunOrZero([&] {
         for (const QZStoredQueryText& query : group) {
             if (update.QueryDefExists(database, query.name))
                 database->DeleteQueryDef(query.name);
             if (!update.CreateQueryDef(query.name, query.sql, database))
                 return 0;
         }
-    } catch (CDaoException* e) {
-        e->Delete();
-        return 0;
-    } catch (CMemoryException* e) {
-        e->Delete();
-        return 0;
-    }
-    return 1;
+        return 1;
+    });
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // new set replaces, and the rows of every kept table, copied column by column by name.
 
 #include "db/QZDbUpdate.h"
-#include "platform/core/CMemoryException.h"
+#include "db/RunOrZero.h"
 #include "platform/core/CStringList.h"
 #include "platform/core/MessageBox.h"
 #include "platform/dao/CDaoException.h"
@@ -53,19 +53,11 @@ BOOL HasField(CDaoRecordset* set, const CString& name) {
 } // namespace
 
 int QZDbUpdate::DeleteQueryDefs(CDaoDatabase* database) {
-    std::unique_ptr<CStringList> names;
-    try {
-        names.reset(CollectQueryNames(database));
+    return RunOrZero([&] {
+        std::unique_ptr<CStringList> names(CollectQueryNames(database));
         for (POSITION pos = names->GetHeadPosition(); pos;)
             database->DeleteQueryDef(names->GetNext(pos));
-    } catch (CDaoException* e) {
-        e->Delete();
-        return 0;
-    } catch (CMemoryException* e) {
-        e->Delete();
-        return 0;
-    }
-    return 1;
+    });
 }
 
 // The names are all gathered before the first deletion, which would shift the indexes.

@@ -90,6 +90,17 @@ std::vector<DaoIndexFieldSchema> ParseFields(const std::string& text) {
     return fields;
 }
 
+// Both the INSERT and the UPDATE of a stored query's row number its columns the same way:
+// name, SQL, type, connect string, returns-records flag, time of the change.
+void BindQueryRow(DaoStatement& row, const DaoQuerySchema& query, const std::string& now) {
+    row.Bind(1, DaoValue::Text(query.name));
+    row.Bind(2, DaoValue::Text(query.sql));
+    row.BindInteger(3, query.type);
+    row.Bind(4, DaoValue::Text(query.connect));
+    row.BindInteger(5, query.returnsRecords);
+    row.Bind(6, DaoValue::Text(now));
+}
+
 } // namespace
 
 DaoCatalog::DaoCatalog(DaoConnection& connection) : m_connection(connection) {}
@@ -519,12 +530,7 @@ void DaoCatalog::CreateQuery(const DaoQuerySchema& query) {
                      "INSERT INTO \"MSysMqQueries\" (\"Name\", \"SQL\", \"Type\", \"Connect\", "
                      "\"ReturnsRecords\", \"DateCreated\", \"LastUpdated\") VALUES (?1, ?2, ?3, "
                      "?4, ?5, ?6, ?6)");
-    row.Bind(1, DaoValue::Text(query.name));
-    row.Bind(2, DaoValue::Text(query.sql));
-    row.BindInteger(3, query.type);
-    row.Bind(4, DaoValue::Text(query.connect));
-    row.BindInteger(5, query.returnsRecords);
-    row.Bind(6, DaoValue::Text(now));
+    BindQueryRow(row, query, now);
     row.Run();
     BumpGeneration();
     scope.Commit();
@@ -544,12 +550,7 @@ void DaoCatalog::UpdateQuery(const DaoQuerySchema& query) {
     DaoStatement row(m_connection, "UPDATE \"MSysMqQueries\" SET \"SQL\" = ?2, \"Type\" = ?3, "
                                    "\"Connect\" = ?4, \"ReturnsRecords\" = ?5, \"LastUpdated\" = "
                                    "?6 WHERE \"Name\" = ?1");
-    row.Bind(1, DaoValue::Text(query.name));
-    row.Bind(2, DaoValue::Text(query.sql));
-    row.BindInteger(3, query.type);
-    row.Bind(4, DaoValue::Text(query.connect));
-    row.BindInteger(5, query.returnsRecords);
-    row.Bind(6, DaoValue::Text(now));
+    BindQueryRow(row, query, now);
     row.Run();
     BumpGeneration();
     scope.Commit();

@@ -35,6 +35,21 @@ LONG AsInteger(const QZSymbol* entry) {
     return entry->GetType() == INT ? entry->GetInteger() : C::ToInteger(entry->GetDouble());
 }
 
+// TRUE for the types the operators have rules for.
+bool HasValueType(const QZSymbol* entry) {
+    switch (entry->GetType()) {
+    case INT:
+    case CUR:
+    case DBL:
+    case STR:
+    case DAT:
+    case SPAN:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Types as a pair, so that a rule reads as one case.
 constexpr LONG Pair(LONG left, LONG right) {
     return left * 1000 + right;
@@ -236,18 +251,9 @@ void QZBinaryExprStmt::Add(QZSymbol* result, QZSymbol* left, QZSymbol* right) {
     default:
         break;
     }
-    switch (left->GetType()) {
-    case INT:
-    case CUR:
-    case DBL:
-    case STR:
-    case DAT:
-    case SPAN:
+    // A left operand of a type with no rule gives no error.
+    if (HasValueType(left))
         Fail("can't add %s and %s", result, left, right);
-        break;
-    default:
-        break; // no rule for the left operand's type
-    }
 }
 
 void QZBinaryExprStmt::Subtract(QZSymbol* result, QZSymbol* left, QZSymbol* right) {
@@ -291,18 +297,8 @@ void QZBinaryExprStmt::Subtract(QZSymbol* result, QZSymbol* left, QZSymbol* righ
     default:
         break;
     }
-    switch (left->GetType()) {
-    case INT:
-    case CUR:
-    case DBL:
-    case STR:
-    case DAT:
-    case SPAN:
+    if (HasValueType(left))
         Fail("can't subtract %s and %s", result, left, right);
-        break;
-    default:
-        break;
-    }
 }
 
 void QZBinaryExprStmt::Multiply(QZSymbol* result, QZSymbol* left, QZSymbol* right) {

@@ -22,6 +22,27 @@ bool IsLetter(int c) {
 bool IsSpace(int c) {
     return c != 0 && std::isspace(c);
 }
+
+// The blocks with one body, each with the word that closes it.
+struct SingleBodyBlock {
+    int opener;
+    int closer;
+};
+constexpr SingleBodyBlock kSingleBodyBlocks[] = {
+    {TOKEN_EXTLINK, TOKEN_ENDEXTLINK}, {TOKEN_WHILE, TOKEN_ENDWHILE},
+    {TOKEN_LINK, TOKEN_ENDLINK},       {TOKEN_GROUP, TOKEN_ENDGROUP},
+    {TOKEN_ENCRYPT, TOKEN_ENDENCRYPT}, {TOKEN_FOR, TOKEN_ENDFOR},
+    {TOKEN_MEDIA, TOKEN_ENDMEDIA},     {TOKEN_JAVA, TOKEN_ENDJAVA},
+    {TOKEN_ACTIVEX, TOKEN_ENDACTIVEX},
+};
+
+// The word that closes a one-body block opened by the token; 0 for any other token.
+int SingleBodyCloser(int token) {
+    for (const SingleBodyBlock& block : kSingleBodyBlocks)
+        if (block.opener == token)
+            return block.closer;
+    return 0;
+}
 } // namespace
 
 QZVantrelMemoFld::QZVantrelMemoFld(QZVantrelContext* parent) : QZVantrelCompileContext(parent) {
@@ -421,29 +442,13 @@ void QZVantrelMemoFld::ParseStatement() {
         return ParseWhen();
     case TOKEN_REPEAT:
         return ParseRepeat();
-    case TOKEN_EXTLINK:
-        return ParseSingleBody(TOKEN_ENDEXTLINK);
-    case TOKEN_WHILE:
-        return ParseSingleBody(TOKEN_ENDWHILE);
-    case TOKEN_LINK:
-        return ParseSingleBody(TOKEN_ENDLINK);
-    case TOKEN_GROUP:
-        return ParseSingleBody(TOKEN_ENDGROUP);
-    case TOKEN_ENCRYPT:
-        return ParseSingleBody(TOKEN_ENDENCRYPT);
-    case TOKEN_FOR:
-        return ParseSingleBody(TOKEN_ENDFOR);
-    case TOKEN_MEDIA:
-        return ParseSingleBody(TOKEN_ENDMEDIA);
-    case TOKEN_JAVA:
-        return ParseSingleBody(TOKEN_ENDJAVA);
-    case TOKEN_ACTIVEX:
-        return ParseSingleBody(TOKEN_ENDACTIVEX);
     default:
-        CreateCommand();
-        Match(token);
-        return;
+        break;
     }
+    if (int closer = SingleBodyCloser(token))
+        return ParseSingleBody(closer);
+    CreateCommand();
+    Match(token);
 }
 
 bool QZVantrelMemoFld::IsBlockOpener(int token) {
@@ -452,18 +457,9 @@ bool QZVantrelMemoFld::IsBlockOpener(int token) {
     case TOKEN_QUERY:
     case TOKEN_WHEN:
     case TOKEN_REPEAT:
-    case TOKEN_EXTLINK:
-    case TOKEN_WHILE:
-    case TOKEN_LINK:
-    case TOKEN_GROUP:
-    case TOKEN_ENCRYPT:
-    case TOKEN_FOR:
-    case TOKEN_MEDIA:
-    case TOKEN_JAVA:
-    case TOKEN_ACTIVEX:
         return true;
     default:
-        return false;
+        return SingleBodyCloser(token) != 0;
     }
 }
 
@@ -473,11 +469,7 @@ void QZVantrelMemoFld::ParseIf() {
     Match(TOKEN_IF);
     ParseStatementList();
     if (m_nCurrentToken == TOKEN_ELSE) {
-        Pop();
-        KeepWord(command);
-        PushSection(command, QZCommandBase::SECTION_ELSE);
-        Match(TOKEN_ELSE);
-        ParseStatementList();
+        ParseNextSection(command, QZCommandBase::SECTION_ELSE, TOKEN_ELSE);
     }
     Pop();
     Close(command, TOKEN_ENDIF);
@@ -498,11 +490,7 @@ void QZVantrelMemoFld::ParseQuery() {
     PushSection(command, QZCommandBase::SECTION_BODY);
     Match(TOKEN_QUERY);
     if (m_nCurrentToken == TOKEN_FIRSTROW) {
-        Pop();
-        KeepWord(command);
-        PushSection(command, QZCommandBase::SECTION_FIRSTROW);
-        Match(TOKEN_FIRSTROW);
-        ParseStatementList();
+        ParseNextSection(command, QZCommandBase::SECTION_FIRSTROW, TOKEN_FIRSTROW);
         Pop();
         if (m_nCurrentToken == TOKEN_ENDFIRSTROW)
             KeepWord(command);
@@ -511,14 +499,21 @@ void QZVantrelMemoFld::ParseQuery() {
     }
     ParseStatementList();
     if (m_nCurrentToken == TOKEN_NOROWS) {
-        Pop();
-        KeepWord(command);
-        PushSection(command, QZCommandBase::SECTION_NOROWS);
-        Match(TOKEN_NOROWS);
-        ParseStatementList();
+        ParseNextSection(command, QZCommandBase::SECTION_NOROWS, TOKEN_NOROWS);
     }
     Pop();
     Close(command, TOKEN_ENDQUERY);
+}
+
+// Leaves the block's current section at the word that opens the next (else, firstrow,
+// norows), keeping the word, and parses the statements of that section.
+void QZVantrelMemoFld::ParseNextSection(QZCommandBase* command, QZCommandBase::Section section,
+                                        int opener) {
+    Pop();
+    KeepWord(command);
+    PushSection(command, section);
+    Match(opener);
+    ParseStatementList();
 }
 
 void QZVantrelMemoFld::ParseWhen() {

@@ -90,6 +90,7 @@ private:
     void ParseIf();
     void ParseSingleBody(int closer);
     void ParseQuery();
+    void ParseNextSection(QZCommandBase* command, QZCommandBase::Section section, int opener);
     void ParseWhen();
     void ParseRepeat();
     void SkipToken();

@@ -685,6 +685,14 @@ protected:
         return set;
     }
 
+    // Appends a table of the given name with one Long column "A", outside the schema.
+    void AddOneColumnTable(const char* name) {
+        CDaoTableDef table(&db);
+        table.Create(name);
+        table.CreateField("A", dbLong, 4);
+        table.Append();
+    }
+
     TempDir dir;
     std::string path;
     CDaoDatabase db;
@@ -824,10 +832,7 @@ TEST_F(DbUpdateTest, RunningAgainEmptiesTheTablesAndLeavesOthersAlone) {
     update.m_bAutoNumber = 1;
     ASSERT_EQ(1, update.CreateTables());
     AddRow("Documents", {{"DbID", 5}});
-    CDaoTableDef extra(&db);
-    extra.Create("Extra");
-    extra.CreateField("A", dbLong, 4);
-    extra.Append();
+    AddOneColumnTable("Extra");
     db.Execute("INSERT INTO Extra (A) VALUES (1)");
     sets.clear();
     ASSERT_EQ(1, update.CreateTables());
@@ -844,10 +849,7 @@ TEST_F(DbUpdateTest, AFailingCreatorShowsItsMessageAndTheOthersStillRun) {
     update.m_bAutoNumber = 1;
     // A table whose name differs only in letter case is not dropped, and the new one cannot be
     // appended beside it; a stored query holds the name of another table.
-    CDaoTableDef old(&db);
-    old.Create("documents");
-    old.CreateField("A", dbLong, 4);
-    old.Append();
+    AddOneColumnTable("documents");
     ASSERT_EQ(1, update.CreateQueryDef("MQ_Events", "SELECT * FROM documents", &db));
     CDaoQueryDef blocker(&db);
     blocker.Create("Forms", "SELECT * FROM documents");
@@ -866,10 +868,7 @@ TEST_F(DbUpdateTest, AFailingCreatorShowsItsMessageAndTheOthersStillRun) {
 
 TEST_F(DbUpdateTest, ATableWhoseKeyCannotBeMadeIsDroppedAndCountsAsFailed) {
     update.m_bAutoNumber = 1;
-    CDaoTableDef extra(&db);
-    extra.Create("Extra");
-    extra.CreateField("A", dbLong, 4);
-    extra.Append();
+    AddOneColumnTable("Extra");
     // An index of the engine already holds the name the key of Semaphor gets.
     db.Execute("CREATE INDEX \"Semaphor.PK_Semaphor\" ON Extra (A)");
     EXPECT_EQ(0, update.CreateTables());
