@@ -36,7 +36,12 @@ function(mq_tests name)
             set(exe ${name}_${label}_tests)
             add_executable(${exe} ${tests_${label}} ${support})
             target_link_libraries(${exe} PRIVATE ${ARG_DEPS} mq_test_support GTest::gtest GTest::gtest_main)
-            gtest_discover_tests(${exe} PROPERTIES LABELS ${label}
+            set(environment "")
+            if(MQ_ASAN)
+                # The desktop libraries' own process-lifetime allocations are not our leaks.
+                set(environment "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp")
+            endif()
+            gtest_discover_tests(${exe} PROPERTIES LABELS ${label} ENVIRONMENT "${environment}"
                                  DISCOVERY_TIMEOUT 60)
         endif()
     endforeach()
