@@ -17,8 +17,8 @@ int main() {
     CString version;
     db.GetDbIdAndVersion(&dbId, version);
     CString summary;
-    summary.Format("DbID %ld, version %s%s. The main window is not built yet.", dbId,
-                   version, db.IsProductionDb() ? ", production" : "");
+    summary.Format("DbID %ld, version %s%s. The main window is not built yet.", dbId, version,
+                   db.IsProductionDb() ? ", production" : "");
     std::puts(summary);
     db.Close();
     return 0;

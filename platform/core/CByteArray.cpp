@@ -2,4 +2,6 @@
 
 IMPLEMENT_SERIAL(CByteArray, CObject, 0)
 
-void CByteArray::Serialize(CArchive& ar) { SerializeElements(ar); }
+void CByteArray::Serialize(CArchive& ar) {
+    SerializeElements(ar);
+}

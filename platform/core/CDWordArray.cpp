@@ -2,4 +2,6 @@
 
 IMPLEMENT_SERIAL(CDWordArray, CObject, 0)
 
-void CDWordArray::Serialize(CArchive& ar) { SerializeElements(ar); }
+void CDWordArray::Serialize(CArchive& ar) {
+    SerializeElements(ar);
+}

@@ -2,4 +2,6 @@
 
 IMPLEMENT_SERIAL(CObArray, CObject, 0)
 
-void CObArray::Serialize(CArchive& ar) { SerializeElements(ar); }
+void CObArray::Serialize(CArchive& ar) {
+    SerializeElements(ar);
+}

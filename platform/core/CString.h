@@ -56,7 +56,10 @@ public:
     void TrimRight();
     void TrimRight(char target);
     void TrimRight(LPCTSTR targets);
-    void Trim() { TrimRight(); TrimLeft(); }
+    void Trim() {
+        TrimRight();
+        TrimLeft();
+    }
     int Replace(char oldCh, char newCh);
     int Replace(LPCTSTR oldText, LPCTSTR newText);
     int Remove(char ch);

@@ -2,4 +2,6 @@
 
 IMPLEMENT_SERIAL(CStringArray, CObject, 0)
 
-void CStringArray::Serialize(CArchive& ar) { SerializeElements(ar); }
+void CStringArray::Serialize(CArchive& ar) {
+    SerializeElements(ar);
+}

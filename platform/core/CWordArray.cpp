@@ -2,4 +2,6 @@
 
 IMPLEMENT_SERIAL(CWordArray, CObject, 0)
 
-void CWordArray::Serialize(CArchive& ar) { SerializeElements(ar); }
+void CWordArray::Serialize(CArchive& ar) {
+    SerializeElements(ar);
+}

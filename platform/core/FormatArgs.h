@@ -16,8 +16,7 @@ public:
 
     MQFormatArg() = default;
     template <typename T>
-        requires std::is_integral_v<T> || std::is_enum_v<T>
-    MQFormatArg(T value) {
+    requires std::is_integral_v<T> || std::is_enum_v<T> MQFormatArg(T value) {
         if constexpr (std::is_enum_v<T>) {
             m_kind = Kind::Signed;
             m_signed = static_cast<int64_t>(value);

@@ -27,8 +27,8 @@ MessageBoxSink* SetMessageBoxSink(MessageBoxSink* sink) {
 
 int DefaultMessageBoxAnswer(UINT type) {
     static const int buttons[][3] = {
-        {IDOK, IDOK, IDOK},          {IDOK, IDCANCEL, IDCANCEL}, {IDABORT, IDRETRY, IDIGNORE},
-        {IDYES, IDNO, IDCANCEL},     {IDYES, IDNO, IDNO},        {IDRETRY, IDCANCEL, IDCANCEL},
+        {IDOK, IDOK, IDOK},      {IDOK, IDCANCEL, IDCANCEL}, {IDABORT, IDRETRY, IDIGNORE},
+        {IDYES, IDNO, IDCANCEL}, {IDYES, IDNO, IDNO},        {IDRETRY, IDCANCEL, IDCANCEL},
     };
     UINT kind = type & MB_TYPEMASK;
     if (kind >= std::size(buttons))

@@ -20,8 +20,8 @@ CString GetDriveRootFolder() {
 CString MapWindowsPath(LPCTSTR path) {
     CString result(path ? path : "");
     result.Replace('\\', '/');
-    bool hasDrive = result.GetLength() >= 2 && std::isalpha(static_cast<unsigned char>(result[0]))
-                    && result[1] == ':';
+    bool hasDrive = result.GetLength() >= 2 &&
+                    std::isalpha(static_cast<unsigned char>(result[0])) && result[1] == ':';
     if (!hasDrive)
         return result;
     CString rest = result.Mid(2);

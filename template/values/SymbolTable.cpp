@@ -48,8 +48,8 @@ QZSymbol* SymbolTable::Find(const CString& name, BOOL searchParents) const {
                 // A literal is named by its text: "title" must not answer for the variable
                 // title. Lengths first, since this loop dominates compiling.
                 const QZSymbol& entry = node->item[i];
-                if (entry.GetName().GetLength() == name.GetLength() &&
-                    !entry.IsLiteralConstant() && entry.GetName().CompareNoCase(name) == 0)
+                if (entry.GetName().GetLength() == name.GetLength() && !entry.IsLiteralConstant() &&
+                    entry.GetName().CompareNoCase(name) == 0)
                     return &node->item[i];
             }
         }

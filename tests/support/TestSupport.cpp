@@ -5,7 +5,9 @@
 
 MessageBoxRecorder::MessageBoxRecorder() : m_previous(SetMessageBoxSink(this)) {}
 
-MessageBoxRecorder::~MessageBoxRecorder() { SetMessageBoxSink(m_previous); }
+MessageBoxRecorder::~MessageBoxRecorder() {
+    SetMessageBoxSink(m_previous);
+}
 
 std::vector<std::string> MessageBoxRecorder::texts() const {
     std::vector<std::string> result;
@@ -35,4 +37,6 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(m_path, ignored);
 }
 
-std::filesystem::path TestDataDir() { return MQ_TEST_DATA_DIR; }
+std::filesystem::path TestDataDir() {
+    return MQ_TEST_DATA_DIR;
+}
