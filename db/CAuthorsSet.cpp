@@ -1,7 +1,7 @@
 #include "db/CAuthorsSet.h"
 
 #include "db/QZParameterQuery.h"
-#include "shell/CVantrel3App.h"
+#include "db/QZApplication.h"
 
 IMPLEMENT_DYNAMIC(CAuthorsSet, QZBookkeepingSet)
 

@@ -1,7 +1,7 @@
 #include "db/CSemaphorSet.h"
 
 #include "db/DaoErrorList.h"
-#include "shell/CVantrel3App.h"
+#include "db/QZApplication.h"
 
 #include <climits>
 #include <cstdlib>
@@ -24,7 +24,7 @@ BOOL IsLiveSessionText(CDaoDatabase* database, const CString& text) {
 }
 
 QZKeyCombo CurrentUserKey() {
-    CVantrel3App* app = GetVantrelApp();
+    QZApplication* app = GetVantrelApp();
     return app != nullptr ? app->GetUserKey() : QZKeyCombo(0, 0);
 }
 } // namespace

@@ -1,6 +1,6 @@
 #include "db/QZKeyCombo.h"
 
-#include "shell/CVantrel3App.h"
+#include "db/QZApplication.h"
 
 #include <climits>
 #include <cstdlib>
@@ -10,7 +10,7 @@ namespace {
 // The open site database's DbID, asked afresh each time; 0 while no application object exists
 // (a key never remembers it).
 LONG CurrentDbId() {
-    CVantrel3App* app = GetVantrelApp();
+    QZApplication* app = GetVantrelApp();
     return app != nullptr ? app->GetDbID() : 0;
 }
 

@@ -19,18 +19,18 @@
 #include "db/CServicesListSet.h"
 #include "db/CStylesListSet.h"
 #include "db/CTemplatesListSet.h"
-#include "shell/CVantrel3App.h"
+#include "db/QZApplication.h"
 
 namespace {
 // The list set is a local: it is gone when the loader returns, also when an error passes.
 template <class ListSet>
 QZNameAndKeyList* LoadKeyed(const QZKeyCombo& parent, const char* query, BOOL showDeleted) {
-    ListSet set(&GetVantrelApp()->m_VantrelDb);
+    ListSet set(&GetVantrelApp()->GetVantrelDb());
     return set.OpenList(parent, query, showDeleted);
 }
 
 template <class ListSet> QZNameAndKeyList* LoadFlagOnly(const char* query, BOOL showDeleted) {
-    ListSet set(&GetVantrelApp()->m_VantrelDb);
+    ListSet set(&GetVantrelApp()->GetVantrelDb());
     return set.OpenList(query, showDeleted);
 }
 } // namespace

@@ -1,7 +1,7 @@
 #include "db/QZPickList.h"
 
 #include "db/CPickListSet.h"
-#include "shell/CVantrel3App.h"
+#include "db/QZApplication.h"
 
 namespace {
 constexpr const char* kPickQueries[pickKindCount] = {
@@ -21,6 +21,6 @@ QZNameAndKeyList* LoadPickList(int kind, const QZKeyCombo& key) {
     const char* query = PickListQueryName(kind);
     if (query == nullptr)
         return nullptr;
-    CPickListSet set(&GetVantrelApp()->m_VantrelDb);
+    CPickListSet set(&GetVantrelApp()->GetVantrelDb());
     return set.OpenList(key, query, FALSE);
 }

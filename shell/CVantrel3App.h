@@ -1,12 +1,13 @@
 #pragma once
 // The one application object: it owns the site database for the whole run and the key of the
-// logged-in user. Every subsystem reaches it through GetVantrelApp.
+// logged-in user, and answers the lower layers through QZApplication.
 
 #include "db/CVantrelDb.h"
+#include "db/QZApplication.h"
 #include "db/QZKeyCombo.h"
 #include "platform/core/CObject.h"
 
-class CVantrel3App : public CObject {
+class CVantrel3App : public CObject, public QZApplication {
 public:
     // Builds the site database object on its default path and makes this the current
     // application object; one at a time.
@@ -15,16 +16,12 @@ public:
     CVantrel3App(const CVantrel3App&) = delete;
     CVantrel3App& operator=(const CVantrel3App&) = delete;
 
-    // The DbID of the open site database; 0 before its version row has been read.
-    LONG GetDbID();
-    // The logged-in user's key, the member itself.
-    QZKeyCombo& GetUserKey() { return m_UserKey; }
+    CVantrelDb& GetVantrelDb() override { return m_VantrelDb; }
+    LONG GetDbID() override;
+    QZKeyCombo& GetUserKey() override { return m_UserKey; }
 
     CVantrelDb m_VantrelDb;
 
 private:
     QZKeyCombo m_UserKey;
 };
-
-// The current application object; null when there is none.
-CVantrel3App* GetVantrelApp();

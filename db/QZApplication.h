@@ -1,0 +1,28 @@
+#pragma once
+// What the layers below the shell need of the application object: the open site database, its
+// DbID and the logged-in user. The database layer is the lowest that needs it, so the interface
+// is declared here and the shell's CVantrel3App implements it; db/, template/ and content/ reach
+// the application through GetVantrelApp() and never include shell/. Later layers add what they
+// read to this interface rather than reaching up.
+
+#include "db/CVantrelDb.h"
+#include "db/QZKeyCombo.h"
+#include "platform/core/Types.h"
+
+class QZApplication {
+public:
+    virtual ~QZApplication() = default;
+
+    // The site database the application keeps open for the whole run.
+    virtual CVantrelDb& GetVantrelDb() = 0;
+    // The DbID of the open site database; 0 before its version row has been read.
+    virtual LONG GetDbID() = 0;
+    // The logged-in user's key, the member itself.
+    virtual QZKeyCombo& GetUserKey() = 0;
+};
+
+// The current application object; null when there is none.
+QZApplication* GetVantrelApp();
+// Makes app the current application object (null for none). The application object calls it
+// as it is built and destroyed; one at a time.
+void SetVantrelApp(QZApplication* app);
