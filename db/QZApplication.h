@@ -2,7 +2,7 @@
 // What the layers below the shell need of the application object: the open site database, its
 // DbID and the logged-in user. The database layer is the lowest that needs it, so the interface
 // is declared here and the shell's CVantrel3App implements it; db/, template/ and content/ reach
-// the application through GetVantrelApp() and never include shell/. Later layers add what they
+// the application through GetVantrelApp() and never include the shell. Later layers add what they
 // read to this interface rather than reaching up.
 
 #include "db/CVantrelDb.h"
