@@ -31,7 +31,8 @@ CString CVantrelDb::DefaultPath() {
 }
 
 int CVantrelDb::SetDatabasePath(CString path) {
-    m_Path = path == "" ? DefaultPath() : path;
+    // The path setting is stored text: it is mapped here, once, and native from then on.
+    m_Path = path == "" ? DefaultPath() : MapWindowsPath(path);
     return 1;
 }
 
@@ -39,7 +40,7 @@ int CVantrelDb::OpenDatabase(int skipVersion) {
     try {
         if (IsOpen())
             Close();
-        Open(MapWindowsPath(m_Path), FALSE, FALSE, "");
+        Open(m_Path, FALSE, FALSE, "");
         if (skipVersion == 1)
             return 1;
         if (ReadVersionRow(&m_DbID, &m_Version))

@@ -11,8 +11,8 @@ public:
     explicit CVantrelDb(CString path);
     ~CVantrelDb() override;
 
-    // An empty text sets the default path; any other is kept as given. Takes effect at the
-    // next OpenDatabase. Returns 1.
+    // An empty text sets the default path; any other is kept as given, mapped to a native path.
+    // Takes effect at the next OpenDatabase. Returns 1.
     int SetDatabasePath(CString path);
     const CString& GetDatabasePath() const { return m_Path; }
 

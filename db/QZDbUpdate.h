@@ -26,13 +26,13 @@ public:
     // caller stops there.
     enum { updateFailed = 0, updateDone = 1, updateStop = -1 };
 
-    // Brings the site database at path up to the expected version. The new schema is built in
-    // a copy beside the file, the old rows are copied into it, and it takes the file's place
+    // Brings the site database at path (native) up to the expected version. The new schema is built
+    // in a copy beside the file, the old rows are copied into it, and it takes the file's place
     // only when every step succeeded; a backup copy of the old file stays beside it. Opening
     // the file (missing, or open elsewhere) raises the engine's exception.
     int UpdateDatabase(CString path, int autoNumber);
-    // Makes a new database file with every table, the stored queries (the first three alone
-    // with minimalQueries) and a version row marked "Production". 1; 0 after showing the
+    // Makes a new database file (path native) with every table, the stored queries (the first three
+    // alone with minimalQueries) and a version row marked "Production". 1; 0 after showing the
     // failure, with no file left at path.
     int CreateNewDatabase(CString path, int minimalQueries, int autoNumber);
     // The version that every update and creation writes, and the newest an update accepts.

@@ -15,7 +15,6 @@
 #include "platform/core/CMemoryException.h"
 #include "platform/core/FileServices.h"
 #include "platform/core/MessageBox.h"
-#include "platform/core/Paths.h"
 #include "platform/dao/CDaoException.h"
 #include "platform/dao/DaoErrors.h"
 
@@ -283,7 +282,7 @@ int QZDbUpdate::ReadOldVersion(CDaoDatabase* database) {
 
 // Each update leaves a backup of its own, so an earlier one never stands in the way.
 int QZDbUpdate::MakeBackup() {
-    CString native = MapWindowsPath(m_strPath);
+    CString native = m_strPath;
     int number = 1;
     for (; number <= kMaxBackups && PathFileExistsA(BackupPathFor(native, number)); ++number) {
     }
@@ -300,7 +299,7 @@ int QZDbUpdate::MakeBackup() {
 }
 
 int QZDbUpdate::MakeTemporaryCopy() {
-    m_strTempPath = FolderOf(MapWindowsPath(m_strPath)) + kTemporaryName;
+    m_strTempPath = FolderOf(m_strPath) + kTemporaryName;
     if (StepFails("TemporaryCopy") ||
         !CDaoDatabase::CopyDatabaseFile(m_strPath, m_strTempPath, FALSE))
         return Abandoned(kTemporaryFailed);
@@ -319,7 +318,7 @@ int QZDbUpdate::ReplaceOriginal() {
     m_pOwnDb->Close();
     m_pOldCopyDb->Close();
     if (StepFails("ReplaceDatabase") ||
-        !MoveFileExA(m_strTempPath, MapWindowsPath(m_strPath), MOVEFILE_REPLACE_EXISTING))
+        !MoveFileExA(m_strTempPath, m_strPath, MOVEFILE_REPLACE_EXISTING))
         return Abandoned(kReplaceFailed);
     m_strTempPath.Empty();
     return updateDone;
@@ -328,7 +327,7 @@ int QZDbUpdate::ReplaceOriginal() {
 int QZDbUpdate::Abandoned(LPCTSTR message) {
     if (message)
         AfxMessageBox(message, MB_OK, 0);
-    AfxMessageBox("The update was abandoned: the database " + MapWindowsPath(m_strPath) +
+    AfxMessageBox("The update was abandoned: the database " + m_strPath +
                       " has not been changed.",
                   MB_OK, 0);
     return updateFailed;

@@ -1,7 +1,8 @@
 #pragma once
 // The file services of the system's own code that the class library does not wrap: deleting,
-// moving and finding a file. Paths may be written as the original wrote them; MapWindowsPath
-// turns them into this system's.
+// moving and finding a file. Like the calls they stand for, they take paths as the system's own
+// code writes them, so they are an entry point where MapWindowsPath is applied (a native path
+// passes through it unchanged).
 
 #include "platform/core/Types.h"
 

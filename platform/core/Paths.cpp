@@ -6,19 +6,32 @@
 #include <pwd.h>
 #include <unistd.h>
 
+namespace {
+CString Absolute(const CString& path) {
+    if (path.GetLength() > 0 && path[0] == '/')
+        return path;
+    char cwd[PATH_MAX];
+    if (!getcwd(cwd, sizeof cwd))
+        return "/" + path;
+    return CString(cwd) + "/" + path;
+}
+} // namespace
+
 CString GetDriveRootFolder() {
     const char* root = std::getenv("MARQUILL_ROOT");
     if (root && *root)
-        return root;
+        return Absolute(root);
     const char* home = std::getenv("HOME");
     if (home && *home)
-        return home;
+        return Absolute(home);
     const passwd* entry = getpwuid(getuid());
     return entry && entry->pw_dir ? entry->pw_dir : "/";
 }
 
 CString MapWindowsPath(LPCTSTR path) {
     CString result(path ? path : "");
+    if (result.GetLength() > 0 && result[0] == '/')
+        return result;
     result.Replace('\\', '/');
     bool hasDrive = result.GetLength() >= 2 &&
                     std::isalpha(static_cast<unsigned char>(result[0])) && result[1] == ':';

@@ -1,6 +1,5 @@
 #include "platform/dao/CDaoDatabase.h"
 
-#include "platform/core/Paths.h"
 #include "platform/dao/CDaoException.h"
 #include "platform/dao/CDaoWorkspace.h"
 #include "platform/dao/DaoCatalog.h"
@@ -25,8 +24,9 @@ namespace {
                                                  (name ? name : "") + "' in the database.");
 }
 
+// Database files are named by native paths: whoever read the name from stored text mapped it.
 std::string NativePath(LPCTSTR path) {
-    return MapWindowsPath(path ? path : "").str();
+    return path ? path : "";
 }
 
 } // namespace

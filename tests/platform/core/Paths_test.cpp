@@ -51,6 +51,23 @@ TEST(Paths, DriveRootFallsBackToHomeWithoutOverride) {
     EXPECT_STREQ(MapWindowsPath("C:\\Marquill\\mq.mdb"), "/home/tester/Marquill/mq.mdb");
 }
 
+// Mapping a mapped path again must give it back unchanged, whatever the root holds, so a path
+// that passes two entry points can never be turned into another.
+TEST(Paths, AMappedPathMapsToItself) {
+    const char* roots[] = {"/srv/mq", "/srv/odd\\name", "relative\\root", "/", "C:\\x"};
+    const char* paths[] = {
+        "C:\\Marquill\\mq.mdb", "c:",         "D:Publish.mdb", "\\SYSTEM\\MQ.MDB",
+        "sub\\dir\\f.html",     "/home/a\\b", "rel/a",         ""};
+    for (const char* r : roots) {
+        ScopedEnv root("MARQUILL_ROOT", r);
+        for (const char* p : paths) {
+            CString once = MapWindowsPath(p);
+            EXPECT_STREQ(MapWindowsPath(once), once) << r << " " << p;
+        }
+        EXPECT_EQ(GetDriveRootFolder()[0], '/') << r;
+    }
+}
+
 TEST(Paths, ProgramDirectoryIsTheExecutablesFolder) {
     CString dir = GetProgramDirectory();
     EXPECT_FALSE(dir.IsEmpty());
