@@ -73,8 +73,8 @@ void AddField(CDaoTableDef& table, const char* name, short type, LONG size, LONG
 class Fixture {
 public:
     Fixture() {
-        char pattern[] = "/tmp/mqbench-XXXXXX";
-        m_dir = mkdtemp(pattern);
+        std::string pattern = (std::filesystem::temp_directory_path() / "mqbench-XXXXXX").string();
+        m_dir = mkdtemp(pattern.data());
         m_path = m_dir + "/mq.mdb";
         CDaoDatabase db;
         db.Create(m_path.c_str());

@@ -1,7 +1,8 @@
 #include "db/QZDbUpdateTables.h"
 
-// Each column as Parts of the schema give it; a column group stands for its columns in their
-// fixed order. Every Text column is not required and allows zero length.
+// The site schema as data: every table's columns (name, type, size, default, required) and
+// indexes, in the order the table creators make them; a column group stands for its columns in
+// their fixed order. Every Text column is not required and allows zero length.
 
 namespace {
 

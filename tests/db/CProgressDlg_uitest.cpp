@@ -6,6 +6,7 @@
 #include "res/Resource.h"
 #include "res/Resources.h"
 #include "tests/platform/ui/UiTestEnvironment.h"
+#include "tests/support/CountingPump.h"
 
 #include <wx/frame.h>
 #include <wx/gauge.h>
@@ -27,12 +28,6 @@ CString TextOf(CWnd* window) {
         window->GetWindowText(text);
     return text;
 }
-
-class CountingPump : public MessagePump {
-public:
-    void PumpWaitingMessages() override { ++calls; }
-    int calls = 0;
-};
 
 // A shown main window for the dialog to disable.
 class CProgressDlgTest : public ::testing::Test {

@@ -1,15 +1,6 @@
 #include "platform/ui/MessagePump.h"
 #include "tests/platform/ui/UiTestEnvironment.h"
-
-namespace {
-
-class CountingPump : public MessagePump {
-public:
-    void PumpWaitingMessages() override { ++calls; }
-    int calls = 0;
-};
-
-} // namespace
+#include "tests/support/CountingPump.h"
 
 TEST(MessagePumpUi, DefaultPumpDispatchesWhatIsWaiting) {
     SettleWindows();

@@ -7,18 +7,9 @@
 #include "platform/ui/MessagePump.h"
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/WxMessageBoxSink.h"
+#include "tests/support/CountingPump.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-class CountingPump : public MessagePump {
-public:
-    void PumpWaitingMessages() override { ++calls; }
-    int calls = 0;
-};
-
-} // namespace
 
 TEST(NoDisplay, DefaultPumpDoesNothingAndAnInstalledPumpReplacesIt) {
     PumpWaitingMessages();
