@@ -2,6 +2,7 @@
 
 #include "db/QZParameterQuery.h"
 #include "platform/dao/CDaoException.h"
+#include "platform/dao/CaughtDaoError.h"
 
 IMPLEMENT_DYNAMIC(CComponentsInstalledSet, QZRecordset)
 
@@ -42,12 +43,10 @@ int CComponentsInstalledSet::IsInstalled(CString source, CString title) {
 }
 
 int CComponentsInstalledSet::AddNewRecord(int flag) {
-    try {
-        return QZTableSet::AddNewRecord(flag);
-    } catch (CDaoException* e) {
-        e->Delete();
+    int added = 0;
+    if (CatchDaoError([&] { added = QZTableSet::AddNewRecord(flag); }) != 0)
         return 0;
-    }
+    return added;
 }
 
 const QZTableDef<CComponentsInstalledSet>& CComponentsInstalledSet::TableDef() {

@@ -2,6 +2,7 @@
 
 #include "platform/core/MessageBox.h"
 #include "platform/dao/CDaoException.h"
+#include "platform/dao/CaughtDaoError.h"
 
 IMPLEMENT_DYNAMIC(CDependentSet, QZBookkeepingSet)
 
@@ -31,8 +32,7 @@ int CDependentSet::AddNewRecord(int) {
         AddNew();
         return 1;
     } catch (CDaoException* e) {
-        e->ReportError(MB_OK);
-        e->Delete();
+        CaughtDaoError(e)->ReportError(MB_OK);
         return 0;
     }
 }

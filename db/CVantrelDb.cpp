@@ -4,6 +4,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/core/Paths.h"
 #include "platform/dao/CDaoException.h"
+#include "platform/dao/CaughtDaoError.h"
 
 #include <memory>
 
@@ -51,9 +52,7 @@ int CVantrelDb::OpenDatabase(int skipVersion) {
         AfxMessageBox(kNoVersionRow, MB_OK, 0);
         return 0;
     } catch (CDaoException* e) {
-        char text[255];
-        e->GetErrorMessage(text, sizeof text);
-        e->Delete();
+        CString text = CaughtDaoError(e).Message();
         if (IsOpen())
             Close();
         AfxMessageBox(text, MB_OK, 0);

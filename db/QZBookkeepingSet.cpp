@@ -1,6 +1,7 @@
 #include "db/QZBookkeepingSet.h"
 
-#include "db/DaoErrorList.h"
+#include "platform/dao/CaughtDaoError.h"
+#include "platform/dao/DaoErrors.h"
 
 IMPLEMENT_DYNAMIC(QZBookkeepingSet, CDaoRecordset)
 
@@ -43,12 +44,11 @@ int QZBookkeepingSet::OpenByKeyQuery(const QZKeyCombo& key, CString queryName, i
             Edit();
         return 1;
     } catch (CDaoException* e) {
-        if (DaoErrorHas(e, daoErrLocked)) {
-            e->Delete();
+        CaughtDaoError error(e);
+        if (error.Has(daoErrLocked))
             return 2;
-        }
-        e->ReportError(MB_OK);
-        throw;
+        error->ReportError(MB_OK);
+        throw error.Release();
     }
 }
 

@@ -3,6 +3,7 @@
 #include "platform/core/COleVariant.h"
 #include "platform/dao/CDaoException.h"
 #include "platform/dao/CDaoWorkspace.h"
+#include "platform/dao/CaughtDaoError.h"
 
 namespace {
 
@@ -36,30 +37,23 @@ QZExecQuery::~QZExecQuery() {
 }
 
 int QZExecQuery::ExecuteByKey(CString queryName, const QZKeyCombo& key) {
-    try {
+    LONG error = CatchDaoError([&] {
         if (m_pQueryDef->IsOpen())
             m_pQueryDef->Close();
         m_pQueryDef->Open(queryName);
         m_pQueryDef->SetParamValue(0, COleVariant(key.m_DbID, VT_I4));
         m_pQueryDef->SetParamValue(1, COleVariant(key.m_KeyID, VT_I4));
         m_pQueryDef->Execute(dbFailOnError);
-    } catch (CDaoException* e) {
-        e->Delete();
-        return 0;
-    }
-    return 1;
+    });
+    return error == 0 ? 1 : 0;
 }
 
 // Each query alone is all or nothing; the transaction makes the whole run so, so that a
 // service is never left half marked. The first failure ends the run: what follows could not
 // be kept anyway.
 int QZExecQuery::ExecuteAllByKey(std::span<const char* const> queryNames, const QZKeyCombo& key) {
-    try {
-        m_pDatabase->m_pWorkspace->BeginTrans();
-    } catch (CDaoException* e) {
-        e->Delete();
+    if (CatchDaoError([&] { m_pDatabase->m_pWorkspace->BeginTrans(); }) != 0)
         return 0;
-    }
     try {
         for (const char* name : queryNames) {
             if (!ExecuteByKey(name, key)) {
@@ -69,7 +63,7 @@ int QZExecQuery::ExecuteAllByKey(std::span<const char* const> queryNames, const 
         }
         m_pDatabase->m_pWorkspace->CommitTrans();
     } catch (CDaoException* e) {
-        e->Delete();
+        CaughtDaoError error(e);
         RollbackQuietly();
         return 0;
     } catch (...) {
@@ -80,11 +74,7 @@ int QZExecQuery::ExecuteAllByKey(std::span<const char* const> queryNames, const 
 }
 
 void QZExecQuery::RollbackQuietly() {
-    try {
-        m_pDatabase->m_pWorkspace->Rollback();
-    } catch (CDaoException* e) {
-        e->Delete();
-    }
+    CatchDaoError([&] { m_pDatabase->m_pWorkspace->Rollback(); });
 }
 
 std::span<const char* const> QZExecQuery::MarkAllInSiteQueries() {

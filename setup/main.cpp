@@ -7,6 +7,7 @@
 #include "db/QZDbUpdate.h"
 #include "platform/core/FileServices.h"
 #include "platform/dao/CDaoException.h"
+#include "platform/dao/CaughtDaoError.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -42,10 +43,7 @@ BOOL MakeDevelopmentRow(const CString& path, LONG dbId, CString* error) {
         db.Close();
         return TRUE;
     } catch (CDaoException* e) {
-        char text[255];
-        e->GetErrorMessage(text, sizeof text);
-        e->Delete();
-        *error = text;
+        *error = CaughtDaoError(e).Message();
         return FALSE;
     }
 }

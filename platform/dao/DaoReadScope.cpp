@@ -1,6 +1,7 @@
 #include "platform/dao/DaoReadScope.h"
 
 #include "platform/dao/CDaoException.h"
+#include "platform/dao/CaughtDaoError.h"
 #include "platform/dao/DaoConnection.h"
 #include "platform/dao/DaoStatement.h"
 
@@ -11,10 +12,8 @@ DaoReadScope::DaoReadScope(DaoConnection& connection) : m_connection(connection)
 
 // Never raises: it may run while an exception is on its way out.
 DaoReadScope::~DaoReadScope() {
-    try {
+    CatchDaoError([&] {
         DaoStatement end(m_connection, "RELEASE MSysMqRead");
         end.Run();
-    } catch (CDaoException* e) {
-        e->Delete();
-    }
+    });
 }

@@ -1,6 +1,7 @@
 #include "platform/dao/DaoSqlPlanner.h"
 
 #include "platform/dao/CDaoException.h"
+#include "platform/dao/CaughtDaoError.h"
 #include "platform/dao/DaoCatalog.h"
 #include "platform/dao/DaoConnection.h"
 #include "platform/dao/DaoConstants.h"
@@ -138,7 +139,7 @@ DaoSqlPlan DaoSqlPlanner::Translate(const std::string& text) {
         try {
             return NativePlan(text);
         } catch (CDaoException* e) {
-            e->Delete();
+            CaughtDaoError native(e);
         }
         ThrowTranslationError(error);
     }
