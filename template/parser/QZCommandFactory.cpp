@@ -1,6 +1,13 @@
 #include "template/parser/QZCommandFactory.h"
 
+#include "template/commands/QZCmdComment.h"
+#include "template/commands/QZCmdGeneric.h"
+#include "template/commands/QZCmdHTML.h"
+#include "template/commands/QZCmdParam.h"
+#include "template/commands/QZCmdStandIn.h"
+#include "template/parser/QZTemplateLexer.h"
 #include "template/parser/QZToken.h"
+#include "template/parser/QZVantrelCompileContext.h"
 
 #include <map>
 
@@ -69,4 +76,36 @@ bool QZCommandFactory::HasCommand(int token) {
     default:
         return false;
     }
+}
+
+QZCommandBase* QZCommandFactory::Create(QZVantrelContext* context, int token,
+                                        const QZTemplateLexer& lexer,
+                                        QZVantrelCompileContext& reporter) {
+    switch (token) {
+    case TOKEN_HTML:
+        return new QZCmdHTML(context, lexer.GetTokenText());
+    case TOKEN_COMMENT:
+        if (!lexer.IsKeptWhole())
+            return new QZCmdComment(context, lexer.GetTokenText());
+        break;
+    case TOKEN_IDENTIFIER:
+    case TOKEN_BUILTIN:
+        reporter.ReportError("warning: unrecognized\tMarquill command %s", lexer.GetKeywordText());
+        if (!lexer.IsKeptWhole())
+            return new QZCmdGeneric(context, lexer.GetKeywordText(), lexer.GetArgumentText());
+        break;
+    default:
+        if (!HasCommand(token))
+            return nullptr;
+        if (lexer.IsKeptWhole())
+            break;
+        if (Maker maker = Find(token))
+            return maker(context, lexer.GetArgumentText());
+        if (token == TOKEN_PARAM)
+            return new QZCmdParam(context, lexer.GetArgumentText());
+        break;
+    }
+    // Not linked in yet, or a command that cannot be written back as it was read (characters
+    // skipped before its word, or cut off inside a string): kept whole.
+    return new QZCmdStandIn(context, token, lexer.GetTokenText());
 }

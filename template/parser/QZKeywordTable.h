@@ -9,6 +9,15 @@ class SymbolTable;
 
 class QZKeywordTable {
 public:
+    // The values of the alignment words.
+    enum : LONG {
+        ALIGN_LEFT = 1,
+        ALIGN_TOP = 2,
+        ALIGN_RIGHT = 3,
+        ALIGN_BOTTOM = 4,
+        ALIGN_MIDDLE = 5
+    };
+
     struct Row {
         LPCTSTR word;
         int token;

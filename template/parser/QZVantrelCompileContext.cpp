@@ -10,7 +10,7 @@ QZVantrelCompileContext::QZVantrelCompileContext(QZVantrelContext* parent)
 int QZVantrelCompileContext::GetChar() {
     int position = m_nPosition++;
     if (position < 0 || position >= m_text.GetLength())
-        return 0;
+        return kEndOfText;
     int c = static_cast<unsigned char>(m_text.str()[position]);
     if (c == '\n')
         m_nLine++;

@@ -3,10 +3,14 @@
 // the expression contexts. It gives them the character reading, the token match and the error
 // report they share.
 
+#include "template/parser/QZToken.h"
 #include "template/parser/QZVantrelContext.h"
 
 class QZVantrelCompileContext : public QZVantrelContext {
 public:
+    // What GetChar gives at or past the end of the text, and for a NUL in it.
+    static constexpr int kEndOfText = 0;
+
     explicit QZVantrelCompileContext(QZVantrelContext* parent = nullptr);
 
     virtual void Parse(const CString& text) = 0;
@@ -14,7 +18,7 @@ public:
     // The printable name of a token for syntax messages.
     virtual CString GetTokenName(int token) = 0;
 
-    // The character at the position (0 at or past the end, and for a NUL in the text); the
+    // The character at the position (kEndOfText at or past the end, and for a NUL); the
     // position advances in every case, and a line feed read counts a line.
     int GetChar();
     // Moves back one character, uncounting a line feed stepped back over.
@@ -37,6 +41,6 @@ public:
 protected:
     int m_nPosition = 0;
     int m_nTokenStart = 0;
-    int m_nCurrentToken = -1;
+    int m_nCurrentToken = TOKEN_EOF;
     LONG m_nLine = 1;
 };
