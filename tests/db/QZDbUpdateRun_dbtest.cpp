@@ -48,6 +48,8 @@ const std::string kNewer = "You cannot update a database newer than 1.30!\n\n Pl
                            "newer executable of this program!";
 const std::string kUnreadable =
     "The version of this database cannot be read!\n\n The database has not been changed.";
+const std::string kSeveralRows =
+    "This database has more than one version row!\n\n The database has not been changed.";
 const std::string kRestoreFailed =
     "Error in restoring your original data! Reverting to original database.";
 const std::string kRestored =
@@ -321,6 +323,7 @@ TEST_F(UpdateDatabaseTest, VersionThatIsNewerOrUnreadableIsRefused) {
         {"UPDATE Marquill SET VersionNumber = ''", kUnreadable},
         {"UPDATE Marquill SET VersionNumber = Null", kUnreadable},
         {"DELETE FROM Marquill", kUnreadable},
+        {"INSERT INTO Marquill (DbID, VersionNumber) VALUES (8, '1.29')", kSeveralRows},
     };
     for (const auto& [change, message] : cases) {
         SCOPED_TRACE(change);
