@@ -156,6 +156,18 @@ void ClaimAndSaveRole() {
     WriteFileAtomically(Setting("DIR") + "/" + Setting("NAME"), report.str());
 }
 
+// Updates the site database MQ_CHILD_DB, writing "started" to MQ_CHILD_DIR first and then
+// "updated" with the update's result and the number of message boxes it showed.
+void UpdateRole() {
+    MessageBoxRecorder boxes;
+    std::string dir = Setting("DIR");
+    WriteFileAtomically(dir + "/started", "1");
+    QZDbUpdate update;
+    int result = update.UpdateDatabase(Setting("DB").c_str(), 1);
+    WriteFileAtomically(dir + "/updated",
+                        std::to_string(result) + " " + std::to_string(boxes.shown().size()));
+}
+
 TEST(ChildRole, Run) {
     std::string role = Setting("ROLE");
     if (role == "claim")
@@ -164,6 +176,8 @@ TEST(ChildRole, Run) {
         SaveUnderClaimRole();
     else if (role == "claim-and-save")
         ClaimAndSaveRole();
+    else if (role == "update")
+        UpdateRole();
     else
         EXPECT_TRUE(role.empty()) << "unknown role " << role;
 }
