@@ -258,10 +258,10 @@ std::vector<CDaoFieldExchange::Binding> QZRecordset::BoundMembers() {
 }
 
 // The row was read before the claim was held: another program may have saved or deleted it
-// while this one waited for the claim. Read again now, the members are the row as its last
-// save left it, and the next save writes them back over nothing unseen. A set opened by key
-// runs its query again, so a row marked deleted meanwhile is gone too. When the row is gone the
-// claim is given up.
+// while this one waited for the claim. Read again, the members hold the row as that save left
+// it, so the next save, which writes every member, puts no older value back. A set opened by
+// key runs its query again, so a row marked deleted meanwhile is gone too. When the row is gone
+// the claim is given up.
 BOOL QZRecordset::ReadClaimedRow(BOOL byKey) {
     try {
         if (!IsOpen() || IsBOF() || IsEOF())
