@@ -16,6 +16,7 @@
 #include "platform/core/FileServices.h"
 #include "platform/core/MessageBox.h"
 #include "platform/dao/CDaoException.h"
+#include "platform/dao/CDaoRecordset.h"
 #include "platform/dao/DaoErrors.h"
 
 #include <string>
@@ -50,6 +51,18 @@ CString BackupPathFor(const CString& path, int number) {
     return backup;
 }
 
+// True when the version table holds more than one row.
+bool HasSeveralVersionRows(CDaoDatabase* database) {
+    try {
+        CDaoRecordset rows(database);
+        rows.Open(dbOpenSnapshot, "Select * from Marquill");
+        return rows.GetRecordCount() > 1;
+    } catch (CDaoException* e) {
+        e->Delete();
+        return false;
+    }
+}
+
 CString NewerText() {
     return "You cannot update a database newer than " + QZDbUpdate::GetExpectedVersion() +
            "!\n\n Please obtain a newer executable of this program!";
@@ -57,6 +70,8 @@ CString NewerText() {
 
 constexpr const char* kUnreadableVersion =
     "The version of this database cannot be read!\n\n The database has not been changed.";
+constexpr const char* kSeveralVersionRows =
+    "This database has more than one version row!\n\n The database has not been changed.";
 constexpr const char* kTablesFailed = "Error in creating new tables!";
 constexpr const char* kDeleteQueriesFailed = "Error in deleting query definitions!";
 constexpr const char* kCreateQueriesFailed = "Error in creating query definitions!";
@@ -245,7 +260,9 @@ int QZDbUpdate::CheckOldVersion() {
     int order = 0;
     if (!ReadOldVersion(m_pOldCopyDb) ||
         !QZVersionNumber::Compare(m_strOldVersion, GetExpectedVersion(), &order)) {
-        AfxMessageBox(kUnreadableVersion, MB_OK, 0);
+        AfxMessageBox(HasSeveralVersionRows(m_pOldCopyDb) ? kSeveralVersionRows
+                                                          : kUnreadableVersion,
+                      MB_OK, 0);
         return 0;
     }
     if (order > 0) {
@@ -261,7 +278,9 @@ int QZDbUpdate::ReadOldVersion(CDaoDatabase* database) {
         table.Open("Marquill");
         CDBUpdateSet row(database);
         row.Open(dbOpenSnapshot, "Select * from Marquill");
-        if (row.IsEOF()) {
+        // With no row, or two that may disagree, the file has no one version (nor DbID) to
+        // keep: it is no site database to update, as it is none to open.
+        if (row.GetRecordCount() != 1) {
             row.Close();
             return 0;
         }

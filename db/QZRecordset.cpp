@@ -138,7 +138,10 @@ int QZRecordset::OpenByKey(const QZKeyCombo& key, CString queryName, int lock) {
             return openFound;
         if (key.m_DbID == 1)
             return openReadOnly; // objects of DbID 1 are always read-only copies
-        return LockRecord(key);
+        int result = Claim(key);
+        if (result == openFound && !ReadClaimedRow(TRUE))
+            return openNotFound;
+        return result;
     } catch (CDaoException* e) {
         if (DaoErrorHas(e, daoErrLocked)) {
             e->Delete();
@@ -197,6 +200,13 @@ int QZRecordset::SetKeyParameters(const QZKeyCombo& key) {
 }
 
 int QZRecordset::LockRecord(const QZKeyCombo& key) {
+    int result = Claim(key);
+    if (result == openFound && !ReadClaimedRow(FALSE))
+        return openNotFound;
+    return result;
+}
+
+int QZRecordset::Claim(const QZKeyCombo& key) {
     // A set holds at most one claim.
     ReleaseLock();
     m_pLockKey->SetKeyAndType(key.m_DbID, key.m_KeyID, GetObjectType());
@@ -245,6 +255,32 @@ std::vector<CDaoFieldExchange::Binding> QZRecordset::BoundMembers() {
     CDaoFieldExchange fx(this);
     DoFieldExchange(&fx);
     return fx.m_outputs;
+}
+
+// The row was read before the claim was held: another program may have saved or deleted it
+// while this one waited for the claim. Read again, the members hold the row as that save left
+// it, so the next save, which writes every member, puts no older value back. A set opened by
+// key runs its query again, so a row marked deleted meanwhile is gone too. When the row is gone
+// the claim is given up.
+BOOL QZRecordset::ReadClaimedRow(BOOL byKey) {
+    try {
+        if (!IsOpen() || IsBOF() || IsEOF())
+            return TRUE; // no row to read again
+        if (byKey) {
+            Requery();
+            if (!IsBOF() || !IsEOF())
+                return TRUE;
+        } else if (!IsDeleted()) {
+            Move(0);
+            if (!IsDeleted())
+                return TRUE;
+        }
+    } catch (CDaoException*) {
+        ReleaseLock();
+        throw;
+    }
+    ReleaseLock();
+    return FALSE;
 }
 
 void QZRecordset::MakeLockSet() {

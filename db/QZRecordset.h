@@ -40,6 +40,8 @@ public:
     void CancelUpdate() override;
     void DoFieldExchange(CDaoFieldExchange* pFX) override;
 
+    // Opens the row of the key through the stored query and, with lock, claims it; a claimed
+    // row is read again by the query once the claim is held (3 when it is gone by then).
     int OpenByKey(const QZKeyCombo& key, CString queryName, int lock);
     // Writes the row back and, unless keepLock, gives up the claim. 1 saved, 0 not saved (the
     // claim is then kept).
@@ -49,6 +51,9 @@ public:
     int CloseQueryAndSet();
     int PrepareQuery(CString queryName);
     int SetKeyParameters(const QZKeyCombo& key);
+    // Claims the object for the current user; with the claim held, the current row is read
+    // again, so the members hold what the last save wrote. 1 claimed, 2 claimed by another, 0
+    // the lock table stayed busy, 3 the row was deleted meanwhile (no claim kept).
     int LockRecord(const QZKeyCombo& key);
 
     BOOL IsLockHeld() const { return m_bLockHeld; }
@@ -72,6 +77,11 @@ protected:
     QZKeyCombo m_Key;
 
 private:
+    // Writes the claim on the key without reading the row again; LockRecord's results.
+    int Claim(const QZKeyCombo& key);
+    // Reads the current row again once the claim is held (by its key query when byKey); FALSE,
+    // with the claim given up, when the row is gone.
+    BOOL ReadClaimedRow(BOOL byKey);
     void MakeLockSet();
     // Gives up the claim this set holds, if any.
     void ReleaseLock();

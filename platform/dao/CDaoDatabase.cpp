@@ -1,5 +1,6 @@
 #include "platform/dao/CDaoDatabase.h"
 
+#include "platform/core/FileServices.h"
 #include "platform/dao/CDaoException.h"
 #include "platform/dao/CDaoWorkspace.h"
 #include "platform/dao/DaoCatalog.h"
@@ -11,6 +12,11 @@
 #include "platform/dao/DaoStatement.h"
 #include "platform/dao/DaoWriteScope.h"
 
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <dirent.h>
+#include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,6 +33,67 @@ namespace {
 // Database files are named by native paths: whoever read the name from stored text mapped it.
 std::string NativePath(LPCTSTR path) {
     return path ? path : "";
+}
+
+// A copy being made carries this and its maker's process id after the target's name.
+constexpr const char* kPartialMark = ".partial-";
+// The files the engine keeps beside a database file while it is open or was left open.
+constexpr const char* kJournalSuffixes[] = {"-journal", "-wal", "-shm"};
+
+void RemoveWithJournal(const std::string& path) {
+    ::unlink(path.c_str());
+    for (const char* suffix : kJournalSuffixes)
+        ::unlink((path + suffix).c_str());
+}
+
+// Copies to the target that were cut short because their program died are removed; a copy
+// that a running program is still making is left alone.
+void RemoveAbandonedCopies(const std::string& target) {
+    size_t slash = target.rfind('/');
+    std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    std::string prefix = target.substr(slash == std::string::npos ? 0 : slash + 1) + kPartialMark;
+    DIR* entries = ::opendir(folder.c_str());
+    if (entries == nullptr)
+        return;
+    while (const dirent* entry = ::readdir(entries)) {
+        std::string name = entry->d_name;
+        if (name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        long maker = std::strtol(name.c_str() + prefix.size(), nullptr, 10);
+        if (maker > 0 && ::kill(static_cast<pid_t>(maker), 0) != 0 && errno == ESRCH)
+            ::unlink((folder + (folder == "." ? "/" : "") + name).c_str());
+    }
+    ::closedir(entries);
+}
+
+// Copies the database at source, as one read snapshot, to a new file at target.
+bool BackUp(const std::string& source, const std::string& target) {
+    sqlite3* in = nullptr;
+    sqlite3* out = nullptr;
+    bool done = false;
+    if (sqlite3_open_v2(source.c_str(), &in, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
+        sqlite3_open_v2(target.c_str(), &out, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                        nullptr) == SQLITE_OK) {
+        sqlite3_busy_timeout(in, DaoConnection::kDefaultBusyTimeout);
+        if (sqlite3_backup* backup = sqlite3_backup_init(out, "main", in, "main")) {
+            done = sqlite3_backup_step(backup, -1) == SQLITE_DONE;
+            done = sqlite3_backup_finish(backup) == SQLITE_OK && done;
+        }
+    }
+    sqlite3_close_v2(in);
+    done = sqlite3_close_v2(out) == SQLITE_OK && done;
+    return done;
+}
+
+// Makes a rename in the folder of path survive a power failure.
+void SyncFolderOf(const std::string& path) {
+    size_t slash = path.rfind('/');
+    std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
 }
 
 } // namespace
@@ -236,35 +303,31 @@ int CDaoDatabase::GetBusyTimeout() const {
 }
 
 // The engine's backup copies every page of one read snapshot, the pages still in the journal
-// included, so the copy is complete and consistent even while other programs write.
+// included, so the copy is complete and consistent even while other programs write. It is made
+// under a name of its own beside the target and takes the target's name in one rename once it is
+// complete, so a copy cut short (a full disk, a killed program) never stands under that name.
 BOOL CDaoDatabase::CopyDatabaseFile(LPCTSTR from, LPCTSTR to, BOOL failIfExists) {
     std::string source = NativePath(from);
     std::string target = NativePath(to);
     struct stat info {};
     if (::stat(source.c_str(), &info) != 0 || S_ISDIR(info.st_mode))
         return FALSE;
-    if (::stat(target.c_str(), &info) == 0) {
-        if (failIfExists)
-            return FALSE;
-        for (const char* suffix : {"", "-wal", "-shm"})
-            ::unlink((target + suffix).c_str());
+    if (failIfExists && ::stat(target.c_str(), &info) == 0)
+        return FALSE;
+    RemoveAbandonedCopies(target);
+    std::string partial = target + kPartialMark + std::to_string(::getpid());
+    RemoveWithJournal(partial);
+    bool done = BackUp(source, partial);
+    if (done) {
+        // What the engine kept beside an earlier file of the name belongs to that file only.
+        if (!failIfExists)
+            for (const char* suffix : kJournalSuffixes)
+                ::unlink((target + suffix).c_str());
+        done = MoveFileExA(partial.c_str(), target.c_str(),
+                           failIfExists ? 0 : MOVEFILE_REPLACE_EXISTING) != FALSE;
     }
-    sqlite3* in = nullptr;
-    sqlite3* out = nullptr;
-    bool done = false;
-    if (sqlite3_open_v2(source.c_str(), &in, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
-        sqlite3_open_v2(target.c_str(), &out, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                        nullptr) == SQLITE_OK) {
-        sqlite3_busy_timeout(in, DaoConnection::kDefaultBusyTimeout);
-        if (sqlite3_backup* backup = sqlite3_backup_init(out, "main", in, "main")) {
-            int rc = sqlite3_backup_step(backup, -1);
-            done = rc == SQLITE_DONE;
-            sqlite3_backup_finish(backup);
-        }
-    }
-    sqlite3_close_v2(in);
-    sqlite3_close_v2(out);
-    if (!done)
-        ::unlink(target.c_str());
+    RemoveWithJournal(partial);
+    if (done)
+        SyncFolderOf(target);
     return done ? TRUE : FALSE;
 }

@@ -67,8 +67,10 @@ public:
     void SetBusyTimeout(int milliseconds);
     int GetBusyTimeout() const;
 
-    // Copies a database file, open or not, as one consistent state (journal included).
-    // FALSE when the copy fails or `to` exists and failIfExists is set.
+    // Copies a database file, open or not, as one consistent state (journal included). Only
+    // a complete copy ever stands under the name `to`: it is made beside it under a temporary
+    // name, which copies cut short by programs that died leave behind and the next copy to the
+    // same name removes. FALSE when the copy fails or `to` exists and failIfExists is set.
     static BOOL CopyDatabaseFile(LPCTSTR from, LPCTSTR to, BOOL failIfExists);
 
     CDaoWorkspace* m_pWorkspace;

@@ -12,9 +12,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <random>
 #include <set>
 #include <sstream>
 #include <string>
@@ -48,6 +52,8 @@ const std::string kNewer = "You cannot update a database newer than 1.30!\n\n Pl
                            "newer executable of this program!";
 const std::string kUnreadable =
     "The version of this database cannot be read!\n\n The database has not been changed.";
+const std::string kSeveralRows =
+    "This database has more than one version row!\n\n The database has not been changed.";
 const std::string kRestoreFailed =
     "Error in restoring your original data! Reverting to original database.";
 const std::string kRestored =
@@ -321,6 +327,7 @@ TEST_F(UpdateDatabaseTest, VersionThatIsNewerOrUnreadableIsRefused) {
         {"UPDATE Marquill SET VersionNumber = ''", kUnreadable},
         {"UPDATE Marquill SET VersionNumber = Null", kUnreadable},
         {"DELETE FROM Marquill", kUnreadable},
+        {"INSERT INTO Marquill (DbID, VersionNumber) VALUES (8, '1.29')", kSeveralRows},
     };
     for (const auto& [change, message] : cases) {
         SCOPED_TRACE(change);
@@ -405,6 +412,123 @@ TEST_F(UpdateDatabaseTest, WritesLeftByAProgramThatDiedAreKeptAndNotReplayedOnTh
     site.Close();
     EXPECT_EQ(1, CountRows(m_path, "SELECT * FROM Authors WHERE AuthorName = 'Ann'"));
     EXPECT_EQ(0, CountRows(m_path, "SELECT * FROM Semaphor"));
+}
+
+// The version and the row counts of the kept tables of a site database, read through one open;
+// an empty version when the file does not open as a site database.
+struct SiteState {
+    std::string version;
+    std::map<std::string, long> counts;
+};
+
+SiteState ReadSite(const std::string& path) {
+    SiteState state;
+    std::string error = EngineErrorText([&] {
+        CDaoDatabase db;
+        db.Open(path.c_str());
+        std::vector<std::string> versions = Column(db, "SELECT VersionNumber FROM Marquill");
+        for (const char* table : kKeptTables)
+            state.counts[table] =
+                static_cast<long>(Column(db, std::string("SELECT 1 FROM [") + table + "]").size());
+        if (versions.size() == 1)
+            state.version = versions[0];
+    });
+    if (!error.empty())
+        state.version.clear();
+    return state;
+}
+
+// The files of the folder named as backups are ("mq.OLD", "mq.OLD2", ...).
+std::vector<std::string> BackupFiles(const TempDir& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+        std::string name = entry.path().filename().string();
+        if (name.rfind("mq.OLD", 0) == 0 &&
+            name.find_first_not_of("0123456789", 6) == std::string::npos)
+            names.push_back(entry.path().string());
+    }
+    return names;
+}
+
+int KillTrials() {
+    const char* value = std::getenv("MQ_UPDATE_KILL_TRIALS");
+    return value != nullptr && std::atoi(value) > 0 ? std::atoi(value) : 20;
+}
+
+void PutBack(const std::string& path, const std::string& bytes) {
+    for (const char* suffix : {"-wal", "-shm"})
+        std::filesystem::remove(path + suffix);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// An update killed at any moment (MQ_UPDATE_KILL_TRIALS times) leaves the file as it was or
+// wholly updated, and under a backup's name only a whole copy of the old file; what a killed
+// update left does not stand in the way of the next one.
+TEST_F(UpdateDatabaseTest, UpdateKilledAtAnyMomentLeavesTheFileOldOrWhollyUpdated) {
+    MakeOldSite(m_path, "1.4");
+    {
+        // Some megabytes in a table of the user's own, so that copying the file takes a fair
+        // share of the update's time and kills fall inside the copies too.
+        CDaoDatabase db;
+        db.Open(m_path.c_str());
+        MakeTable(db, "Archive", {{"Notes", dbMemo, dbVariableField}});
+        db.Execute(
+            ("INSERT INTO Archive (Notes) VALUES ('" + std::string(4000, 'a') + "')").c_str());
+        for (int i = 0; i < 11; ++i)
+            db.Execute("INSERT INTO Archive (Notes) SELECT Notes FROM Archive");
+    }
+    const SiteState old = ReadSite(m_path);
+    ASSERT_EQ("1.4", old.version);
+    const std::string original = Bytes(m_path);
+
+    // How long an update takes in another program, from its start.
+    auto updateInChild = [&](int killAfterMs) {
+        TempDir talk;
+        ChildProcess child("update", {{"DB", m_path}, {"DIR", talk.path().string()}});
+        EXPECT_EQ("1", WaitForFile(talk.file("started")));
+        auto start = std::chrono::steady_clock::now();
+        child.Wait(killAfterMs);
+        return std::make_pair(std::chrono::steady_clock::now() - start,
+                              WaitForFile(talk.file("updated"), 0));
+    };
+    auto [took, said] = updateInChild(60000);
+    ASSERT_EQ("1 0", said);
+    PutBack(m_path, original);
+    const long span = std::chrono::duration_cast<std::chrono::milliseconds>(took).count() + 20;
+
+    std::mt19937 random(std::random_device{}());
+    std::set<std::string> checked;
+    int untouched = 0, updated = 0;
+    for (int trial = 0; trial < KillTrials(); ++trial) {
+        SCOPED_TRACE("trial " + std::to_string(trial));
+        updateInChild(static_cast<int>(random() % static_cast<unsigned long>(span)));
+        if (SameBytes(original, Bytes(m_path))) {
+            ++untouched;
+        } else {
+            ++updated;
+            SiteState now = ReadSite(m_path);
+            EXPECT_EQ("1.30", now.version) << "the file is neither old nor updated";
+            EXPECT_EQ(old.counts, now.counts);
+            PutBack(m_path, original);
+        }
+        for (const std::string& backup : BackupFiles(m_dir)) {
+            if (!checked.insert(backup).second)
+                continue;
+            SiteState kept = ReadSite(backup);
+            EXPECT_EQ("1.4", kept.version) << backup << " is no backup of the old file";
+            EXPECT_EQ(old.counts, kept.counts) << backup;
+        }
+    }
+    std::printf("updates killed: %d left the file untouched, %d updated; %zu backups\n", untouched,
+                updated, checked.size());
+
+    QZDbUpdate update;
+    ASSERT_EQ(QZDbUpdate::updateDone, update.UpdateDatabase(m_path.c_str(), 1));
+    EXPECT_EQ("1.30", ReadSite(m_path).version);
+    EXPECT_FALSE(Exists(m_dir.file("TMP__TMP.mdb")));
+    for (const auto& entry : std::filesystem::directory_iterator(m_dir.path()))
+        EXPECT_EQ(std::string::npos, entry.path().filename().string().find(".partial-"))
+            << entry.path();
 }
 
 TEST_F(UpdateDatabaseTest, MissingFileRaisesTheEnginesError) {

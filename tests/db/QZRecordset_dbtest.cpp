@@ -165,6 +165,26 @@ TEST_F(QZRecordsetTest, OpenByKeyWithTheLockTableBusyGivesZero) {
     EXPECT_EQ(set.OpenByKey(QZKeyCombo(kDbId, id), kAuthorQuery, 1), 1);
 }
 
+TEST_F(QZRecordsetTest, LockRecordReadsTheRowAgainOnceClaimed) {
+    LONG changed = AddAuthor("Before");
+    LONG removed = AddAuthor("Doomed");
+    TestAuthorRowSet set(&Db());
+    ASSERT_EQ(set.OpenByKey(QZKeyCombo(kDbId, changed), kAuthorQuery, 0), 1);
+    ExecuteOn(m_path, "UPDATE Authors SET AuthorName = 'After' WHERE AuthorID = " +
+                          std::to_string(changed));
+    EXPECT_EQ(set.LockRecord(QZKeyCombo(kDbId, changed)), 1);
+    EXPECT_EQ(set.m_AuthorName, "After");
+    EXPECT_TRUE(set.IsLockHeld());
+
+    TestAuthorRowSet gone(&Db());
+    ASSERT_EQ(gone.OpenByKey(QZKeyCombo(kDbId, removed), kAuthorQuery, 0), 1);
+    ExecuteOn(m_path, "DELETE FROM Authors WHERE AuthorID = " + std::to_string(removed));
+    EXPECT_EQ(gone.LockRecord(QZKeyCombo(kDbId, removed)), 3);
+    EXPECT_FALSE(gone.IsLockHeld());
+    EXPECT_EQ(ClaimsOn(removed), 0);
+    EXPECT_EQ(ClaimsOn(changed), 1);
+}
+
 TEST_F(QZRecordsetTest, RowLockedByTheEngineGivesReadOnlyOnlyWithTheRowFetched) {
     LONG id = AddAuthor("Locked");
     auto locked = [] { CDaoException::Throw(daoErrLocked, "The row is locked."); };

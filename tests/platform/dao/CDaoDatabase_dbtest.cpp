@@ -4,8 +4,11 @@
 #include "tests/platform/dao/DaoTestSupport.h"
 #include "tests/support/TestSupport.h"
 
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <unistd.h>
 
 namespace {
 
@@ -59,6 +62,35 @@ TEST_F(DatabaseTest, ACopiedFileCarriesTablesQueriesAndRowsEvenWhileOpen) {
     set.Update(); // numbering goes on in the copy
     set.SetBookmark(set.GetLastModifiedBookmark());
     EXPECT_EQ(2, set.m_PersonID);
+}
+
+TEST_F(DatabaseTest, ACopyThatFailsLeavesNoFileUnderTheCopysName) {
+    std::ofstream(path) << "not a database at all, just some text in a file";
+    std::string copy = dir.file("copy.mdb");
+    for (BOOL failIfExists : {TRUE, FALSE}) {
+        EXPECT_FALSE(CDaoDatabase::CopyDatabaseFile(path.c_str(), copy.c_str(), failIfExists));
+        EXPECT_FALSE(std::filesystem::exists(copy));
+    }
+    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir.path()),
+                               std::filesystem::directory_iterator()))
+        << "only the source is left";
+}
+
+TEST_F(DatabaseTest, ACopyRemovesWhatCopiesOfDeadProgramsLeftAndNothingElse) {
+    CreatePeopleDatabase(path, true);
+    std::string copy = dir.file("copy.mdb");
+    int dead = ForkChild([] { return true; });
+    WaitChild(dead);
+    std::string abandoned = copy + ".partial-" + std::to_string(dead);
+    std::string running = copy + ".partial-" + std::to_string(getppid());
+    std::string otherName = dir.file("other.mdb.partial-" + std::to_string(dead));
+    for (const std::string& file : {abandoned, abandoned + "-journal", running, otherName})
+        std::ofstream(file) << "half a copy";
+    ASSERT_TRUE(CDaoDatabase::CopyDatabaseFile(path.c_str(), copy.c_str(), TRUE));
+    EXPECT_FALSE(std::filesystem::exists(abandoned));
+    EXPECT_FALSE(std::filesystem::exists(abandoned + "-journal"));
+    EXPECT_TRUE(std::filesystem::exists(running)) << "its program may still be making it";
+    EXPECT_TRUE(std::filesystem::exists(otherName));
 }
 
 TEST_F(DatabaseTest, ReadOnlyOpenRefusesChanges) {

@@ -6,10 +6,13 @@
 #include "tests/support/TestSupport.h"
 
 #include <chrono>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
+#include <random>
 #include <set>
 #include <signal.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -145,6 +148,68 @@ TEST_F(MultiProcessTest, SessionOfAKilledProcessIsNoLongerAlive) {
     kill(child, SIGKILL);
     WaitChild(child);
     EXPECT_FALSE(db.IsSessionAlive(session));
+}
+
+// Names in the folder that hold a copy still in the making.
+int PartialCopies(const TempDir& dir) {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        count += entry.path().filename().string().find(".partial-") != std::string::npos;
+    return count;
+}
+
+// Killed at any moment, a copy leaves either nothing or the whole file under the copy's name;
+// the next copy to that name clears what the killed one left.
+TEST_F(MultiProcessTest, CopyKilledAtAnyMomentLeavesNothingOrTheWholeFile) {
+    {
+        CDaoDatabase db;
+        db.Open(path.c_str());
+        db.Execute(
+            ("INSERT INTO People (Name, Notes) VALUES ('Seed', '" + std::string(2000, 'n') + "')")
+                .c_str());
+        for (int i = 0; i < 12; ++i) // 4096 rows, some megabytes
+            db.Execute("INSERT INTO People (Name, Notes) SELECT Name, Notes FROM People");
+    }
+    const long rows = 4096;
+    std::string copy = dir.file("copy.mdb");
+    auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(CDaoDatabase::CopyDatabaseFile(path.c_str(), copy.c_str(), TRUE));
+    auto copyTime = std::chrono::steady_clock::now() - start;
+    std::filesystem::remove(copy);
+
+    std::mt19937 random(std::random_device{}());
+    int whole = 0, none = 0;
+    for (int trial = 0; trial < 20; ++trial) {
+        ProcessSignal started;
+        int child = ForkChild([&] {
+            started.Send();
+            return CDaoDatabase::CopyDatabaseFile(path.c_str(), copy.c_str(), TRUE) != FALSE;
+        });
+        ASSERT_EQ(1, started.Wait());
+        std::uniform_int_distribution<long> moment(0, 3 * copyTime.count() / 2);
+        std::this_thread::sleep_for(std::chrono::steady_clock::duration(moment(random)));
+        kill(child, SIGKILL);
+        WaitChild(child);
+        if (!std::filesystem::exists(copy)) {
+            ++none;
+            continue;
+        }
+        ++whole;
+        long copied = 0;
+        EXPECT_EQ(0, DaoErrorOf([&] {
+                      CDaoDatabase db;
+                      db.Open(copy.c_str());
+                      PeopleSet set(&db);
+                      set.Open(dbOpenSnapshot);
+                      copied = set.GetRecordCount();
+                  }))
+            << "trial " << trial;
+        EXPECT_EQ(rows, copied) << "trial " << trial;
+        std::filesystem::remove(copy);
+    }
+    std::printf("copies killed: %d left nothing, %d left the whole file\n", none, whole);
+    ASSERT_TRUE(CDaoDatabase::CopyDatabaseFile(path.c_str(), copy.c_str(), TRUE));
+    EXPECT_EQ(0, PartialCopies(dir));
 }
 
 } // namespace
