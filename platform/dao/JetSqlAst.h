@@ -2,6 +2,7 @@
 // The parsed form of one query text of the dialect, as JetSqlParser builds it and
 // JetSqlWriter turns it into SQLite. Names are kept as written; nothing is resolved here.
 
+#include "platform/dao/JetSqlOperator.h"
 #include "platform/dao/JetSqlTranslator.h"
 
 #include <cstddef>
@@ -37,8 +38,8 @@ struct JetExpr {
         True,
         False,
         Name,     // name
-        Unary,    // text: "-", "+" or "NOT"; args[0]
-        Binary,   // text: the operator in upper case ("AND", "+", "<>", "MOD"...); args[0..1]
+        Unary,    // op: Minus, Plus or Not; args[0]
+        Binary,   // op; args[0..1]
         IsNull,   // args[0] IS [NOT] NULL
         Like,     // args[0] [NOT] LIKE args[1]
         In,       // args[0] [NOT] IN (args[1..]) or IN (query)
@@ -51,6 +52,7 @@ struct JetExpr {
 
     Kind kind = Kind::Null;
     std::string text;
+    JetOperator op = JetOperator::Or; // Unary and Binary only
     bool negated = false;
     JetName name;
     std::vector<std::unique_ptr<JetExpr>> args;
@@ -60,11 +62,19 @@ struct JetExpr {
 
 using JetExprPtr = std::unique_ptr<JetExpr>;
 
+// How a FROM source joins two others; None for a table.
+enum class JetJoin { None, Inner, Left, Right };
+
+// The join as SQL spells it before JOIN: "INNER", "LEFT", "RIGHT".
+inline const char* JetJoinWord(JetJoin join) {
+    return join == JetJoin::Left ? "LEFT" : join == JetJoin::Right ? "RIGHT" : "INNER";
+}
+
 // A FROM source: a table with its alias, or a join of two sources.
 struct JetFrom {
     std::string table; // empty for a join
     std::string alias;
-    std::string join; // "INNER", "LEFT" or "RIGHT" for a join
+    JetJoin join = JetJoin::None;
     std::unique_ptr<JetFrom> left, right;
     JetExprPtr on;
     size_t offset = 0;

@@ -3,9 +3,25 @@
 // type of its value (which decides whether `+` joins text) and how tightly it binds (which
 // decides where parentheses go).
 
+#include "platform/dao/JetSqlCatalog.h"
+
 #include <string>
 
 enum class JetValueType { Text, Number, Date, Null, Unknown };
+
+// The type of the values a column or a parameter of type `type` holds.
+inline JetValueType JetValueTypeOf(JetParamType type) {
+    switch (type) {
+    case JetParamType::Text:
+        return JetValueType::Text;
+    case JetParamType::DateTime:
+        return JetValueType::Date;
+    case JetParamType::Unknown:
+        return JetValueType::Unknown;
+    default:
+        return JetValueType::Number;
+    }
+}
 
 // SQLite's binding strengths, loosest first.
 namespace JetPrecedence {

@@ -1,8 +1,8 @@
 #include "platform/dao/JetSqlFunctions.h"
 
 #include "platform/dao/JetSqlError.h"
+#include "platform/dao/JetSqlText.h"
 
-#include <cctype>
 #include <functional>
 #include <map>
 
@@ -11,11 +11,7 @@ namespace {
 using Args = std::vector<JetSqlFragment>;
 using P = JetValueType;
 
-std::string Upper(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
+using JetSqlText::Upper;
 
 JetSqlFragment Primary(std::string sql, JetValueType type) {
     return {std::move(sql), type, JetPrecedence::Primary};
@@ -43,6 +39,7 @@ struct Function {
     std::function<JetSqlFragment(const Args&)> write;
 };
 
+// Longer than a screen, but a table: one entry for each function, read entry by entry.
 const std::map<std::string, Function>& Functions() {
     static const std::map<std::string, Function> functions = {
         {"IIF",
@@ -103,7 +100,7 @@ const std::map<std::string, Function>& Functions() {
 } // namespace
 
 JetSqlFragment JetSqlFunctions::Call(const std::string& name, const Args& args, size_t offset) {
-    std::string where = " at character " + std::to_string(offset + 1);
+    std::string where = JetSqlText::At(offset);
     auto it = Functions().find(Upper(name));
     if (it == Functions().end())
         throw JetSqlError(JetSqlError::Reason::Unsupported,

@@ -1,34 +1,19 @@
 #include "platform/dao/JetSqlParser.h"
 
-#include "platform/dao/JetSqlError.h"
+#include "platform/dao/JetSqlQueryParser.h"
+#include "platform/dao/JetSqlText.h"
+#include "platform/dao/JetSqlTokenCursor.h"
 
-#include <algorithm>
-#include <cctype>
-#include <set>
+#include <optional>
 #include <utility>
 
 namespace {
 
-std::string Upper(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
+using StatementKind = JetSqlTranslation::Kind;
 
-// Words that a bare name may not be: they end a clause or start one.
-const std::set<std::string>& ReservedWords() {
-    static const std::set<std::string> words = {
-        "ALL",      "AND",         "AS",     "ASC",   "BETWEEN", "BY",    "DELETE",     "DESC",
-        "DISTINCT", "DISTINCTROW", "EXISTS", "FALSE", "FROM",    "GROUP", "HAVING",     "IN",
-        "INNER",    "INSERT",      "INTO",   "IS",    "JOIN",    "LEFT",  "LIKE",       "MOD",
-        "NOT",      "NULL",        "ON",     "OR",    "ORDER",   "OUTER", "PARAMETERS", "PERCENT",
-        "RIGHT",    "SELECT",      "SET",    "TOP",   "TRUE",    "UNION", "UPDATE",     "VALUES",
-        "WHERE",    "XOR",         "EQV",    "IMP"};
-    return words;
-}
-
-// The engine's type names in a PARAMETERS clause, with their synonyms.
-JetParamType ParamTypeOf(const std::string& word, bool& known) {
+// The engine's type names in a PARAMETERS clause, with their synonyms; nullopt for a word that
+// names no type.
+std::optional<JetParamType> ParamTypeOf(const std::string& word) {
     static const std::pair<const char*, JetParamType> types[] = {
         {"BIT", JetParamType::Boolean},        {"YESNO", JetParamType::Boolean},
         {"LOGICAL", JetParamType::Boolean},    {"LOGICAL1", JetParamType::Boolean},
@@ -52,650 +37,180 @@ JetParamType ParamTypeOf(const std::string& word, bool& known) {
         {"LONGTEXT", JetParamType::Text},      {"NOTE", JetParamType::Text},
         {"VALUE", JetParamType::Unknown},      {"BINARY", JetParamType::Unknown},
         {"LONGBINARY", JetParamType::Unknown}, {"GUID", JetParamType::Unknown}};
-    std::string upper = Upper(word);
+    std::string upper = JetSqlText::Upper(word);
     for (const auto& [name, type] : types)
-        if (upper == name) {
-            known = true;
+        if (upper == name)
             return type;
-        }
-    known = false;
-    return JetParamType::Unknown;
+    return std::nullopt;
 }
 
-class Parser {
+// Reads the statement around the query: the PARAMETERS clause, the kind of statement, and
+// the clauses of UPDATE, DELETE and INSERT.
+class StatementParser {
 public:
-    explicit Parser(const std::vector<JetToken>& tokens) : m_tokens(tokens) {}
+    explicit StatementParser(const std::vector<JetToken>& tokens)
+        : m_tokens(tokens), m_queries(m_tokens) {}
 
     JetStatement Statement() {
         JetStatement st;
-        if (AcceptWord("PARAMETERS"))
+        if (m_tokens.AcceptWord("PARAMETERS"))
             st.parameters = ParameterList();
-        if (IsWord("SELECT")) {
-            st.kind = JetSqlTranslation::Kind::Select;
-            st.query = Query();
-        } else if (AcceptWord("UPDATE")) {
-            st.kind = JetSqlTranslation::Kind::Update;
+        st.kind = Kind();
+        switch (st.kind) {
+        case StatementKind::Select:
+            st.query = m_queries.Query();
+            break;
+        case StatementKind::Update:
             Update(st);
-        } else if (AcceptWord("DELETE")) {
-            st.kind = JetSqlTranslation::Kind::Delete;
+            break;
+        case StatementKind::Delete:
             Delete(st);
-        } else if (AcceptWord("INSERT")) {
-            st.kind = JetSqlTranslation::Kind::Insert;
+            break;
+        case StatementKind::Insert:
             Insert(st);
-        } else if (IsWord("TRANSFORM") || IsWord("CREATE") || IsWord("ALTER") || IsWord("DROP")) {
-            Unsupported("A " + Upper(Peek().text) + " statement");
-        } else {
-            Fail("Expected SELECT, UPDATE, DELETE or INSERT");
+            break;
+        case StatementKind::Other:
+            break;
         }
-        AcceptPunct(";");
-        if (Peek().type != JetTokenType::End)
-            Fail("Unexpected text after the end of the statement");
+        m_tokens.AcceptPunct(JetSymbol::Semicolon);
+        if (!m_tokens.AtEnd())
+            m_tokens.Fail("Unexpected text after the end of the statement");
         return st;
     }
 
 private:
-    // ---- token helpers
-
-    const JetToken& Peek(size_t ahead = 0) const {
-        return m_tokens[std::min(m_pos + ahead, m_tokens.size() - 1)];
+    // Takes UPDATE, DELETE or INSERT; SELECT stays for the query parser.
+    StatementKind Kind() {
+        if (m_tokens.IsWord("SELECT"))
+            return StatementKind::Select;
+        if (m_tokens.AcceptWord("UPDATE"))
+            return StatementKind::Update;
+        if (m_tokens.AcceptWord("DELETE"))
+            return StatementKind::Delete;
+        if (m_tokens.AcceptWord("INSERT"))
+            return StatementKind::Insert;
+        if (m_tokens.IsWord("TRANSFORM") || m_tokens.IsWord("CREATE") || m_tokens.IsWord("ALTER") ||
+            m_tokens.IsWord("DROP"))
+            m_tokens.Unsupported("A " + JetSqlText::Upper(m_tokens.Peek().text) + " statement");
+        m_tokens.Fail("Expected SELECT, UPDATE, DELETE or INSERT");
     }
-    const JetToken& Take() {
-        const JetToken& t = Peek();
-        if (m_pos < m_tokens.size() - 1)
-            ++m_pos;
-        return t;
-    }
-    bool IsWord(const char* word, size_t ahead = 0) const {
-        const JetToken& t = Peek(ahead);
-        return t.type == JetTokenType::Name && Upper(t.text) == word;
-    }
-    bool AcceptWord(const char* word) {
-        if (!IsWord(word))
-            return false;
-        Take();
-        return true;
-    }
-    void ExpectWord(const char* word) {
-        if (!AcceptWord(word))
-            Fail(std::string("Expected ") + word);
-    }
-    bool IsPunct(const char* p, size_t ahead = 0) const {
-        const JetToken& t = Peek(ahead);
-        return t.type == JetTokenType::Punct && t.text == p;
-    }
-    bool AcceptPunct(const char* p) {
-        if (!IsPunct(p))
-            return false;
-        Take();
-        return true;
-    }
-    void ExpectPunct(const char* p) {
-        if (!AcceptPunct(p))
-            Fail(std::string("Expected '") + p + "'");
-    }
-    bool IsOperator(const char* op) const {
-        const JetToken& t = Peek();
-        return t.type == JetTokenType::Operator && t.text == op;
-    }
-    bool IsReserved(const JetToken& t) const {
-        return t.type == JetTokenType::Name && ReservedWords().count(Upper(t.text)) > 0;
-    }
-    // A bare name that is no keyword, or any bracketed name.
-    bool IsNameStart(size_t ahead = 0) const {
-        const JetToken& t = Peek(ahead);
-        return t.type == JetTokenType::BracketName ||
-               (t.type == JetTokenType::Name && !IsReserved(t));
-    }
-
-    [[noreturn]] void Fail(const std::string& what) const {
-        const JetToken& t = Peek();
-        std::string found =
-            t.type == JetTokenType::End ? "the end of the text" : "'" + t.text + "'";
-        throw JetSqlError(JetSqlError::Reason::Syntax,
-                          "Syntax error in query: " + what + " at character " +
-                              std::to_string(t.offset + 1) + ", found " + found);
-    }
-    [[noreturn]] void Unsupported(const std::string& what) const {
-        throw JetSqlError(JetSqlError::Reason::Unsupported, what + " (at character " +
-                                                                std::to_string(Peek().offset + 1) +
-                                                                ") is not supported in queries");
-    }
-
-    // ---- names
-
-    std::string NamePart() {
-        if (!IsNameStart())
-            Fail("Expected a name");
-        return Take().text;
-    }
-
-    JetName Name() {
-        JetName name;
-        name.offset = Peek().offset;
-        name.parts.push_back(NamePart());
-        while (IsPunct(".") || IsPunct("!")) {
-            Take();
-            if (IsOperator("*")) {
-                Take();
-                name.star = true;
-                break;
-            }
-            const JetToken& t = Peek();
-            if (t.type != JetTokenType::Name && t.type != JetTokenType::BracketName)
-                Fail("Expected a name after '.'");
-            name.parts.push_back(Take().text);
-        }
-        return name;
-    }
-
-    // ---- PARAMETERS
 
     std::vector<JetParamDecl> ParameterList() {
         std::vector<JetParamDecl> list;
-        do {
-            JetParamDecl decl;
-            decl.name = Name();
-            if (decl.name.star)
-                Fail("Expected a parameter name");
-            if (Peek().type != JetTokenType::Name)
-                Fail("Expected the type of parameter '" + decl.name.Written() + "'");
-            bool known = false;
-            decl.type = ParamTypeOf(Peek().text, known);
-            if (!known)
-                Fail("Unknown parameter type");
-            Take();
-            if (AcceptPunct("(")) { // Text (50)
-                if (Peek().type != JetTokenType::Number)
-                    Fail("Expected a size");
-                Take();
-                ExpectPunct(")");
-            }
-            list.push_back(std::move(decl));
-        } while (AcceptPunct(","));
-        ExpectPunct(";");
+        do
+            list.push_back(ParameterDeclaration());
+        while (m_tokens.AcceptPunct(JetSymbol::Comma));
+        m_tokens.ExpectPunct(JetSymbol::Semicolon);
         return list;
     }
 
-    // ---- SELECT
-
-    JetQuery Query() {
-        JetQuery q;
-        q.selects.push_back(Select());
-        while (AcceptWord("UNION")) {
-            q.unionAll.push_back(AcceptWord("ALL"));
-            if (!IsWord("SELECT"))
-                Fail("Expected SELECT after UNION");
-            q.selects.push_back(Select());
+    // name type, or name Text (50).
+    JetParamDecl ParameterDeclaration() {
+        JetParamDecl decl;
+        decl.name = m_tokens.Name();
+        if (decl.name.star)
+            m_tokens.Fail("Expected a parameter name");
+        if (m_tokens.Peek().type != JetTokenType::Name)
+            m_tokens.Fail("Expected the type of parameter '" + decl.name.Written() + "'");
+        std::optional<JetParamType> type = ParamTypeOf(m_tokens.Peek().text);
+        if (!type)
+            m_tokens.Fail("Unknown parameter type");
+        decl.type = *type;
+        m_tokens.Take();
+        if (m_tokens.AcceptPunct(JetSymbol::OpenParen)) {
+            if (m_tokens.Peek().type != JetTokenType::Number)
+                m_tokens.Fail("Expected a size");
+            m_tokens.Take();
+            m_tokens.ExpectPunct(JetSymbol::CloseParen);
         }
-        if (AcceptWord("ORDER")) {
-            ExpectWord("BY");
-            do {
-                JetOrderItem item;
-                item.expr = Expr();
-                if (AcceptWord("DESC"))
-                    item.descending = true;
-                else
-                    AcceptWord("ASC");
-                q.orderBy.push_back(std::move(item));
-            } while (AcceptPunct(","));
-        }
-        return q;
+        return decl;
     }
 
-    JetSelect Select() {
-        JetSelect s;
-        s.offset = Peek().offset;
-        ExpectWord("SELECT");
-        if (AcceptWord("DISTINCTROW"))
-            s.quantifier = JetSelect::Quantifier::DistinctRow;
-        else if (AcceptWord("DISTINCT"))
-            s.quantifier = JetSelect::Quantifier::Distinct;
-        else
-            AcceptWord("ALL");
-        if (AcceptWord("TOP")) {
-            const std::string& n = Peek().text;
-            if (Peek().type != JetTokenType::Number || n.size() > 9 ||
-                n.find_first_not_of("0123456789") != std::string::npos)
-                Fail("Expected a whole number after TOP");
-            s.top = std::stol(Take().text);
-            if (IsWord("PERCENT"))
-                Unsupported("TOP ... PERCENT");
-        }
-        do
-            s.items.push_back(SelectItem());
-        while (AcceptPunct(","));
-        if (IsWord("INTO"))
-            Unsupported("SELECT ... INTO");
-        if (AcceptWord("FROM"))
-            s.from = FromList();
-        if (AcceptWord("WHERE"))
-            s.where = Expr();
-        if (AcceptWord("GROUP")) {
-            ExpectWord("BY");
-            do
-                s.groupBy.push_back(Expr());
-            while (AcceptPunct(","));
-        }
-        if (AcceptWord("HAVING"))
-            s.having = Expr();
-        return s;
+    // UPDATE and DELETE take DISTINCTROW or DISTINCT and ignore it.
+    void SkipQuantifier() {
+        if (!m_tokens.AcceptWord("DISTINCTROW"))
+            m_tokens.AcceptWord("DISTINCT");
     }
-
-    JetSelectItem SelectItem() {
-        JetSelectItem item;
-        if (IsOperator("*")) {
-            item.expr = std::make_unique<JetExpr>();
-            item.expr->kind = JetExpr::Kind::Name;
-            item.expr->offset = item.expr->name.offset = Take().offset;
-            item.expr->name.star = true;
-            return item;
-        }
-        item.expr = Expr();
-        if (AcceptWord("AS"))
-            item.alias = NamePart();
-        return item;
-    }
-
-    // ---- FROM
-
-    std::vector<std::unique_ptr<JetFrom>> FromList() {
-        std::vector<std::unique_ptr<JetFrom>> list;
-        do
-            list.push_back(FromSource());
-        while (AcceptPunct(","));
-        return list;
-    }
-
-    std::unique_ptr<JetFrom> FromSource() {
-        std::unique_ptr<JetFrom> left = FromPrimary();
-        while (true) {
-            std::string type;
-            if (AcceptWord("INNER"))
-                type = "INNER";
-            else if (AcceptWord("LEFT"))
-                type = "LEFT";
-            else if (AcceptWord("RIGHT"))
-                type = "RIGHT";
-            else
-                break;
-            if (type != "INNER")
-                AcceptWord("OUTER");
-            ExpectWord("JOIN");
-            auto join = std::make_unique<JetFrom>();
-            join->join = type;
-            join->offset = left->offset;
-            join->left = std::move(left);
-            join->right = FromPrimary();
-            ExpectWord("ON");
-            join->on = Expr();
-            left = std::move(join);
-        }
-        return left;
-    }
-
-    std::unique_ptr<JetFrom> FromPrimary() {
-        if (AcceptPunct("(")) {
-            if (IsWord("SELECT"))
-                Unsupported("A subquery in FROM");
-            std::unique_ptr<JetFrom> inner = FromSource();
-            ExpectPunct(")");
-            return inner;
-        }
-        auto table = std::make_unique<JetFrom>();
-        table->offset = Peek().offset;
-        table->table = NamePart();
-        if (IsPunct(".") || IsPunct("!"))
-            Unsupported("A table of another database");
-        if (AcceptWord("AS"))
-            table->alias = NamePart();
-        else if (IsNameStart())
-            table->alias = Take().text;
-        if (IsWord("IN"))
-            Unsupported("A table of another database");
-        return table;
-    }
-
-    // ---- UPDATE, DELETE, INSERT
 
     void Update(JetStatement& st) {
-        if (!AcceptWord("DISTINCTROW"))
-            AcceptWord("DISTINCT");
-        st.from = FromList();
-        ExpectWord("SET");
-        do {
-            JetAssignment a;
-            a.target = Name();
-            if (a.target.star)
-                Fail("Expected a column to set");
-            if (!IsOperator("="))
-                Fail("Expected '='");
-            Take();
-            a.value = Expr();
-            st.assignments.push_back(std::move(a));
-        } while (AcceptPunct(","));
-        if (AcceptWord("WHERE"))
-            st.where = Expr();
+        SkipQuantifier();
+        st.from = m_queries.FromList();
+        m_tokens.ExpectWord("SET");
+        do
+            st.assignments.push_back(Assignment());
+        while (m_tokens.AcceptPunct(JetSymbol::Comma));
+        if (m_tokens.AcceptWord("WHERE"))
+            st.where = m_queries.Expr();
+    }
+
+    JetAssignment Assignment() {
+        JetAssignment a;
+        a.target = m_tokens.Name();
+        if (a.target.star)
+            m_tokens.Fail("Expected a column to set");
+        if (!m_tokens.IsOperator(JetSymbol::Equals))
+            m_tokens.Fail("Expected '='");
+        m_tokens.Take();
+        a.value = m_queries.Expr();
+        return a;
     }
 
     void Delete(JetStatement& st) {
-        if (!AcceptWord("DISTINCTROW"))
-            AcceptWord("DISTINCT");
-        if (!IsWord("FROM")) {
-            do {
-                if (IsOperator("*")) {
-                    JetName all;
-                    all.offset = Take().offset;
-                    all.star = true;
-                    st.deleteTargets.push_back(all);
-                } else {
-                    st.deleteTargets.push_back(Name());
-                }
-            } while (AcceptPunct(","));
+        SkipQuantifier();
+        if (!m_tokens.IsWord("FROM")) {
+            do
+                st.deleteTargets.push_back(DeleteTarget());
+            while (m_tokens.AcceptPunct(JetSymbol::Comma));
         }
-        ExpectWord("FROM");
-        st.from = FromList();
-        if (AcceptWord("WHERE"))
-            st.where = Expr();
+        m_tokens.ExpectWord("FROM");
+        st.from = m_queries.FromList();
+        if (m_tokens.AcceptWord("WHERE"))
+            st.where = m_queries.Expr();
+    }
+
+    // *, Table.* or a column.
+    JetName DeleteTarget() {
+        if (!m_tokens.IsOperator(JetSymbol::Star))
+            return m_tokens.Name();
+        JetName all;
+        all.offset = m_tokens.Take().offset;
+        all.star = true;
+        return all;
     }
 
     void Insert(JetStatement& st) {
-        ExpectWord("INTO");
-        st.insertOffset = Peek().offset;
-        st.insertTable = NamePart();
-        if (IsPunct(".") || IsPunct("!") || IsWord("IN"))
-            Unsupported("A table of another database");
-        if (AcceptPunct("(")) {
+        m_tokens.ExpectWord("INTO");
+        st.insertOffset = m_tokens.Peek().offset;
+        st.insertTable = m_tokens.NamePart();
+        if (m_tokens.IsPunct(JetSymbol::Dot) || m_tokens.IsPunct(JetSymbol::Bang) ||
+            m_tokens.IsWord("IN"))
+            m_tokens.Unsupported("A table of another database");
+        if (m_tokens.AcceptPunct(JetSymbol::OpenParen)) {
             do
-                st.insertColumns.push_back(NamePart());
-            while (AcceptPunct(","));
-            ExpectPunct(")");
+                st.insertColumns.push_back(m_tokens.NamePart());
+            while (m_tokens.AcceptPunct(JetSymbol::Comma));
+            m_tokens.ExpectPunct(JetSymbol::CloseParen);
         }
-        if (AcceptWord("VALUES")) {
-            ExpectPunct("(");
+        if (m_tokens.AcceptWord("VALUES")) {
+            m_tokens.ExpectPunct(JetSymbol::OpenParen);
             do
-                st.insertValues.push_back(Expr());
-            while (AcceptPunct(","));
-            ExpectPunct(")");
-        } else if (IsWord("SELECT")) {
+                st.insertValues.push_back(m_queries.Expr());
+            while (m_tokens.AcceptPunct(JetSymbol::Comma));
+            m_tokens.ExpectPunct(JetSymbol::CloseParen);
+        } else if (m_tokens.IsWord("SELECT")) {
             st.insertFromQuery = true;
-            st.query = Query();
+            st.query = m_queries.Query();
         } else {
-            Fail("Expected VALUES or SELECT");
+            m_tokens.Fail("Expected VALUES or SELECT");
         }
     }
 
-    // ---- expressions, loosest binding first
-
-    JetExprPtr Make(JetExpr::Kind kind, size_t offset, std::string text = {}) {
-        auto e = std::make_unique<JetExpr>();
-        e->kind = kind;
-        e->offset = offset;
-        e->text = std::move(text);
-        return e;
-    }
-
-    JetExprPtr MakeBinary(std::string op, JetExprPtr left, JetExprPtr right) {
-        JetExprPtr e = Make(JetExpr::Kind::Binary, left->offset, std::move(op));
-        e->args.push_back(std::move(left));
-        e->args.push_back(std::move(right));
-        return e;
-    }
-
-    JetExprPtr Expr() { return Or(); }
-
-    JetExprPtr Or() {
-        JetExprPtr left = And();
-        while (AcceptWord("OR"))
-            left = MakeBinary("OR", std::move(left), And());
-        if (IsWord("XOR") || IsWord("EQV") || IsWord("IMP"))
-            Unsupported("The operator " + Upper(Peek().text));
-        return left;
-    }
-
-    JetExprPtr And() {
-        JetExprPtr left = Not();
-        while (AcceptWord("AND"))
-            left = MakeBinary("AND", std::move(left), Not());
-        return left;
-    }
-
-    JetExprPtr Not() {
-        if (IsWord("NOT")) {
-            JetExprPtr e = Make(JetExpr::Kind::Unary, Take().offset, "NOT");
-            e->args.push_back(Not());
-            return e;
-        }
-        return Comparison();
-    }
-
-    bool IsComparisonOperator() const {
-        const JetToken& t = Peek();
-        return t.type == JetTokenType::Operator &&
-               (t.text == "=" || t.text == "<>" || t.text == "<" || t.text == ">" ||
-                t.text == "<=" || t.text == ">=");
-    }
-
-    JetExprPtr Comparison() {
-        JetExprPtr left = Concat();
-        while (true) {
-            if (IsComparisonOperator()) {
-                std::string op = Take().text;
-                left = MakeBinary(op, std::move(left), Concat());
-                continue;
-            }
-            if (AcceptWord("IS")) {
-                JetExprPtr e = Make(JetExpr::Kind::IsNull, left->offset);
-                e->negated = AcceptWord("NOT");
-                ExpectWord("NULL");
-                e->args.push_back(std::move(left));
-                left = std::move(e);
-                continue;
-            }
-            bool negated =
-                IsWord("NOT") && (IsWord("LIKE", 1) || IsWord("IN", 1) || IsWord("BETWEEN", 1));
-            if (negated)
-                Take();
-            if (AcceptWord("LIKE"))
-                left = Like(std::move(left), negated);
-            else if (AcceptWord("IN"))
-                left = In(std::move(left), negated);
-            else if (AcceptWord("BETWEEN"))
-                left = Between(std::move(left), negated);
-            else
-                return left;
-        }
-    }
-
-    JetExprPtr Like(JetExprPtr left, bool negated) {
-        JetExprPtr e = Make(JetExpr::Kind::Like, left->offset);
-        e->negated = negated;
-        e->args.push_back(std::move(left));
-        e->args.push_back(Concat());
-        return e;
-    }
-
-    JetExprPtr In(JetExprPtr left, bool negated) {
-        JetExprPtr e = Make(JetExpr::Kind::In, left->offset);
-        e->negated = negated;
-        e->args.push_back(std::move(left));
-        ExpectPunct("(");
-        if (IsWord("SELECT")) {
-            e->query = std::make_unique<JetQuery>(Query());
-        } else {
-            do
-                e->args.push_back(Expr());
-            while (AcceptPunct(","));
-        }
-        ExpectPunct(")");
-        return e;
-    }
-
-    JetExprPtr Between(JetExprPtr left, bool negated) {
-        JetExprPtr e = Make(JetExpr::Kind::Between, left->offset);
-        e->negated = negated;
-        e->args.push_back(std::move(left));
-        e->args.push_back(Concat());
-        ExpectWord("AND");
-        e->args.push_back(Concat());
-        return e;
-    }
-
-    JetExprPtr Concat() {
-        JetExprPtr left = Additive();
-        while (IsOperator("&")) {
-            Take();
-            left = MakeBinary("&", std::move(left), Additive());
-        }
-        return left;
-    }
-
-    JetExprPtr Additive() {
-        JetExprPtr left = Modulo();
-        while (IsOperator("+") || IsOperator("-")) {
-            std::string op = Take().text;
-            left = MakeBinary(op, std::move(left), Modulo());
-        }
-        return left;
-    }
-
-    JetExprPtr Modulo() {
-        JetExprPtr left = IntegerDivision();
-        while (AcceptWord("MOD"))
-            left = MakeBinary("MOD", std::move(left), IntegerDivision());
-        return left;
-    }
-
-    JetExprPtr IntegerDivision() {
-        JetExprPtr left = Multiplicative();
-        while (IsOperator("\\")) {
-            Take();
-            left = MakeBinary("\\", std::move(left), Multiplicative());
-        }
-        return left;
-    }
-
-    JetExprPtr Multiplicative() {
-        JetExprPtr left = Unary();
-        while (IsOperator("*") || IsOperator("/")) {
-            std::string op = Take().text;
-            left = MakeBinary(op, std::move(left), Unary());
-        }
-        return left;
-    }
-
-    JetExprPtr Unary() {
-        if (IsOperator("-") || IsOperator("+")) {
-            const JetToken& t = Take();
-            JetExprPtr e = Make(JetExpr::Kind::Unary, t.offset, t.text);
-            e->args.push_back(Unary());
-            return e;
-        }
-        return Power();
-    }
-
-    JetExprPtr Power() {
-        JetExprPtr left = Primary();
-        while (IsOperator("^")) {
-            Take();
-            left = MakeBinary("^", std::move(left), Primary());
-        }
-        return left;
-    }
-
-    JetExprPtr Primary() {
-        const JetToken& t = Peek();
-        switch (t.type) {
-        case JetTokenType::Number:
-            Take();
-            return Make(JetExpr::Kind::Number, t.offset, t.text);
-        case JetTokenType::String:
-            Take();
-            return Make(JetExpr::Kind::String, t.offset, t.text);
-        case JetTokenType::Date:
-            Take();
-            return Make(JetExpr::Kind::Date, t.offset, t.text);
-        case JetTokenType::Punct:
-            if (t.text == "(")
-                return Parenthesized();
-            break;
-        case JetTokenType::Name:
-            // Left( and Right( are functions, not the join words.
-            if (IsPunct("(", 1) && (!IsReserved(t) || IsWord("LEFT") || IsWord("RIGHT")))
-                return Call();
-            if (IsReserved(t))
-                return Keyword();
-            return NameExpr();
-        case JetTokenType::BracketName:
-            return NameExpr();
-        default:
-            break;
-        }
-        Fail("Expected a value");
-    }
-
-    JetExprPtr Keyword() {
-        const JetToken& t = Peek();
-        if (AcceptWord("NULL"))
-            return Make(JetExpr::Kind::Null, t.offset);
-        if (AcceptWord("TRUE"))
-            return Make(JetExpr::Kind::True, t.offset);
-        if (AcceptWord("FALSE"))
-            return Make(JetExpr::Kind::False, t.offset);
-        if (AcceptWord("EXISTS")) {
-            JetExprPtr e = Make(JetExpr::Kind::Exists, t.offset);
-            ExpectPunct("(");
-            if (!IsWord("SELECT"))
-                Fail("Expected SELECT");
-            e->query = std::make_unique<JetQuery>(Query());
-            ExpectPunct(")");
-            return e;
-        }
-        Fail("Expected a value");
-    }
-
-    JetExprPtr Parenthesized() {
-        size_t offset = Take().offset;
-        if (IsWord("SELECT")) {
-            JetExprPtr e = Make(JetExpr::Kind::Subquery, offset);
-            e->query = std::make_unique<JetQuery>(Query());
-            ExpectPunct(")");
-            return e;
-        }
-        JetExprPtr inner = Expr();
-        ExpectPunct(")");
-        return inner;
-    }
-
-    JetExprPtr Call() {
-        const JetToken& t = Take();
-        JetExprPtr e = Make(JetExpr::Kind::Call, t.offset, t.text);
-        ExpectPunct("(");
-        if (AcceptPunct(")"))
-            return e;
-        if (IsWord("DISTINCT"))
-            Unsupported("DISTINCT inside " + t.text + "()");
-        do {
-            if (IsOperator("*"))
-                e->args.push_back(Make(JetExpr::Kind::Star, Take().offset));
-            else
-                e->args.push_back(Expr());
-        } while (AcceptPunct(","));
-        ExpectPunct(")");
-        return e;
-    }
-
-    JetExprPtr NameExpr() {
-        JetExprPtr e = Make(JetExpr::Kind::Name, Peek().offset);
-        e->name = Name();
-        return e;
-    }
-
-    const std::vector<JetToken>& m_tokens;
-    size_t m_pos = 0;
+    JetSqlTokenCursor m_tokens;
+    JetSqlQueryParser m_queries;
 };
 
 } // namespace
 
 JetStatement JetSqlParser::Parse(const std::vector<JetToken>& tokens) {
-    return Parser(tokens).Statement();
+    return StatementParser(tokens).Statement();
 }

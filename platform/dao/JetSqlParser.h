@@ -1,6 +1,7 @@
 #pragma once
 // Reads the tokens of one query text of the dialect into its parsed form: an optional
-// PARAMETERS clause, then one SELECT (with UNIONs), UPDATE, DELETE or INSERT statement.
+// PARAMETERS clause, then one SELECT (with UNIONs), UPDATE, DELETE or INSERT statement. The
+// query parser reads the SELECTs and FROM lists, the expression parser the expressions.
 
 #include "platform/dao/JetSqlAst.h"
 #include "platform/dao/JetSqlTokenizer.h"

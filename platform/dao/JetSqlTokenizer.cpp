@@ -1,13 +1,27 @@
 #include "platform/dao/JetSqlTokenizer.h"
 
+#include "platform/dao/JetSqlDateLiteral.h"
 #include "platform/dao/JetSqlError.h"
 
-#include <array>
 #include <cctype>
-#include <cstdio>
 #include <optional>
 
 namespace {
+
+// The characters that are tokens by themselves.
+constexpr std::string_view kOperatorChars = "=+-*/\\^&";
+constexpr std::string_view kPunctChars = "(),;.!";
+// '<' and '>' alone, or before '=' (and '<' before '>').
+constexpr std::string_view kComparisonChars = "<>";
+
+constexpr char kBracketOpen = '[';
+constexpr char kBracketClose = ']';
+constexpr char kDateDelimiter = '#';
+constexpr std::string_view kQuotes = "\"'";
+
+bool IsOneOf(char c, std::string_view chars) {
+    return chars.find(c) != std::string_view::npos;
+}
 
 bool IsNameStart(char c) {
     return std::isalpha(static_cast<unsigned char>(c)) || c == '_' ||
@@ -25,121 +39,6 @@ bool IsDigit(char c) {
 [[noreturn]] void Fail(const std::string& what, size_t offset) {
     throw JetSqlError(JetSqlError::Reason::Syntax,
                       what + " at character " + std::to_string(offset + 1) + " of the query");
-}
-
-// Reads the numbers of a date or time, separated by one kind of separator.
-std::vector<int> SplitNumbers(std::string_view part, char separator) {
-    std::vector<int> numbers;
-    int value = -1;
-    for (char c : part) {
-        if (IsDigit(c)) {
-            value = (value < 0 ? 0 : value * 10) + (c - '0');
-            if (value > 100000)
-                return {};
-        } else if (c == separator && value >= 0) {
-            numbers.push_back(value);
-            value = -1;
-        } else {
-            return {};
-        }
-    }
-    if (value < 0)
-        return {};
-    numbers.push_back(value);
-    return numbers;
-}
-
-struct DateParts {
-    int year = 1899, month = 12, day = 30; // the engine's day zero, for a time alone
-    int hour = 0, minute = 0, second = 0;
-};
-
-bool ReadDay(std::string_view word, DateParts& d) {
-    std::vector<int> n;
-    if (word.find('-') != std::string_view::npos) {
-        n = SplitNumbers(word, '-');
-        if (n.size() != 3)
-            return false;
-        d.year = n[0], d.month = n[1], d.day = n[2];
-        return true;
-    }
-    n = SplitNumbers(word, '/');
-    if (n.size() != 3)
-        return false;
-    if (n[0] > 31) // year first: 1999/3/14
-        d.year = n[0], d.month = n[1], d.day = n[2];
-    else // the engine reads m/d/y
-        d.month = n[0], d.day = n[1],
-        d.year = n[2] < 30    ? 2000 + n[2]
-                 : n[2] < 100 ? 1900 + n[2]
-                              : n[2];
-    return true;
-}
-
-bool ReadTime(std::string_view word, std::optional<std::string_view> meridian, DateParts& d) {
-    std::vector<int> n = SplitNumbers(word, ':');
-    if (n.size() < 2 || n.size() > 3)
-        return false;
-    d.hour = n[0], d.minute = n[1], d.second = n.size() == 3 ? n[2] : 0;
-    if (meridian) {
-        std::string m(*meridian);
-        for (char& c : m)
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        if ((m != "AM" && m != "PM") || d.hour < 1 || d.hour > 12)
-            return false;
-        d.hour = d.hour % 12 + (m == "PM" ? 12 : 0);
-    }
-    return true;
-}
-
-bool IsValid(const DateParts& d) {
-    static const std::array<int, 12> days = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (d.year < 100 || d.year > 9999 || d.month < 1 || d.month > 12 || d.day < 1 ||
-        d.day > days[d.month - 1])
-        return false;
-    bool leap = (d.year % 4 == 0 && d.year % 100 != 0) || d.year % 400 == 0;
-    if (d.month == 2 && d.day == 29 && !leap)
-        return false;
-    return d.hour < 24 && d.minute < 60 && d.second < 60;
-}
-
-// "#3/14/1999#", "#1999-03-14 10:20:00#", "#10:20 PM#" as ISO text; nullopt when malformed.
-std::optional<std::string> ParseDate(std::string_view body) {
-    std::vector<std::string_view> words;
-    size_t i = 0;
-    while (i < body.size()) {
-        while (i < body.size() && body[i] == ' ')
-            ++i;
-        size_t start = i;
-        while (i < body.size() && body[i] != ' ')
-            ++i;
-        if (i > start)
-            words.push_back(body.substr(start, i - start));
-    }
-    DateParts d;
-    size_t w = 0;
-    if (w < words.size() && words[w].find(':') == std::string_view::npos) {
-        if (!ReadDay(words[w], d))
-            return std::nullopt;
-        ++w;
-    }
-    if (w < words.size()) {
-        std::optional<std::string_view> meridian;
-        if (w + 2 == words.size())
-            meridian = words[w + 1];
-        else if (w + 1 != words.size())
-            return std::nullopt;
-        if (!ReadTime(words[w], meridian, d))
-            return std::nullopt;
-    } else if (w == 0) {
-        return std::nullopt;
-    }
-    if (!IsValid(d))
-        return std::nullopt;
-    char text[64]; // room for any int, though IsValid bounds every field
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", d.year, d.month, d.day,
-                  d.hour, d.minute, d.second);
-    return std::string(text);
 }
 
 class Scanner {
@@ -170,38 +69,24 @@ private:
             return Name(start);
         if (IsDigit(c) || (c == '.' && NumberMayStartWithPoint()))
             return Number(start);
-        switch (c) {
-        case '[':
+        if (c == kBracketOpen)
             return Bracket(start);
-        case '"':
-        case '\'':
+        if (IsOneOf(c, kQuotes))
             return Quoted(start, c);
-        case '#':
+        if (c == kDateDelimiter)
             return Date(start);
-        case '<':
-        case '>':
+        if (IsOneOf(c, kComparisonChars))
             return Comparison(start, c);
-        case '=':
-        case '+':
-        case '-':
-        case '*':
-        case '/':
-        case '\\':
-        case '^':
-        case '&':
-            ++m_pos;
-            return {JetTokenType::Operator, std::string(1, c), start};
-        case '(':
-        case ')':
-        case ',':
-        case ';':
-        case '.':
-        case '!':
-            ++m_pos;
-            return {JetTokenType::Punct, std::string(1, c), start};
-        default:
-            Fail(std::string("Unexpected character '") + c + "'", start);
-        }
+        if (IsOneOf(c, kOperatorChars))
+            return Single(JetTokenType::Operator, start);
+        if (IsOneOf(c, kPunctChars))
+            return Single(JetTokenType::Punct, start);
+        Fail(std::string("Unexpected character '") + c + "'", start);
+    }
+
+    JetToken Single(JetTokenType type, size_t start) {
+        ++m_pos;
+        return {type, std::string(1, m_text[start]), start};
     }
 
     // ".5" is a number unless the point joins a name to the next part ("T.5" is no number).
@@ -212,7 +97,7 @@ private:
             return true;
         const JetToken& last = m_tokens.back();
         return last.type != JetTokenType::Name && last.type != JetTokenType::BracketName &&
-               !(last.type == JetTokenType::Punct && last.text == ")");
+               !(last.type == JetTokenType::Punct && last.text == JetSymbol::CloseParen);
     }
 
     JetToken Name(size_t start) {
@@ -221,13 +106,16 @@ private:
         return {JetTokenType::Name, std::string(m_text.substr(start, m_pos - start)), start};
     }
 
-    JetToken Number(size_t start) {
+    void SkipDigits() {
         while (m_pos < m_text.size() && IsDigit(m_text[m_pos]))
             ++m_pos;
+    }
+
+    JetToken Number(size_t start) {
+        SkipDigits();
         if (m_pos < m_text.size() && m_text[m_pos] == '.') {
             ++m_pos;
-            while (m_pos < m_text.size() && IsDigit(m_text[m_pos]))
-                ++m_pos;
+            SkipDigits();
         }
         if (m_pos < m_text.size() && (m_text[m_pos] == 'e' || m_text[m_pos] == 'E')) {
             size_t e = m_pos + 1;
@@ -235,8 +123,7 @@ private:
                 ++e;
             if (e < m_text.size() && IsDigit(m_text[e])) {
                 m_pos = e;
-                while (m_pos < m_text.size() && IsDigit(m_text[m_pos]))
-                    ++m_pos;
+                SkipDigits();
             }
         }
         if (m_pos < m_text.size() && IsNameStart(m_text[m_pos]))
@@ -245,7 +132,7 @@ private:
     }
 
     JetToken Bracket(size_t start) {
-        size_t close = m_text.find(']', start + 1);
+        size_t close = m_text.find(kBracketClose, start + 1);
         if (close == std::string_view::npos)
             Fail("Missing ']' for the name opened", start);
         if (close == start + 1)
@@ -275,11 +162,11 @@ private:
     }
 
     JetToken Date(size_t start) {
-        size_t close = m_text.find('#', start + 1);
+        size_t close = m_text.find(kDateDelimiter, start + 1);
         if (close == std::string_view::npos)
             Fail("Missing '#' for the date opened", start);
         std::string_view body = m_text.substr(start + 1, close - start - 1);
-        std::optional<std::string> iso = ParseDate(body);
+        std::optional<std::string> iso = JetSqlDateLiteral::ToIso(body);
         if (!iso)
             Fail("Malformed date #" + std::string(body) + "#", start);
         m_pos = close + 1;

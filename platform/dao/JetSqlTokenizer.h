@@ -19,6 +19,19 @@ enum class JetTokenType {
     End
 };
 
+// The spellings of the punctuation tokens, and of the operator tokens '*' and '=' where they
+// stand for no operator (Count(*), Table.*, SET column = value).
+namespace JetSymbol {
+inline constexpr std::string_view OpenParen = "(";
+inline constexpr std::string_view CloseParen = ")";
+inline constexpr std::string_view Comma = ",";
+inline constexpr std::string_view Semicolon = ";";
+inline constexpr std::string_view Dot = ".";
+inline constexpr std::string_view Bang = "!";
+inline constexpr std::string_view Star = "*";
+inline constexpr std::string_view Equals = "=";
+} // namespace JetSymbol
+
 struct JetToken {
     JetTokenType type;
     // Name, Number, Operator, Punct: as written. BracketName: the name between the brackets.

@@ -1,7 +1,9 @@
 #pragma once
-// Writes a parsed query of the dialect as SQLite: resolves every name against the catalog
-// (column, alias or parameter), numbers the parameters by position, types expressions so that
-// `+` on text becomes `||`, and rewrites DISTINCTROW and statements over joins.
+// Writes a parsed query of the dialect as SQLite, statement by statement kind: SELECT
+// (JetSqlSelectWriter), UPDATE and DELETE with their rewrites over joins (JetSqlUpdateWriter,
+// JetSqlDeleteWriter) and INSERT (JetSqlInsertWriter). Names are resolved against the catalog
+// (JetSqlNameResolver), expressions typed so that `+` on text becomes `||`
+// (JetSqlExpressionWriter), and parameters numbered by position (JetSqlParameters).
 
 #include "platform/dao/JetSqlAst.h"
 #include "platform/dao/JetSqlCatalog.h"
