@@ -19,8 +19,16 @@ constexpr LONG kCollatingOrder = dbSortGeneral;
 
 } // namespace
 
-QZDbUpdate::QZDbUpdate() : m_pTableDef(nullptr), m_pQueryDef(nullptr), m_bAutoNumber(0) {
+QZDbUpdate::QZDbUpdate() {
     g_databaseUnderConstruction = nullptr;
+}
+
+void QZDbUpdate::BeginSchema(CDaoDatabase* database, int autoNumber, int minimalQueries) {
+    SetDatabaseUnderConstruction(database);
+    delete m_pTableDef;
+    m_pTableDef = new CDaoTableDef(database);
+    m_bAutoNumber = autoNumber;
+    m_bMinimalQueries = minimalQueries;
 }
 
 QZDbUpdate::~QZDbUpdate() {

@@ -39,10 +39,6 @@ public:
     static const CString& GetExpectedVersion();
     // The backup copy that the last successful update left ("" when none).
     const CString& GetBackupPath() const { return m_strBackupPath; }
-    // Tests make the step of that name fail in both runs ("Backup", "TemporaryCopy",
-    // "CreateTables", "DeleteQueryDefs", "CreateQueryDefs", "RestoreOriginalData", "SetVersion",
-    // "ReplaceDatabase"); nullptr fails none.
-    static void SetFailingStep(LPCTSTR step);
 
     // Steps of the two runs.
     int InitDbUpdate();
@@ -137,21 +133,13 @@ public:
     int AddPublishFields(BOOL withVersion);
     int AddDeletedField();
 
-    // The state of a run that the creators use; the run (or a test) sets it up. The update
-    // object frees the table and query definitions.
-    CDaoTableDef* m_pTableDef;
-    CDaoQueryDef* m_pQueryDef;
-    int m_bAutoNumber;
-    int m_bMinimalQueries = 0;
-
-    // During an update: the file being updated, opened exclusively; the source of the rows.
-    // Nothing writes to it.
-    CDaoDatabase* m_pOldCopyDb = nullptr;
-    CString m_strPath;
-    // The copy beside the file in which the new schema is built.
-    CString m_strTempPath;
-    CString m_strBackupPath;
-    CString m_strOldVersion;
+    // Makes database the one under construction and readies the creators to work on it one
+    // step at a time, as the runs do for a whole file: a fresh table definition, key columns
+    // auto-numbered or not, all the stored queries or the first three. The caller keeps the
+    // database and clears it as under construction when done.
+    void BeginSchema(CDaoDatabase* database, int autoNumber, int minimalQueries = 0);
+    // The table definition the column helpers add to.
+    CDaoTableDef* GetTableDef() const { return m_pTableDef; }
 
 private:
     int RunUpdate(CProgressDlg& progress);
@@ -169,6 +157,22 @@ private:
     int MakeField(const CString& name, short type, LONG size, LONG attributes, BOOL required,
                   BOOL allowZeroLength, const CString& defaultText);
     int AddKeyPair(const char* dbIdName, const char* idName);
+
+    // The state of a run that the creators use; the object frees the table and query
+    // definitions.
+    CDaoTableDef* m_pTableDef = nullptr;
+    CDaoQueryDef* m_pQueryDef = nullptr;
+    int m_bAutoNumber = 0;
+    int m_bMinimalQueries = 0;
+
+    // During an update: the file being updated, opened exclusively; the source of the rows.
+    // Nothing writes to it.
+    CDaoDatabase* m_pOldCopyDb = nullptr;
+    CString m_strPath;
+    // The copy beside the file in which the new schema is built.
+    CString m_strTempPath;
+    CString m_strBackupPath;
+    CString m_strOldVersion;
 
     // The database under construction when this object made it.
     CDaoDatabase* m_pOwnDb = nullptr;

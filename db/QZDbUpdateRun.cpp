@@ -11,6 +11,7 @@
 #include "db/CProgressDlg.h"
 #include "db/DBF_CMarquillSet.h"
 #include "db/QZDbUpdate.h"
+#include "db/QZDbUpdateFaults.h"
 #include "db/QZVersionNumber.h"
 #include "platform/core/CMemoryException.h"
 #include "platform/core/FileServices.h"
@@ -28,11 +29,7 @@ constexpr const char* kBackupExtension = ".OLD";
 // Backup names tried before the backup step gives up.
 constexpr int kMaxBackups = 10000;
 
-std::string g_failingStep;
-
-bool StepFails(const char* step) {
-    return !g_failingStep.empty() && g_failingStep == step;
-}
+using QZDbUpdateFaults::StepFails;
 
 // The folder of a native path, with its trailing slash ("" for a bare file name).
 CString FolderOf(const CString& path) {
@@ -89,10 +86,6 @@ constexpr const char* kRestored =
 const CString& QZDbUpdate::GetExpectedVersion() {
     static const CString version("1.30");
     return version;
-}
-
-void QZDbUpdate::SetFailingStep(LPCTSTR step) {
-    g_failingStep = step ? step : "";
 }
 
 // ---- Creating a new database
@@ -346,8 +339,7 @@ int QZDbUpdate::ReplaceOriginal() {
 int QZDbUpdate::Abandoned(LPCTSTR message) {
     if (message)
         AfxMessageBox(message, MB_OK, 0);
-    AfxMessageBox("The update was abandoned: the database " + m_strPath +
-                      " has not been changed.",
+    AfxMessageBox("The update was abandoned: the database " + m_strPath + " has not been changed.",
                   MB_OK, 0);
     return updateFailed;
 }

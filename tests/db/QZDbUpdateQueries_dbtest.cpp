@@ -27,8 +27,7 @@ protected:
 
     int CreateQueryDefs(int minimalQueries) {
         QZDbUpdate update;
-        QZDbUpdate::SetDatabaseUnderConstruction(&m_db);
-        update.m_bMinimalQueries = minimalQueries;
+        update.BeginSchema(&m_db, 0, minimalQueries);
         int result = update.CreateQueryDefs();
         QZDbUpdate::SetDatabaseUnderConstruction(nullptr);
         return result;

@@ -2,6 +2,7 @@
 // ever leaving it damaged.
 
 #include "db/QZDbUpdate.h"
+#include "db/QZDbUpdateFaults.h"
 #include "db/QZStoredQueryTexts.h"
 #include "platform/dao/CDaoQueryDef.h"
 #include "platform/dao/CDaoRecordset.h"
@@ -195,7 +196,7 @@ void MakeOldSite(const std::string& path, const std::string& version,
 class UpdateDatabaseTest : public ::testing::Test {
 protected:
     void SetUp() override { m_path = m_dir.file("mq.mdb"); }
-    void TearDown() override { QZDbUpdate::SetFailingStep(nullptr); }
+    void TearDown() override { QZDbUpdateFaults::SetFailingStep(nullptr); }
 
     // Runs an update of m_path and checks that the file did not change.
     int UpdateLeavingFileUnchanged(QZDbUpdate& update) {
@@ -579,11 +580,11 @@ TEST_F(UpdateDatabaseTest, FailureAtAnyStepLeavesTheFileUnchangedAndSaysSo) {
         MakeOldSite(m_path, "1.4");
         m_boxes.Clear();
         QZDbUpdate update;
-        QZDbUpdate::SetFailingStep(c.step);
+        QZDbUpdateFaults::SetFailingStep(c.step);
         EXPECT_EQ(c.result, UpdateLeavingFileUnchanged(update));
         EXPECT_EQ(c.messages, m_boxes.texts());
         EXPECT_EQ(CString(""), update.GetBackupPath());
-        QZDbUpdate::SetFailingStep(nullptr);
+        QZDbUpdateFaults::SetFailingStep(nullptr);
         EXPECT_EQ(QZDbUpdate::updateDone, update.UpdateDatabase(m_path.c_str(), 1));
         EXPECT_EQ(CString(m_dir.file("mq.OLD").c_str()), update.GetBackupPath());
     }
@@ -630,7 +631,7 @@ TEST_F(UpdateDatabaseTest, RowsThatCannotBeCarriedOverStopTheRunAndTheCaller) {
 
 class CreateNewDatabaseTest : public ::testing::Test {
 protected:
-    void TearDown() override { QZDbUpdate::SetFailingStep(nullptr); }
+    void TearDown() override { QZDbUpdateFaults::SetFailingStep(nullptr); }
 
     TempDir m_dir;
     MessageBoxRecorder m_boxes;
@@ -685,9 +686,9 @@ TEST_F(CreateNewDatabaseTest, FailureIsShownAndLeavesNoFileOfItsOwn) {
     std::string path = m_dir.file("new.mdb");
     for (const auto& [step, message] : steps) {
         m_boxes.Clear();
-        QZDbUpdate::SetFailingStep(step);
+        QZDbUpdateFaults::SetFailingStep(step);
         EXPECT_EQ(0, update.CreateNewDatabase(path.c_str(), 0, 0));
-        QZDbUpdate::SetFailingStep(nullptr);
+        QZDbUpdateFaults::SetFailingStep(nullptr);
         EXPECT_EQ(std::vector<std::string>{message}, m_boxes.texts());
         EXPECT_FALSE(Exists(path)) << step;
         EXPECT_EQ(nullptr, QZDbUpdate::GetDatabaseUnderConstruction());

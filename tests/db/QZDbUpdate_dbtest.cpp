@@ -666,8 +666,7 @@ protected:
     void SetUp() override {
         path = dir.file("mq.mdb");
         db.Create(path.c_str(), dbLangGeneral);
-        QZDbUpdate::SetDatabaseUnderConstruction(&db);
-        update.m_pTableDef = new CDaoTableDef(&db);
+        update.BeginSchema(&db, 0);
     }
     void TearDown() override { QZDbUpdate::SetDatabaseUnderConstruction(nullptr); }
 
@@ -704,7 +703,7 @@ protected:
 class DbUpdateSchemaTest : public DbUpdateTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(DbUpdateSchemaTest, CreateTablesMakesEveryTableAsTheSchemaGivesIt) {
-    update.m_bAutoNumber = GetParam();
+    update.BeginSchema(&db, GetParam());
     ASSERT_EQ(1, update.CreateTables());
     EXPECT_TRUE(boxes.shown().empty());
     ASSERT_EQ(27u, SiteSchema().size());
@@ -752,12 +751,12 @@ TEST_P(DbUpdateSchemaTest, CreateTablesMakesEveryTableAsTheSchemaGivesIt) {
 INSTANTIATE_TEST_SUITE_P(AutoNumberFlag, DbUpdateSchemaTest, ::testing::Values(true, false));
 
 TEST_F(DbUpdateTest, KeyColumnsAreNumberedWithTheFlagSetAndZeroWithItClear) {
-    update.m_bAutoNumber = 1;
+    update.BeginSchema(&db, 1);
     ASSERT_EQ(1, update.CreateTables());
     EXPECT_EQ(1, AddRow("Documents", {{"DbID", 5}})->GetFieldValue("DocID").lVal);
     EXPECT_EQ(2, AddRow("Documents", {{"DbID", 5}})->GetFieldValue("DocID").lVal);
     EXPECT_EQ(1, AddRow("Authors", {{"DbID", 5}})->GetFieldValue("AuthorID").lVal);
-    update.m_bAutoNumber = 0;
+    update.BeginSchema(&db, 0);
     ASSERT_EQ(1, update.CreateTables());
     EXPECT_EQ(0, AddRow("Documents", {{"DbID", 5}})->GetFieldValue("DocID").lVal);
     EXPECT_EQ(daoErrDuplicateKey, DaoErrorOf([&] { AddRow("Documents", {{"DbID", 5}}); }));
@@ -765,7 +764,7 @@ TEST_F(DbUpdateTest, KeyColumnsAreNumberedWithTheFlagSetAndZeroWithItClear) {
 }
 
 TEST_F(DbUpdateTest, ANewRowTakesTheDefaultsOfItsTable) {
-    update.m_bAutoNumber = 1;
+    update.BeginSchema(&db, 1);
     ASSERT_EQ(1, update.CreateTables());
     COleDateTime before = COleDateTime::GetCurrentTime();
     CDaoRecordset* page = AddRow("Documents", {{"DbID", 5}});
@@ -803,7 +802,7 @@ TEST_F(DbUpdateTest, ANewRowTakesTheDefaultsOfItsTable) {
 }
 
 TEST_F(DbUpdateTest, RequiredColumnsAndKeysRefuseWhatTheSchemaForbids) {
-    update.m_bAutoNumber = 0;
+    update.BeginSchema(&db, 0);
     ASSERT_EQ(1, update.CreateTables());
     struct Case {
         const char* sql;
@@ -829,7 +828,7 @@ TEST_F(DbUpdateTest, RequiredColumnsAndKeysRefuseWhatTheSchemaForbids) {
 }
 
 TEST_F(DbUpdateTest, RunningAgainEmptiesTheTablesAndLeavesOthersAlone) {
-    update.m_bAutoNumber = 1;
+    update.BeginSchema(&db, 1);
     ASSERT_EQ(1, update.CreateTables());
     AddRow("Documents", {{"DbID", 5}});
     AddOneColumnTable("Extra");
@@ -846,7 +845,7 @@ TEST_F(DbUpdateTest, RunningAgainEmptiesTheTablesAndLeavesOthersAlone) {
 }
 
 TEST_F(DbUpdateTest, AFailingCreatorShowsItsMessageAndTheOthersStillRun) {
-    update.m_bAutoNumber = 1;
+    update.BeginSchema(&db, 1);
     // A table whose name differs only in letter case is not dropped, and the new one cannot be
     // appended beside it; a stored query holds the name of another table.
     AddOneColumnTable("documents");
@@ -867,7 +866,7 @@ TEST_F(DbUpdateTest, AFailingCreatorShowsItsMessageAndTheOthersStillRun) {
 }
 
 TEST_F(DbUpdateTest, ATableWhoseKeyCannotBeMadeIsDroppedAndCountsAsFailed) {
-    update.m_bAutoNumber = 1;
+    update.BeginSchema(&db, 1);
     AddOneColumnTable("Extra");
     // An index of the engine already holds the name the key of Semaphor gets.
     db.Execute("CREATE INDEX \"Semaphor.PK_Semaphor\" ON Extra (A)");
@@ -879,7 +878,7 @@ TEST_F(DbUpdateTest, ATableWhoseKeyCannotBeMadeIsDroppedAndCountsAsFailed) {
 
 TEST_F(DbUpdateTest, PublishGroupMakesThreeOrFourColumns) {
     for (BOOL withVersion : {FALSE, TRUE}) {
-        CDaoTableDef* table = update.m_pTableDef;
+        CDaoTableDef* table = update.GetTableDef();
         table->Create(withVersion ? "WithVersion" : "WithoutVersion");
         ASSERT_EQ(1, update.AddPublishFields(withVersion));
         EXPECT_EQ(withVersion ? 4 : 3, table->GetFieldCount());

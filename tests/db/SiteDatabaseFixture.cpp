@@ -15,9 +15,7 @@ namespace {
 // Every table of the site schema and all 120 stored queries.
 void MakeSchema(CDaoDatabase& db, int autoNumber) {
     QZDbUpdate update;
-    QZDbUpdate::SetDatabaseUnderConstruction(&db);
-    update.m_pTableDef = new CDaoTableDef(&db);
-    update.m_bAutoNumber = autoNumber;
+    update.BeginSchema(&db, autoNumber);
     int made = update.CreateTables();
     for (const QZStoredQueryText& text : QZStoredQueryTexts::All())
         made = made && update.CreateQueryDef(text.name, text.sql, &db);
