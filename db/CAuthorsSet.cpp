@@ -1,7 +1,7 @@
 #include "db/CAuthorsSet.h"
 
-#include "db/QZParameterQuery.h"
 #include "db/QZApplication.h"
+#include "db/QZParameterQuery.h"
 
 IMPLEMENT_DYNAMIC(CAuthorsSet, QZBookkeepingSet)
 

@@ -1,6 +1,7 @@
 #include "db/CCurrentUsersSet.h"
 
-#include "db/DaoErrorList.h"
+#include "platform/dao/CaughtDaoError.h"
+#include "platform/dao/DaoErrors.h"
 
 IMPLEMENT_DYNAMIC(CCurrentUsersSet, CDaoRecordset)
 
@@ -47,12 +48,11 @@ int CCurrentUsersSet::OpenByKey(const QZKeyCombo& key, CString queryName, int ed
             Edit();
         return 1;
     } catch (CDaoException* e) {
-        if (DaoErrorHas(e, daoErrLocked)) {
-            e->Delete();
+        CaughtDaoError error(e);
+        if (error.Has(daoErrLocked))
             return 2;
-        }
-        e->ReportError(MB_OK);
-        throw;
+        error->ReportError(MB_OK);
+        throw error.Release();
     }
 }
 

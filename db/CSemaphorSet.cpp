@@ -1,7 +1,8 @@
 #include "db/CSemaphorSet.h"
 
-#include "db/DaoErrorList.h"
 #include "db/QZApplication.h"
+#include "platform/dao/CaughtDaoError.h"
+#include "platform/dao/DaoErrors.h"
 
 #include <climits>
 #include <cstdlib>
@@ -76,17 +77,17 @@ int CSemaphorSet::Lock(const QZKeyCombo& key) {
             m_bReleased = FALSE;
             return 1;
         } catch (CDaoException* e) {
+            CaughtDaoError error(e);
             bool claimed = false;
             for (int i = 0; i < e->GetErrorCount(); ++i) {
-                LONG code = DaoErrorCode(e, i);
+                LONG code = error.Code(i);
                 if (code == daoErrLocked)
                     ++busy;
                 else if (code == daoErrDuplicateKey)
                     claimed = true;
                 else
-                    throw;
+                    throw error.Release();
             }
-            e->Delete();
             if (claimed)
                 return 2;
             if (busy > kMaxBusyRetries)
@@ -104,8 +105,7 @@ int CSemaphorSet::Unlock(const QZKeyCombo&) {
         m_bReleased = TRUE;
         return 1;
     } catch (CDaoException* e) {
-        e->ReportError(MB_OK);
-        e->Delete();
+        CaughtDaoError(e)->ReportError(MB_OK);
         return 0;
     }
 }
@@ -125,7 +125,7 @@ int CSemaphorSet::DeleteLocksByUser(const QZKeyCombo& userKey) {
         claims.Close();
         return 1;
     } catch (CDaoException* e) {
-        e->Delete();
+        CaughtDaoError error(e);
         return 0;
     }
 }

@@ -6,6 +6,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/dao/CDaoException.h"
 #include "platform/dao/CDaoIndexInfo.h"
+#include "platform/dao/CaughtDaoError.h"
 
 #include <cstring>
 #include <memory>
@@ -368,8 +369,7 @@ int QZDbUpdate::AddKeyPair(const char* dbIdName, const char* idName) {
     try {
         return AddZeroLongField(dbIdName) && AddZeroLongField(idName) ? 1 : 0;
     } catch (CDaoException* e) {
-        e->ReportError(MB_OK);
-        e->Delete();
+        CaughtDaoError(e)->ReportError(MB_OK);
     } catch (CMemoryException* e) {
         e->ReportError(MB_OK);
         e->Delete();

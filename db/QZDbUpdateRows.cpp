@@ -7,6 +7,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/dao/CDaoException.h"
 #include "platform/dao/CDaoRecordset.h"
+#include "platform/dao/CaughtDaoError.h"
 #include "platform/dao/DaoErrors.h"
 
 #include <cstring>
@@ -31,11 +32,6 @@ const char* const kKeptTables[] = {
     "Styles",        "Templates",
 };
 
-bool IsItemNotFound(CDaoException* e) {
-    e->GetErrorInfo(0);
-    return e->m_pErrorInfo && e->m_pErrorInfo->m_lErrorCode == daoErrItemNotFound;
-}
-
 // TRUE when the recordset has a field of that name.
 BOOL HasField(CDaoRecordset* set, const CString& name) {
     try {
@@ -43,9 +39,9 @@ BOOL HasField(CDaoRecordset* set, const CString& name) {
         set->GetFieldInfo(name, info);
         return TRUE;
     } catch (CDaoException* e) {
-        if (!IsItemNotFound(e))
-            throw;
-        e->Delete();
+        CaughtDaoError error(e);
+        if (error.Code() != daoErrItemNotFound)
+            throw error.Release();
         return FALSE;
     }
 }
@@ -102,8 +98,7 @@ int QZDbUpdate::CopyTable(CString table) {
         source.Close();
         return result;
     } catch (CDaoException* e) {
-        e->ReportError(MB_OK);
-        e->Delete();
+        CaughtDaoError(e)->ReportError(MB_OK);
         return 0;
     }
 }
@@ -129,8 +124,7 @@ int QZDbUpdate::CopyRows(CDaoRecordset* source, CDaoRecordset* destination) {
             destination->Update();
         }
     } catch (CDaoException* e) {
-        e->ReportError(MB_OK);
-        e->Delete();
+        CaughtDaoError(e)->ReportError(MB_OK);
         return 0;
     }
     return 1;

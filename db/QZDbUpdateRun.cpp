@@ -18,6 +18,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/dao/CDaoException.h"
 #include "platform/dao/CDaoRecordset.h"
+#include "platform/dao/CaughtDaoError.h"
 #include "platform/dao/DaoErrors.h"
 
 #include <string>
@@ -55,7 +56,7 @@ bool HasSeveralVersionRows(CDaoDatabase* database) {
         rows.Open(dbOpenSnapshot, "Select * from Marquill");
         return rows.GetRecordCount() > 1;
     } catch (CDaoException* e) {
-        e->Delete();
+        CaughtDaoError error(e);
         return false;
     }
 }
@@ -118,8 +119,7 @@ int QZDbUpdate::CreateNewDatabase(CString path, int minimalQueries, int autoNumb
         version.AddProductionRow(GetExpectedVersion());
         version.Close();
     } catch (CDaoException* e) {
-        e->ReportError(MB_OK);
-        e->Delete();
+        CaughtDaoError(e)->ReportError(MB_OK);
         return fail(nullptr);
     } catch (CMemoryException* e) {
         e->ReportError(MB_OK);
@@ -134,8 +134,7 @@ int QZDbUpdate::CreateDatabaseFile(CDaoDatabase* database, CString path) {
     try {
         database->Create(path, dbLangGeneral, 0);
     } catch (CDaoException* e) {
-        e->ReportError(MB_OK);
-        e->Delete();
+        CaughtDaoError(e)->ReportError(MB_OK);
         return 0;
     } catch (CMemoryException* e) {
         e->ReportError(MB_OK);
@@ -170,10 +169,10 @@ int QZDbUpdate::UpdateDatabase(CString path, int autoNumber) {
         BOOL started = !m_strBackupPath.IsEmpty();
         DiscardRun();
         RemoveWorkFiles();
+        CaughtDaoError error(e);
         if (!started)
-            throw;
-        e->ReportError(MB_OK);
-        e->Delete();
+            throw error.Release();
+        error->ReportError(MB_OK);
         return Abandoned(nullptr);
     } catch (...) {
         DiscardRun();
@@ -286,7 +285,7 @@ int QZDbUpdate::ReadOldVersion(CDaoDatabase* database) {
             m_bAutoNumber = 0;
         row.Close();
     } catch (CDaoException* e) {
-        e->Delete();
+        CaughtDaoError error(e);
         return 0;
     }
     return 1;

@@ -2,10 +2,11 @@
 
 #include "db/CSemaphorSet.h"
 #include "db/CVantrelDb.h"
-#include "db/DaoErrorList.h"
 #include "db/QZMemberValues.h"
 #include "platform/dao/CDaoTableDef.h"
 #include "platform/dao/CDaoWorkspace.h"
+#include "platform/dao/CaughtDaoError.h"
+#include "platform/dao/DaoErrors.h"
 
 IMPLEMENT_DYNAMIC(QZRecordset, CDaoRecordset)
 
@@ -37,14 +38,12 @@ QZRecordset::QZRecordset(CDaoDatabase* database)
       m_pLockKey(new QZKeyCombo(0, 0, OBJ_SERVICE)), m_bLockHeld(FALSE) {}
 
 QZRecordset::~QZRecordset() {
-    try {
+    CatchDaoError([&] {
         if (IsOpen())
             Close();
         if (m_pQueryDef->IsOpen())
             m_pQueryDef->Close();
-    } catch (CDaoException* e) {
-        e->Delete();
-    }
+    });
     delete m_pQueryDef;
     // A set destroyed unsaved still gives up its claim.
     ReleaseLock();
@@ -82,17 +81,14 @@ int QZRecordset::AddNewRecord(int) {
         workspace->CommitTrans();
         return 1;
     } catch (CDaoException* e) {
+        CaughtDaoError error(e);
         CancelUpdate();
         if (inTransaction)
             RollbackQuietly(workspace);
         m_bLockHeld = FALSE;
         // The lock table busy past the wait is the same answer as a claim that stayed busy.
-        if (DaoErrorHas(e, daoErrLocked)) {
-            e->Delete();
-            return 0;
-        }
-        e->ReportError(MB_OK);
-        e->Delete();
+        if (!error.Has(daoErrLocked))
+            error->ReportError(MB_OK);
         return 0;
     }
 }
@@ -143,13 +139,12 @@ int QZRecordset::OpenByKey(const QZKeyCombo& key, CString queryName, int lock) {
             return openNotFound;
         return result;
     } catch (CDaoException* e) {
-        if (DaoErrorHas(e, daoErrLocked)) {
-            e->Delete();
-            // A read-only copy needs the row; without it the database was only busy.
+        CaughtDaoError error(e);
+        // A read-only copy needs the row; without it the database was only busy.
+        if (error.Has(daoErrLocked))
             return IsOnRow() ? openReadOnly : openBusy;
-        }
-        e->ReportError(MB_OK);
-        throw;
+        error->ReportError(MB_OK);
+        throw error.Release();
     }
 }
 
@@ -228,9 +223,9 @@ int QZRecordset::RewriteAllFields(void* ownIdMember) {
             Edit();
             break;
         } catch (CDaoException* e) {
-            if (!DaoErrorHas(e, daoErrLocked))
-                throw;
-            e->Delete();
+            CaughtDaoError error(e);
+            if (!error.Has(daoErrLocked))
+                throw error.Release();
             if (++refused == kEditTries)
                 return 0;
         }
@@ -242,10 +237,10 @@ int QZRecordset::RewriteAllFields(void* ownIdMember) {
     try {
         Update();
     } catch (CDaoException* e) {
+        CaughtDaoError error(e);
         CancelUpdate();
-        if (!DaoErrorHas(e, daoErrLocked))
-            throw;
-        e->Delete();
+        if (!error.Has(daoErrLocked))
+            throw error.Release();
         return 0;
     }
     return 1;
@@ -305,18 +300,11 @@ void QZRecordset::SetNewRowDbId() {
 }
 
 void QZRecordset::RollbackQuietly(CDaoWorkspace* workspace) {
-    try {
-        workspace->Rollback();
-    } catch (CDaoException* e) {
-        e->Delete();
-    }
+    CatchDaoError([&] { workspace->Rollback(); });
 }
 
 BOOL QZRecordset::IsOnRow() {
-    try {
-        return IsOpen() && !IsBOF() && !IsEOF();
-    } catch (CDaoException* e) {
-        e->Delete();
-        return FALSE;
-    }
+    BOOL onRow = FALSE;
+    CatchDaoError([&] { onRow = IsOpen() && !IsBOF() && !IsEOF(); });
+    return onRow;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/core/CMemoryException.h"
-#include "platform/dao/CDaoException.h"
+#include "platform/dao/CaughtDaoError.h"
 
 #include <functional>
 #include <type_traits>
@@ -18,7 +18,7 @@ template <typename Step> int RunOrZero(Step&& step) {
             return step();
         }
     } catch (CDaoException* e) {
-        e->Delete();
+        CaughtDaoError error(e);
     } catch (CMemoryException* e) {
         e->Delete();
     }
