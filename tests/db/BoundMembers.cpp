@@ -2,6 +2,7 @@
 
 #include "platform/dao/CDaoException.h"
 #include "platform/dao/CDaoTableDef.h"
+#include "platform/dao/CaughtDaoError.h"
 
 #include <gtest/gtest.h>
 
@@ -106,7 +107,7 @@ std::vector<std::string> BindingDrift(CDaoRecordset& set, CDaoDatabase& db, cons
         try {
             def.GetFieldInfo(binding.name, info);
         } catch (CDaoException* e) {
-            e->Delete();
+            CaughtDaoError error(e);
             drift.push_back(name + ": no such column");
             continue;
         }

@@ -2,6 +2,7 @@
 
 #include "db/CSemaphorSet.h"
 #include "platform/dao/CDaoQueryDef.h"
+#include "platform/dao/CaughtDaoError.h"
 #include "tests/db/ChildProcess.h"
 #include "tests/db/SiteDatabaseFixture.h"
 #include "tests/db/TestAuthorRowSet.h"
@@ -27,7 +28,7 @@ int LogoutUser(CDaoDatabase* db, const QZKeyCombo& user) {
         if (set.OpenByKey(user, kUserQuery, 1) == 1)
             set.DeleteRow();
     } catch (CDaoException* e) {
-        e->Delete();
+        CaughtDaoError error(e);
         return 0;
     }
     return 1;

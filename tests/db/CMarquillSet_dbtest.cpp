@@ -1,6 +1,7 @@
 #include "db/CMarquillSet.h"
 
 #include "db/DBF_CMarquillSet.h"
+#include "platform/dao/CaughtDaoError.h"
 #include "tests/db/SiteDatabaseFixture.h"
 
 #include <memory>
@@ -61,7 +62,7 @@ TEST_F(CMarquillSetTest, ReadVersionClearsTheDbIdFirstEvenWhenItFails) {
             try {
                 set.ReadVersion(&dbId, &version, &production);
             } catch (CDaoException* e) {
-                e->Delete();
+                CaughtDaoError error(e);
                 throw std::runtime_error("engine error");
             }
         },

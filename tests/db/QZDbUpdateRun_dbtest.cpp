@@ -6,6 +6,7 @@
 #include "db/QZStoredQueryTexts.h"
 #include "platform/dao/CDaoQueryDef.h"
 #include "platform/dao/CDaoRecordset.h"
+#include "platform/dao/CaughtDaoError.h"
 #include "platform/dao/DaoErrors.h"
 #include "tests/db/ChildProcess.h"
 #include "tests/db/SeededSite.h"
@@ -368,9 +369,7 @@ TEST_F(UpdateDatabaseTest, FileOpenInAnotherProgramIsRefusedUntouched) {
     try {
         update.UpdateDatabase(m_path.c_str(), 1);
     } catch (CDaoException* e) {
-        e->GetErrorInfo(0);
-        code = e->m_pErrorInfo->m_lErrorCode;
-        e->Delete();
+        code = CaughtDaoError(e).Code();
     }
     EXPECT_EQ(daoErrFileInUse, code);
     EXPECT_TRUE(m_boxes.texts().empty()) << "the caller shows the engine's text";

@@ -1,6 +1,7 @@
 #include "db/QZDbUpdate.h"
 #include "platform/dao/CDaoException.h"
 #include "platform/dao/CDaoRecordset.h"
+#include "platform/dao/CaughtDaoError.h"
 #include "platform/dao/DaoErrors.h"
 #include "tests/support/TestSupport.h"
 
@@ -649,18 +650,6 @@ DaoColumn Expect(const ExpectedColumn& column, bool autoNumber) {
     return {dbText, std::stoi(type.substr(5)), 34, TRUE, column.defaultText};
 }
 
-LONG DaoErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (CDaoException* e) {
-        e->GetErrorInfo(0);
-        LONG code = e->m_pErrorInfo ? e->m_pErrorInfo->m_lErrorCode : -1;
-        e->Delete();
-        return code;
-    }
-    return 0;
-}
-
 class DbUpdateTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -759,8 +748,8 @@ TEST_F(DbUpdateTest, KeyColumnsAreNumberedWithTheFlagSetAndZeroWithItClear) {
     update.BeginSchema(&db, 0);
     ASSERT_EQ(1, update.CreateTables());
     EXPECT_EQ(0, AddRow("Documents", {{"DbID", 5}})->GetFieldValue("DocID").lVal);
-    EXPECT_EQ(daoErrDuplicateKey, DaoErrorOf([&] { AddRow("Documents", {{"DbID", 5}}); }));
-    EXPECT_EQ(0, DaoErrorOf([&] { AddRow("Documents", {{"DbID", 6}}); }));
+    EXPECT_EQ(daoErrDuplicateKey, CatchDaoError([&] { AddRow("Documents", {{"DbID", 5}}); }));
+    EXPECT_EQ(0, CatchDaoError([&] { AddRow("Documents", {{"DbID", 6}}); }));
 }
 
 TEST_F(DbUpdateTest, ANewRowTakesTheDefaultsOfItsTable) {
@@ -824,7 +813,7 @@ TEST_F(DbUpdateTest, RequiredColumnsAndKeysRefuseWhatTheSchemaForbids) {
         {"INSERT INTO CurrentUsers (UserDbID) VALUES (1)", 0},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.error, DaoErrorOf([&] { db.Execute(c.sql); })) << c.sql;
+        EXPECT_EQ(c.error, CatchDaoError([&] { db.Execute(c.sql); })) << c.sql;
 }
 
 TEST_F(DbUpdateTest, RunningAgainEmptiesTheTablesAndLeavesOthersAlone) {

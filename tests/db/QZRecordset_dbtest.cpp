@@ -2,6 +2,7 @@
 
 #include "platform/dao/CDaoException.h"
 #include "platform/dao/CDaoWorkspace.h"
+#include "platform/dao/CaughtDaoError.h"
 #include "platform/dao/DaoErrors.h"
 #include "tests/db/ChildProcess.h"
 #include "tests/db/SiteDatabaseFixture.h"
@@ -211,9 +212,7 @@ TEST_F(QZRecordsetTest, UnknownStoredQueryShowsTheEngineMessageAndPassesTheError
     try {
         set.OpenByKey(QZKeyCombo(kDbId, 1), "MQ_NoSuchQuery", 1);
     } catch (CDaoException* e) {
-        e->GetErrorInfo(0);
-        code = e->m_pErrorInfo->m_lErrorCode;
-        e->Delete();
+        code = CaughtDaoError(e).Code();
     }
     EXPECT_EQ(code, daoErrItemNotFound);
     EXPECT_EQ(boxes.texts(), std::vector<std::string>{expected});
@@ -319,9 +318,7 @@ TEST_F(QZRecordsetTest, MembersComeBackWhenTheRewriteFailsWithAnotherError) {
     try {
         set.SaveRecord(0);
     } catch (CDaoException* e) {
-        e->GetErrorInfo(0);
-        code = e->m_pErrorInfo->m_lErrorCode;
-        e->Delete();
+        code = CaughtDaoError(e).Code();
     }
     EXPECT_EQ(code, daoErrDiskIo);
     EXPECT_EQ(set.m_AuthorName, "Edited"); // Edit had reloaded "Stored" into the members

@@ -7,6 +7,7 @@
 #include "platform/dao/CDaoQueryDef.h"
 #include "platform/dao/CDaoRecordset.h"
 #include "platform/dao/CDaoWorkspace.h"
+#include "platform/dao/CaughtDaoError.h"
 #include "tests/db/SeededSite.h"
 #include "tests/db/SiteDatabaseFixture.h"
 
@@ -343,10 +344,7 @@ Rows ReadRows(CDaoRecordset& set, size_t width) {
 }
 
 std::string ErrorText(CDaoException* e) {
-    char text[512];
-    e->GetErrorMessage(text, sizeof text);
-    e->Delete();
-    return text;
+    return CaughtDaoError(e).Message().str();
 }
 
 class StoredQueriesThroughQueryDefs : public SiteDatabaseTest {

@@ -4,6 +4,7 @@
 // application object.
 
 #include "db/CVantrelDb.h"
+#include "platform/dao/CaughtDaoError.h"
 #include "platform/dao/CDaoException.h"
 #include "shell/CVantrel3App.h"
 #include "tests/support/TestSupport.h"
@@ -42,10 +43,7 @@ template <typename Action> std::string EngineErrorText(Action action) {
     try {
         action();
     } catch (CDaoException* e) {
-        char text[255];
-        e->GetErrorMessage(text, sizeof text);
-        e->Delete();
-        return text;
+        return CaughtDaoError(e).Message().str();
     }
     return "";
 }

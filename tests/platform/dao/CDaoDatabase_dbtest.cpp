@@ -1,5 +1,6 @@
 #include "platform/dao/CDaoQueryDef.h"
 #include "platform/dao/CDaoWorkspace.h"
+#include "platform/dao/CaughtDaoError.h"
 #include "platform/dao/DaoErrors.h"
 #include "tests/platform/dao/DaoTestSupport.h"
 #include "tests/support/TestSupport.h"
@@ -158,8 +159,7 @@ TEST_F(DatabaseTest, ExceptionReportShowsItsOwnText) {
         db.Open(dir.file("none.mdb").c_str());
         FAIL() << "no exception";
     } catch (CDaoException* e) {
-        e->ReportError();
-        e->Delete();
+        CaughtDaoError(e)->ReportError();
     }
     ASSERT_EQ(1u, boxes.shown().size());
     EXPECT_NE(std::string::npos, boxes.texts()[0].find("none.mdb"));

@@ -1,6 +1,7 @@
 #include "tests/platform/dao/DaoTestSupport.h"
 
 #include "platform/dao/CDaoTableDef.h"
+#include "platform/dao/CaughtDaoError.h"
 
 #include <poll.h>
 #include <sys/wait.h>
@@ -10,13 +11,8 @@ LONG DaoErrorOf(const std::function<void()>& action) {
     try {
         action();
     } catch (CDaoException* e) {
-        LONG code = -1;
-        if (e->GetErrorCount() > 0) {
-            e->GetErrorInfo(0);
-            code = e->m_pErrorInfo->m_lErrorCode;
-        }
-        e->Delete();
-        return code;
+        CaughtDaoError error(e);
+        return e->GetErrorCount() > 0 ? error.Code() : -1;
     }
     return 0;
 }
@@ -25,10 +21,7 @@ std::string DaoErrorTextOf(const std::function<void()>& action) {
     try {
         action();
     } catch (CDaoException* e) {
-        char text[512];
-        e->GetErrorMessage(text, sizeof text);
-        e->Delete();
-        return text;
+        return CaughtDaoError(e).Message().str();
     }
     return {};
 }
@@ -106,7 +99,7 @@ int ForkChild(const std::function<bool()>& body) {
         try {
             ok = body();
         } catch (CDaoException* e) {
-            e->Delete();
+            CaughtDaoError error(e);
         } catch (...) {
         }
         _exit(ok ? 0 : 1);
