@@ -35,7 +35,7 @@ function(mq_tests name)
         if(tests_${label})
             set(exe ${name}_${label}_tests)
             add_executable(${exe} ${tests_${label}} ${support})
-            target_link_libraries(${exe} PRIVATE ${ARG_DEPS} mq_test_support GTest::gtest GTest::gtest_main)
+            target_link_libraries(${exe} PRIVATE ${ARG_DEPS} mq_test_support GTest::gtest)
             set(environment "")
             if(MQ_ASAN)
                 # The desktop libraries' own process-lifetime allocations are not our leaks.

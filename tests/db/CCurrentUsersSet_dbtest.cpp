@@ -3,7 +3,7 @@
 #include "db/CSemaphorSet.h"
 #include "platform/dao/CDaoQueryDef.h"
 #include "platform/dao/CaughtDaoError.h"
-#include "tests/db/ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/db/SiteDatabaseFixture.h"
 #include "tests/db/TestAuthorRowSet.h"
 

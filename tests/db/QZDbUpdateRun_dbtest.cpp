@@ -8,7 +8,7 @@
 #include "platform/dao/CDaoRecordset.h"
 #include "platform/dao/CaughtDaoError.h"
 #include "platform/dao/DaoErrors.h"
-#include "tests/db/ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/db/SeededSite.h"
 #include "tests/db/SiteDatabaseFixture.h"
 

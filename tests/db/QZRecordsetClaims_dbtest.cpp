@@ -2,7 +2,7 @@
 // page as the last save left it, so no saved change is lost.
 
 #include "db/CDocumentSet.h"
-#include "tests/db/ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/db/SiteDatabaseFixture.h"
 
 #include <chrono>

@@ -4,7 +4,7 @@
 #include "platform/dao/CDaoWorkspace.h"
 #include "platform/dao/CaughtDaoError.h"
 #include "platform/dao/DaoErrors.h"
-#include "tests/db/ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/db/SiteDatabaseFixture.h"
 #include "tests/db/TestAuthorRowSet.h"
 

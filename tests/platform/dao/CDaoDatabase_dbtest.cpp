@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+
 #include <iterator>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -77,11 +79,21 @@ TEST_F(DatabaseTest, ACopyThatFailsLeavesNoFileUnderTheCopysName) {
         << "only the source is left";
 }
 
+namespace {
+// The id of a process that has ended.
+pid_t DeadProcessId() {
+    pid_t pid = fork();
+    if (pid == 0)
+        _exit(0);
+    waitpid(pid, nullptr, 0);
+    return pid;
+}
+} // namespace
+
 TEST_F(DatabaseTest, ACopyRemovesWhatCopiesOfDeadProgramsLeftAndNothingElse) {
     CreatePeopleDatabase(path, true);
     std::string copy = dir.file("copy.mdb");
-    int dead = ForkChild([] { return true; });
-    WaitChild(dead);
+    pid_t dead = DeadProcessId();
     std::string abandoned = copy + ".partial-" + std::to_string(dead);
     std::string running = copy + ".partial-" + std::to_string(getppid());
     std::string otherName = dir.file("other.mdb.partial-" + std::to_string(dead));

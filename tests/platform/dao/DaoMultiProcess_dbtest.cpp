@@ -3,12 +3,14 @@
 #include "platform/dao/CDaoWorkspace.h"
 #include "platform/dao/DaoErrors.h"
 #include "tests/platform/dao/DaoTestSupport.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/TestSupport.h"
 
 #include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
+#include <memory>
 #include <random>
 #include <set>
 #include <signal.h>
@@ -32,7 +34,7 @@ TEST_F(MultiProcessTest, TwoProcessesInsertingAtOnceGetDistinctIncreasingNumbers
     constexpr int kRows = 150;
     ProcessSignal go;
     auto inserter = [&](LONG dbId) {
-        return ForkChild([&, dbId] {
+        return std::make_unique<ChildProcess>([&, dbId] {
             CDaoDatabase db;
             db.Open(path.c_str());
             db.SetBusyTimeout(10000);
@@ -47,12 +49,12 @@ TEST_F(MultiProcessTest, TwoProcessesInsertingAtOnceGetDistinctIncreasingNumbers
             return true;
         });
     };
-    int first = inserter(1);
-    int second = inserter(2);
+    auto first = inserter(1);
+    auto second = inserter(2);
     go.Send();
     go.Send();
-    EXPECT_EQ(0, WaitChild(first));
-    EXPECT_EQ(0, WaitChild(second));
+    EXPECT_EQ(0, first->Wait());
+    EXPECT_EQ(0, second->Wait());
     CDaoDatabase db;
     db.Open(path.c_str());
     PeopleSet set(&db);
@@ -71,7 +73,7 @@ TEST_F(MultiProcessTest, TwoProcessesInsertingAtOnceGetDistinctIncreasingNumbers
 
 TEST_F(MultiProcessTest, WriteLockHeldPastTheTimeoutIs3260) {
     ProcessSignal locked, release;
-    int child = ForkChild([&] {
+    ChildProcess child([&] {
         CDaoDatabase db;
         db.Open(path.c_str());
         db.m_pWorkspace->BeginTrans();
@@ -96,7 +98,7 @@ TEST_F(MultiProcessTest, WriteLockHeldPastTheTimeoutIs3260) {
     EXPECT_GE(waited, std::chrono::milliseconds(150));
     EXPECT_LT(waited, std::chrono::seconds(5));
     release.Send();
-    EXPECT_EQ(0, WaitChild(child));
+    EXPECT_EQ(0, child.Wait());
     set.Update(); // the pending row is written once the lock is gone
     PeopleSet all(&db);
     all.Open(dbOpenSnapshot);
@@ -105,7 +107,7 @@ TEST_F(MultiProcessTest, WriteLockHeldPastTheTimeoutIs3260) {
 
 TEST_F(MultiProcessTest, ExclusiveOpenIsRefusedWhileAnotherProcessHasTheFile) {
     ProcessSignal opened, done;
-    int child = ForkChild([&] {
+    ChildProcess child([&] {
         CDaoDatabase db;
         db.Open(path.c_str());
         opened.Send(db.GetSessionId());
@@ -120,20 +122,20 @@ TEST_F(MultiProcessTest, ExclusiveOpenIsRefusedWhileAnotherProcessHasTheFile) {
     shared.Open(path.c_str());
     EXPECT_TRUE(shared.IsSessionAlive(childSession));
     done.Send();
-    EXPECT_EQ(0, WaitChild(child));
+    EXPECT_EQ(0, child.Wait());
     EXPECT_FALSE(shared.IsSessionAlive(childSession));
     shared.Close();
     exclusive.Open(path.c_str(), TRUE);
-    int refused = ForkChild([&] {
+    ChildProcess refused([&] {
         CDaoDatabase db;
         return DaoErrorOf([&] { db.Open(path.c_str()); }) == daoErrOpenedExclusively;
     });
-    EXPECT_EQ(0, WaitChild(refused));
+    EXPECT_EQ(0, refused.Wait());
 }
 
 TEST_F(MultiProcessTest, SessionOfAKilledProcessIsNoLongerAlive) {
     ProcessSignal opened;
-    int child = ForkChild([&] {
+    ChildProcess child([&] {
         CDaoDatabase db;
         db.Open(path.c_str());
         opened.Send(db.GetSessionId());
@@ -145,8 +147,7 @@ TEST_F(MultiProcessTest, SessionOfAKilledProcessIsNoLongerAlive) {
     CDaoDatabase db;
     db.Open(path.c_str());
     EXPECT_TRUE(db.IsSessionAlive(session));
-    kill(child, SIGKILL);
-    WaitChild(child);
+    child.Kill();
     EXPECT_FALSE(db.IsSessionAlive(session));
 }
 
@@ -181,15 +182,14 @@ TEST_F(MultiProcessTest, CopyKilledAtAnyMomentLeavesNothingOrTheWholeFile) {
     int whole = 0, none = 0;
     for (int trial = 0; trial < 20; ++trial) {
         ProcessSignal started;
-        int child = ForkChild([&] {
+        ChildProcess child([&] {
             started.Send();
             return CDaoDatabase::CopyDatabaseFile(path.c_str(), copy.c_str(), TRUE) != FALSE;
         });
         ASSERT_EQ(1, started.Wait());
         std::uniform_int_distribution<long> moment(0, 3 * copyTime.count() / 2);
         std::this_thread::sleep_for(std::chrono::steady_clock::duration(moment(random)));
-        kill(child, SIGKILL);
-        WaitChild(child);
+        child.Kill();
         if (!std::filesystem::exists(copy)) {
             ++none;
             continue;

@@ -36,21 +36,3 @@ public:
     COleDateTime m_Born;
     CString m_Notes;
 };
-
-// Runs `body` in a forked child process; the child's exit code is 0 when `body` returns true.
-// Returns the child's process id. WaitChild waits for it and returns its exit code.
-int ForkChild(const std::function<bool()>& body);
-int WaitChild(int pid);
-
-// A one-way signal between a parent and a forked child.
-class ProcessSignal {
-public:
-    ProcessSignal();
-    ~ProcessSignal();
-    void Send(int value = 1);
-    // The value sent, or -1 when nothing comes within the timeout.
-    int Wait(int timeoutMs = 10000);
-
-private:
-    int m_fds[2];
-};

@@ -1,11 +1,11 @@
-// The roles a second copy of this test program plays (see ChildProcess.h). Started without a
-// role, the test does nothing.
+// The roles a second copy of this test program plays against a site database (see
+// tests/support/ChildProcess.h).
 #include "db/CDocumentSet.h"
 #include "db/QZDbUpdate.h"
 #include "platform/dao/CDaoWorkspace.h"
-#include "tests/db/ChildProcess.h"
 #include "tests/db/SiteDatabaseFixture.h"
 #include "tests/db/TestAuthorRowSet.h"
+#include "tests/support/ChildProcess.h"
 
 #include <cstdlib>
 #include <map>
@@ -18,25 +18,20 @@
 
 namespace {
 
-std::string Setting(const char* name) {
-    const char* value = std::getenv((std::string("MQ_CHILD_") + name).c_str());
-    return value != nullptr ? value : "";
-}
-
 // Opens the object of MQ_CHILD_KEY with a claim as the user of MQ_CHILD_USER, writes the open
 // result to "claimed" in MQ_CHILD_DIR, then either ends at once without releasing anything
 // (MQ_CHILD_DIE=1, as a program that crashed) or waits for "release" and ends cleanly.
 void ClaimRole() {
     CVantrel3App& app = TestApp();
-    app.m_VantrelDb.SetDatabasePath(Setting("DB").c_str());
+    app.m_VantrelDb.SetDatabasePath(ChildSetting("DB").c_str());
     ASSERT_EQ(app.m_VantrelDb.OpenDatabase(0), 1);
-    app.GetUserKey() = QZKeyCombo(CString(Setting("USER").c_str()));
+    app.GetUserKey() = QZKeyCombo(CString(ChildSetting("USER").c_str()));
     auto set = std::make_unique<TestAuthorRowSet>(&app.m_VantrelDb);
-    int result = set->OpenByKey(QZKeyCombo(CString(Setting("KEY").c_str())),
+    int result = set->OpenByKey(QZKeyCombo(CString(ChildSetting("KEY").c_str())),
                                 "MQ_GetAuthorByDbID_AuthorID", 1);
-    std::string dir = Setting("DIR");
+    std::string dir = ChildSetting("DIR");
     WriteFileAtomically(dir + "/claimed", std::to_string(result));
-    if (Setting("DIE") == "1")
+    if (ChildSetting("DIE") == "1")
         _exit(0);
     WaitForFile(dir + "/release");
     set.reset();
@@ -45,7 +40,7 @@ void ClaimRole() {
 
 void OpenSiteAs(const std::string& user) {
     CVantrel3App& app = TestApp();
-    app.m_VantrelDb.SetDatabasePath(Setting("DB").c_str());
+    app.m_VantrelDb.SetDatabasePath(ChildSetting("DB").c_str());
     ASSERT_EQ(app.m_VantrelDb.OpenDatabase(0), 1);
     app.GetUserKey() = QZKeyCombo(CString(user.c_str()));
 }
@@ -57,12 +52,12 @@ void OpenSiteAs(const std::string& user) {
 // and commits only once "read" appears there, so another program that has read the page by
 // then waits for the claim until the change is in.
 void SaveUnderClaimRole() {
-    OpenSiteAs(Setting("USER"));
+    OpenSiteAs(ChildSetting("USER"));
     CVantrelDb& db = TestApp().m_VantrelDb;
-    QZKeyCombo key(CString(Setting("KEY").c_str()));
+    QZKeyCombo key(CString(ChildSetting("KEY").c_str()));
     auto set = std::make_unique<CDocumentSet>(&db);
     ASSERT_EQ(set->OpenByKey(key, CDocumentSet::GetKeyQueryName(), 1), 1);
-    std::string change = Setting("CHANGE");
+    std::string change = ChildSetting("CHANGE");
     db.m_pWorkspace->BeginTrans();
     if (change == "remove") {
         CString sql;
@@ -79,7 +74,7 @@ void SaveUnderClaimRole() {
         }
         ASSERT_EQ(set->SaveRecord(0), 1);
     }
-    std::string dir = Setting("DIR");
+    std::string dir = ChildSetting("DIR");
     WriteFileAtomically(dir + "/saving", "1");
     ASSERT_EQ(WaitForFile(dir + "/read"), "1");
     db.m_pWorkspace->CommitTrans();
@@ -94,17 +89,17 @@ void SaveUnderClaimRole() {
 // lines "saved <page> <saves that answered 1>", "opened <result> <count>", "refused <saves that
 // answered 0>" and "messages <message boxes shown>".
 void ClaimAndSaveRole() {
-    OpenSiteAs(Setting("USER"));
+    OpenSiteAs(ChildSetting("USER"));
     CVantrelDb& db = TestApp().m_VantrelDb;
     // Waits stay short of this: the test is about lost saves, not about a busy file.
     db.SetBusyTimeout(60000);
     MessageBoxRecorder boxes;
-    LONG dbId = std::atol(Setting("DBID").c_str());
+    LONG dbId = std::atol(ChildSetting("DBID").c_str());
     std::vector<LONG> pages;
-    std::stringstream list(Setting("PAGES"));
+    std::stringstream list(ChildSetting("PAGES"));
     for (std::string page; std::getline(list, page, ',');)
         pages.push_back(std::atol(page.c_str()));
-    std::mt19937 random(static_cast<unsigned>(std::stoul(Setting("SEED"))));
+    std::mt19937 random(static_cast<unsigned>(std::stoul(ChildSetting("SEED"))));
     auto chance = [&random](unsigned n) { return random() % n; };
 
     std::map<LONG, long> saved;
@@ -112,7 +107,7 @@ void ClaimAndSaveRole() {
     long refused = 0;
     std::unique_ptr<CDocumentSet> set;
     LONG held = 0;
-    const int operations = std::atoi(Setting("OPERATIONS").c_str());
+    const int operations = std::atoi(ChildSetting("OPERATIONS").c_str());
     for (int step = 0; step < operations; ++step) {
         if (!set) {
             held = pages[chance(static_cast<unsigned>(pages.size()))];
@@ -153,33 +148,24 @@ void ClaimAndSaveRole() {
         report << "opened " << result << " " << count << "\n";
     report << "refused " << refused << "\n";
     report << "messages " << boxes.shown().size() << "\n";
-    WriteFileAtomically(Setting("DIR") + "/" + Setting("NAME"), report.str());
+    WriteFileAtomically(ChildSetting("DIR") + "/" + ChildSetting("NAME"), report.str());
 }
 
 // Updates the site database MQ_CHILD_DB, writing "started" to MQ_CHILD_DIR first and then
 // "updated" with the update's result and the number of message boxes it showed.
 void UpdateRole() {
     MessageBoxRecorder boxes;
-    std::string dir = Setting("DIR");
+    std::string dir = ChildSetting("DIR");
     WriteFileAtomically(dir + "/started", "1");
     QZDbUpdate update;
-    int result = update.UpdateDatabase(Setting("DB").c_str(), 1);
+    int result = update.UpdateDatabase(ChildSetting("DB").c_str(), 1);
     WriteFileAtomically(dir + "/updated",
                         std::to_string(result) + " " + std::to_string(boxes.shown().size()));
 }
 
-TEST(ChildRole, Run) {
-    std::string role = Setting("ROLE");
-    if (role == "claim")
-        ClaimRole();
-    else if (role == "save-under-claim")
-        SaveUnderClaimRole();
-    else if (role == "claim-and-save")
-        ClaimAndSaveRole();
-    else if (role == "update")
-        UpdateRole();
-    else
-        EXPECT_TRUE(role.empty()) << "unknown role " << role;
-}
+MQ_CHILD_ROLE("claim", ClaimRole);
+MQ_CHILD_ROLE("save-under-claim", SaveUnderClaimRole);
+MQ_CHILD_ROLE("claim-and-save", ClaimAndSaveRole);
+MQ_CHILD_ROLE("update", UpdateRole);
 
 } // namespace
