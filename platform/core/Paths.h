@@ -10,7 +10,8 @@ CString GetDriveRootFolder();
 
 // Turns a path of the original into a native one: backslashes become slashes and a drive
 // prefix ("C:") becomes GetDriveRootFolder(). "C:\Marquill\mq.mdb" is "~/Marquill/mq.mdb".
-// Native paths pass through unchanged.
+// A leading "~" (alone or before a separator) is GetDriveRootFolder() too. Other native paths
+// pass through unchanged.
 CString MapWindowsPath(LPCTSTR path);
 
 // The folder of the running program's executable, without a trailing slash.
