@@ -60,14 +60,10 @@ BOOL QZCurrentUsers::ReleaseUserLocks(const QZKeyCombo& user) {
 
 BOOL QZCurrentUsers::ReleaseSessionLocks(const QZKeyCombo& user) {
     CString sql;
-    sql.Format("SELECT * FROM Semaphor WHERE UserDbID = %ld AND UserID = %ld AND SerializedID = "
+    sql.Format("DELETE FROM Semaphor WHERE UserDbID = %ld AND UserID = %ld AND SerializedID = "
                "'%ld'",
                user.m_DbID, user.m_KeyID, m_pSiteDb->GetSessionId());
-    CSemaphorSet& claims = Locks();
-    claims.Open(dbOpenDynaset, sql, dbConsistent);
-    for (; !claims.IsEOF(); claims.MoveNext())
-        claims.Delete();
-    claims.Close();
+    m_pSiteDb->Execute(sql, dbFailOnError);
     return TRUE;
 }
 

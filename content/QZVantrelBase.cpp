@@ -5,7 +5,6 @@
 #include "content/QZEngineMessageSink.h"
 #include "content/QZSection.h"
 #include "content/QZService.h"
-#include "db/CDependentSet.h"
 
 IMPLEMENT_DYNAMIC(QZVantrelBase, CObject)
 
@@ -196,13 +195,9 @@ void QZVantrelBase::LoadSection() {
 
 void QZVantrelBase::DeleteDependents() {
     CString sql;
-    sql.Format("SELECT * FROM Dependents WHERE ObjDbID = %d AND ObjKeyID = %d AND ObjTypeID = %d",
+    sql.Format("DELETE FROM Dependents WHERE ObjDbID = %ld AND ObjKeyID = %ld AND ObjTypeID = %d",
                GetKey().m_DbID, GetKey().m_KeyID, static_cast<int>(OBJ_PAGE));
-    CDependentSet dependents(SiteDatabase());
-    dependents.Open(dbOpenDynaset, sql, dbConsistent);
-    for (; !dependents.IsEOF(); dependents.MoveNext())
-        dependents.Delete();
-    dependents.Close();
+    SiteDatabase()->Execute(sql, dbFailOnError);
 }
 
 QZKeyCombo QZVantrelBase::CurrentUserKey() {
