@@ -23,8 +23,8 @@ CString MapWindowsPath(LPCTSTR path) {
     bool hasDrive = result.GetLength() >= 2 &&
                     std::isalpha(static_cast<unsigned char>(result[0])) && result[1] == ':';
     // "~" is the same folder a drive root stands for, so a root typed either way is one place.
-    bool hasHome = !result.IsEmpty() && result[0] == '~' &&
-                   (result.GetLength() == 1 || result[1] == '/');
+    bool hasHome =
+        !result.IsEmpty() && result[0] == '~' && (result.GetLength() == 1 || result[1] == '/');
     if (!hasDrive && !hasHome)
         return result;
     CString rest = result.Mid(hasDrive ? 2 : 1);
