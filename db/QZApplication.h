@@ -9,6 +9,8 @@
 #include "db/QZKeyCombo.h"
 #include "platform/core/Types.h"
 
+class QZEngineMessage;
+
 class QZApplication {
 public:
     virtual ~QZApplication() = default;
@@ -19,6 +21,15 @@ public:
     virtual LONG GetDbID() = 0;
     // The logged-in user's key, the member itself.
     virtual QZKeyCombo& GetUserKey() = 0;
+    // The service and the section the user works on, the members themselves; new objects
+    // take them.
+    virtual QZKeyCombo& GetCurrentServiceKey() = 0;
+    virtual QZKeyCombo& GetCurrentSectionKey() = 0;
+    // TRUE while the detailed-messages preference is on.
+    virtual BOOL IsVerboseMessages() = 0;
+    // Takes over one log line made with new: a detail line (kind 3) is dropped unless the
+    // detailed-messages preference is on; every other line goes to the engine-message sink.
+    virtual void PostEngineMessage(QZEngineMessage* message) = 0;
 };
 
 // The current application object; null when there is none.

@@ -1,6 +1,7 @@
 #pragma once
-// The one application object: it owns the site database for the whole run and the key of the
-// logged-in user, and answers the lower layers through QZApplication.
+// The one application object: it owns the site database for the whole run, the key of the
+// logged-in user, the selected service and section and the preference flags, and answers the
+// lower layers through QZApplication.
 
 #include "db/CVantrelDb.h"
 #include "db/QZApplication.h"
@@ -19,9 +20,17 @@ public:
     CVantrelDb& GetVantrelDb() override { return m_VantrelDb; }
     LONG GetDbID() override;
     QZKeyCombo& GetUserKey() override { return m_UserKey; }
+    QZKeyCombo& GetCurrentServiceKey() override { return m_SelectedService; }
+    QZKeyCombo& GetCurrentSectionKey() override { return m_SelectedSection; }
+    BOOL IsVerboseMessages() override { return m_bVerboseMessages; }
+    void PostEngineMessage(QZEngineMessage* message) override;
 
     CVantrelDb m_VantrelDb;
+    // The detailed-messages preference ("Verbose Messages"); off until the settings say more.
+    BOOL m_bVerboseMessages = FALSE;
 
 private:
     QZKeyCombo m_UserKey;
+    QZKeyCombo m_SelectedService;
+    QZKeyCombo m_SelectedSection;
 };

@@ -1,5 +1,6 @@
 #include "platform/core/COleDateTime.h"
 
+#include "platform/core/Clock.h"
 #include "platform/core/OleDateText.h"
 
 namespace {
@@ -7,7 +8,7 @@ const char kInvalidText[] = "Invalid DateTime";
 }
 
 COleDateTime COleDateTime::GetCurrentTime() {
-    return COleDateTime(std::time(nullptr));
+    return COleDateTime(GetCalendarTime());
 }
 
 COleDateTime::COleDateTime(time_t time) {

@@ -15,7 +15,7 @@ class COleDateTime {
 public:
     enum DateTimeStatus { valid = 0, invalid = 1, null = 2 };
 
-    // The local date and time now, to the second.
+    // The local date and time now, to the second, from the installed clock (Clock.h).
     static COleDateTime GetCurrentTime();
 
     COleDateTime() = default;

@@ -35,9 +35,12 @@ CString MapWindowsPath(LPCTSTR path) {
     result.Replace('\\', '/');
     bool hasDrive = result.GetLength() >= 2 &&
                     std::isalpha(static_cast<unsigned char>(result[0])) && result[1] == ':';
-    if (!hasDrive)
+    // "~" is the same folder a drive root stands for, so a root typed either way is one place.
+    bool hasHome =
+        !result.IsEmpty() && result[0] == '~' && (result.GetLength() == 1 || result[1] == '/');
+    if (!hasDrive && !hasHome)
         return result;
-    CString rest = result.Mid(2);
+    CString rest = result.Mid(hasDrive ? 2 : 1);
     if (!rest.IsEmpty() && rest[0] != '/')
         rest.Insert(0, '/');
     CString root = GetDriveRootFolder();

@@ -39,6 +39,9 @@ TEST(Paths, WindowsPathsMapUnderTheDriveRoot) {
         {"\\SYSTEM\\MQ.MDB", "/SYSTEM/MQ.MDB"},
         {"sub\\dir\\file.html", "sub/dir/file.html"},
         {"/home/user/site/mq.mdb", "/home/user/site/mq.mdb"},
+        {"~/web\\site", "/srv/mq/web/site"},
+        {"~", "/srv/mq"},
+        {"~user/web", "~user/web"},
         {"", ""},
     };
     for (const Case& c : cases)

@@ -1,0 +1,46 @@
+#include "content/CreateVantrelObject.h"
+
+#include "content/QZSection.h"
+#include "content/QZVantrelActiveX.h"
+#include "content/QZVantrelAd.h"
+#include "content/QZVantrelAdSpace.h"
+#include "content/QZVantrelAdvertiser.h"
+#include "content/QZVantrelImage.h"
+#include "content/QZVantrelJava.h"
+#include "content/QZVantrelMedia.h"
+#include "platform/core/CException.h"
+
+namespace {
+
+template <class Kind> QZVantrelBase* Build(const QZKeyCombo& key) {
+    return new Kind(key, TRUE);
+}
+
+struct FactoryEntry {
+    SHORT type;
+    QZVantrelBase* (*build)(const QZKeyCombo& key);
+};
+
+// Services, photos, styles and authors are built by their own constructors where needed.
+constexpr FactoryEntry kKinds[] = {
+    {OBJ_SECTION, Build<QZSection>},        {OBJ_IMAGE, Build<QZVantrelImage>},
+    {OBJ_ACTIVEX, Build<QZVantrelActiveX>}, {OBJ_JAVA, Build<QZVantrelJava>},
+    {OBJ_MEDIA, Build<QZVantrelMedia>},     {OBJ_ADVERTISER, Build<QZVantrelAdvertiser>},
+    {OBJ_ADSPACE, Build<QZVantrelAdSpace>}, {OBJ_AD, Build<QZVantrelAd>},
+};
+
+} // namespace
+
+QZVantrelBase* CreateVantrelObject(const QZKeyCombo& key) {
+    for (const FactoryEntry& entry : kKinds) {
+        if (entry.type != key.m_ObjectType)
+            continue;
+        try {
+            return entry.build(key);
+        } catch (CException* e) {
+            e->Delete();
+            return nullptr;
+        }
+    }
+    return nullptr;
+}
