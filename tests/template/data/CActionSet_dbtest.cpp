@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
 class ActionSetTest : public DataTest {
@@ -63,7 +65,7 @@ TEST_F(ActionSetTest, EditsAndDeletesTheRowOfTheFullKeyOnly) {
         const char* lines;
     };
     const Case cases[] = {
-        {"<<editrow :8, OrderID=1, Line=2, Qty=9>>", "ok", "1,1,5;1,2,9;2,1,7"},
+        {"<<editrow :8, OrderID=1.0, Line=2, Qty=9>>", "ok", "1,1,5;1,2,9;2,1,7"},
         {"<<editrow :8, OrderID=1, Qty=8>>", "EditRow Failed: Unable to find row.",
          "1,1,5;1,2,9;2,1,7"},
         {"<<editrow :8, OrderID=3, Line=1, Qty=8>>", "EditRow Failed: Unable to find row.",
@@ -171,6 +173,15 @@ TEST_F(ActionSetTest, APlainSqliteFileTakesRowActions) {
                        "<<editrow :12, StockID=1, Qty=41>> <<delrow :12, StockID=2>>"),
               "ok 3 ok ok");
     EXPECT_EQ(Rows(stock, "SELECT * FROM Stock ORDER BY StockID"), "1,Bolt,41;3,Washer,5");
+}
+
+TEST_F(ActionSetTest, TheDatabaseNameIsMappedLikeAnyPath) {
+    ASSERT_EQ(0, ::setenv("MARQUILL_ROOT", m_dir.path().c_str(), 1));
+    AddQuery(31, "Codes", true, "C:\\shop.mdb");
+    std::string output = Generate("<<delrow :31, Code=\"abc\">>");
+    ::unsetenv("MARQUILL_ROOT");
+    EXPECT_EQ(output, "ok");
+    EXPECT_EQ(Codes(), "xyz,Last");
 }
 
 TEST_F(ActionSetTest, TheDevelopmentOrProductionFileIsChosenByTheSite) {

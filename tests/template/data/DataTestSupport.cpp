@@ -193,6 +193,14 @@ BOOL ClientQueryRows::MoveNext() {
     return m_set->MoveToNext() && m_set->LoadFieldInfo();
 }
 
+// A field the rows do not have reads as Null.
 COleVariant ClientQueryRows::GetFieldValue(const CString& name) {
-    return m_set->GetFieldValue(name);
+    try {
+        return m_set->GetFieldValue(name);
+    } catch (CDaoException* e) {
+        e->Delete();
+        COleVariant null;
+        null.vt = VT_NULL;
+        return null;
+    }
 }
