@@ -33,6 +33,12 @@ public:
     virtual void Open(LPCTSTR lpszName, BOOL bExclusive = FALSE, BOOL bReadOnly = FALSE,
                       LPCTSTR lpszConnect = "");
     virtual void Close();
+    // Opens a data database shared: a file of ours as Open does, or a plain SQLite file made
+    // by other tools, whose tables come from SQLite's own schema and which opening never
+    // writes to (its tables cannot be changed here; its rows can, unless read-only).
+    void OpenDataFile(LPCTSTR lpszName, BOOL bReadOnly = FALSE);
+    // TRUE while the open file is a plain SQLite file.
+    BOOL IsPlainFile() const;
 
     BOOL IsOpen() const;
     BOOL CanUpdate();

@@ -42,6 +42,19 @@ void CDaoQueryDef::RequireOpen() const {
                              "DAO.QueryDef");
 }
 
+// A pass-through query's text is for the database server named by its connect string; the
+// files of this system are served by no server, so such a query is never run or planned.
+void CDaoQueryDef::RequireLocalQuery() {
+    if (GetType() != dbQSQLPassThrough)
+        return;
+    CString query = m_strName.IsEmpty() ? CString("the query") : "the query '" + m_strName + "'";
+    CDaoException::Throw(daoErrOdbcCallFailed,
+                         "ODBC--call failed: " + query +
+                             " is a pass-through query for a database server (" + m_strConnect +
+                             "), and there is no server to run it.",
+                         "DAO.QueryDef");
+}
+
 void CDaoQueryDef::Create(LPCTSTR lpszName, LPCTSTR lpszSQL) {
     Close();
     m_pDatabase->Connection(); // 3420 on a closed database
@@ -122,6 +135,7 @@ BOOL CDaoQueryDef::IsOpen() const {
 
 std::shared_ptr<const DaoSqlPlan> CDaoQueryDef::Plan() {
     RequireOpen();
+    RequireLocalQuery();
     DaoConnection& connection = m_pDatabase->Connection();
     DaoCatalog& catalog = connection.catalog();
     if (m_stored && catalog.generation() != m_generation) {
@@ -280,6 +294,7 @@ void CDaoQueryDef::GetParameterInfo(int nIndex, CDaoParameterInfo& paraminfo, DW
 const DaoSqlPlan& CDaoQueryDef::CurrentPlan() {
     if (!m_plan) {
         RequireOpen();
+        RequireLocalQuery();
         m_plan = m_pDatabase->Connection().planner().PlanLoaded(m_strSQL.str());
         m_params.resize(m_plan->parameters.size());
     }

@@ -79,6 +79,7 @@ public:
 
 private:
     void RequireOpen() const;
+    void RequireLocalQuery();
     const DaoSqlPlan& CurrentPlan();
     int ParameterIndex(LPCTSTR lpszName);
 

@@ -13,6 +13,8 @@
 #include "platform/dao/DaoConstants.h"
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 class CDaoDatabase;
 class CDaoQueryDef;
@@ -55,6 +57,12 @@ public:
     void MovePrev();
     void MoveFirst();
     void MoveLast();
+
+    // Makes current the first row, in the recordset's order, whose named fields equal the
+    // values: each value is bound as a parameter with its field's type and compared as the
+    // column compares. FALSE when no row matches, a value is Null or cannot be a value of its
+    // field. A dynaset or table over one table only (3219 otherwise).
+    BOOL FindFirstEqual(const std::vector<std::pair<CString, COleVariant>>& fieldValues);
 
     COleVariant GetBookmark();
     void SetBookmark(COleVariant varBookmark);

@@ -178,6 +178,8 @@ void DaoCatalog::Clear() {
 }
 
 void DaoCatalog::Load() {
+    if (m_connection.IsPlain())
+        return LoadPlain();
     // One read transaction, so that the catalog is read as one consistent state.
     m_connection.Exec("SAVEPOINT MSysMqRead");
     try {
@@ -218,6 +220,8 @@ void DaoCatalog::RefreshIfChanged() {
         Load();
         return;
     }
+    if (m_connection.IsPlain())
+        return RefreshPlain();
     int64_t dataVersion = ReadDataVersion();
     if (dataVersion == m_dataVersion)
         return;
@@ -379,6 +383,7 @@ void DaoCatalog::BumpGeneration() {
 }
 
 void DaoCatalog::CreateTable(const DaoTableSchema& table) {
+    RequireOwnCatalog();
     DaoWriteScope scope(m_connection);
     RefreshIfChanged();
     CheckNameFree(table.name, true);
@@ -437,6 +442,7 @@ void DaoCatalog::CreateTable(const DaoTableSchema& table) {
 }
 
 void DaoCatalog::DropTable(std::string_view name) {
+    RequireOwnCatalog();
     DaoWriteScope scope(m_connection);
     RefreshIfChanged();
     const DaoTableSchema* table = FindTable(name);
@@ -495,6 +501,7 @@ void DaoCatalog::InsertIndexRow(const std::string& table, const DaoIndexSchema& 
 }
 
 void DaoCatalog::CreateIndex(std::string_view tableName, const DaoIndexSchema& index) {
+    RequireOwnCatalog();
     DaoWriteScope scope(m_connection);
     RefreshIfChanged();
     const DaoTableSchema* table = FindTable(tableName);
@@ -522,6 +529,7 @@ void DaoCatalog::CreateIndex(std::string_view tableName, const DaoIndexSchema& i
 }
 
 void DaoCatalog::CreateQuery(const DaoQuerySchema& query) {
+    RequireOwnCatalog();
     DaoWriteScope scope(m_connection);
     RefreshIfChanged();
     CheckNameFree(query.name, false);
@@ -541,6 +549,7 @@ void DaoCatalog::CreateQuery(const DaoQuerySchema& query) {
 }
 
 void DaoCatalog::UpdateQuery(const DaoQuerySchema& query) {
+    RequireOwnCatalog();
     DaoWriteScope scope(m_connection);
     RefreshIfChanged();
     if (!FindQuery(query.name))
@@ -564,6 +573,7 @@ void DaoCatalog::UpdateQuery(const DaoQuerySchema& query) {
 }
 
 void DaoCatalog::DeleteQuery(std::string_view name) {
+    RequireOwnCatalog();
     DaoWriteScope scope(m_connection);
     RefreshIfChanged();
     if (!FindQuery(name))

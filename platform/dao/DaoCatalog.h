@@ -50,6 +50,10 @@ public:
 
 private:
     static const std::vector<DaoTableSchema>& SystemTables();
+    // A plain SQLite file's schema, read from SQLite itself; it is never changed here.
+    void LoadPlain();
+    void RefreshPlain();
+    void RequireOwnCatalog() const;
     void CheckNameFree(std::string_view name, bool forTable) const;
     void InsertIndexRow(const std::string& table, const DaoIndexSchema& index);
     void MakeIndex(const DaoTableSchema& table, const DaoIndexSchema& index);

@@ -113,6 +113,7 @@ void DaoConnection::Close() {
     m_transactionDepth = 0;
     m_writeDepth = 0;
     m_readOnly = false;
+    m_plain = false;
 }
 
 sqlite3_stmt* DaoConnection::Prepare(const std::string& sql) {

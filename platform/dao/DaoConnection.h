@@ -27,8 +27,13 @@ public:
     void Open(const std::string& path, bool exclusive, bool readOnly);
     // Makes a new site database file with an empty catalog and opens it.
     void Create(const std::string& path, const std::string& locale);
+    // Opens a data database: one with our catalog as Open does (shared), a plain SQLite file
+    // made by other tools with its schema read from SQLite's own and nothing written to it.
+    void OpenData(const std::string& path, bool readOnly);
     void Close();
     bool IsOpen() const { return m_db != nullptr; }
+    // True for a plain SQLite file, whose schema the layer reads but never changes.
+    bool IsPlain() const { return m_plain; }
 
     sqlite3* handle() const { return m_db; }
     const std::string& path() const { return m_path; }
@@ -84,6 +89,7 @@ private:
     sqlite3* m_db = nullptr;
     std::string m_path;
     bool m_readOnly = false;
+    bool m_plain = false;
     int m_transactionDepth = 0;
     int m_writeDepth = 0;
     int m_busyTimeout = kDefaultBusyTimeout;

@@ -9,6 +9,8 @@
 #include "platform/dao/DaoStatement.h"
 #include "platform/dao/DaoWriteScope.h"
 
+#include <unordered_set>
+
 namespace {
 
 [[noreturn]] void NoCurrentRecord() {
@@ -235,6 +237,19 @@ void DaoCursor::GoToBookmark(int64_t bookmark) {
     if (m_keyed && m_deleted[static_cast<size_t>(position)])
         RowGone();
     LoadPosition(position);
+}
+
+bool DaoCursor::MoveToFirstOf(const std::vector<int64_t>& rowids) {
+    if (!m_keyed || rowids.empty())
+        return false;
+    std::unordered_set<int64_t> wanted(rowids.begin(), rowids.end());
+    for (size_t i = 0; i < m_keys.size(); ++i) {
+        if (!m_deleted[i] && wanted.count(m_keys[i]) != 0) {
+            LoadPosition(static_cast<long>(i));
+            return true;
+        }
+    }
+    return false;
 }
 
 void DaoCursor::Refetch() {

@@ -52,6 +52,9 @@ public:
 
     int64_t CurrentBookmark() const;
     void GoToBookmark(int64_t bookmark);
+    // Keyed cursors: moves to the first row, in the cursor's order and not deleted through it,
+    // whose rowid is one of `rowids`; false, without moving, when there is none.
+    bool MoveToFirstOf(const std::vector<int64_t>& rowids);
 
     // Reads the current row again (the start of an edit); 3167 when it is gone.
     void Refetch();

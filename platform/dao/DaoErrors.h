@@ -24,6 +24,7 @@ constexpr LONG daoErrSyntax = 3075;              // the SQL text cannot be read
 constexpr LONG daoErrNoSuchTable = 3078;         // the SQL names a missing table or query
 constexpr LONG daoErrInvalidName = 3125;         // an empty or unusable name
 constexpr LONG daoErrTextAfterStatement = 3142;  // text after the end of the statement
+constexpr LONG daoErrOdbcCallFailed = 3146;      // a pass-through query: no server to run it
 constexpr LONG daoErrBadBookmark = 3159;         // the bookmark is not one of this recordset
 constexpr LONG daoErrFieldTooSmall = 3163;       // text longer than the column's size
 constexpr LONG daoErrFieldNotUpdatable = 3164;   // an auto-number column cannot be changed

@@ -125,6 +125,9 @@ void QZBinaryExprStmt::Execute() {
             return;
         }
     }
+    // Operand types without a rule leave no value, rather than the value of an earlier run.
+    if (m_nOperation != OP_MEMBER)
+        result->SetType(QZSymbol::TYPE_NULL);
     switch (m_nOperation) {
     case OP_ADD:
         Add(result, left, right);

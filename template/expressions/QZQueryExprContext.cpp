@@ -25,7 +25,9 @@ COleVariant QZQueryExprContext::GetFieldValue(const CString& name) {
         return cached->GetVariant();
     CString field = name.GetLength() >= 2 ? name.Mid(1, name.GetLength() - 2) : CString();
     COleVariant value = m_pQuery != nullptr ? m_pQuery->GetFieldValue(field) : COleVariant();
-    m_pFields->SetVariant(name, value);
+    // Cached in this query's own table: an enclosing query's field of that name keeps its row's
+    // value.
+    m_pFields->Define(name, FALSE)->SetVariant(value);
     return value;
 }
 

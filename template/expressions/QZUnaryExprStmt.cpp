@@ -144,6 +144,7 @@ void QZUnaryExprStmt::Negate(QZSymbol* result, QZSymbol* operand) {
         result->SetSpan(-operand->GetSpan());
         break;
     default:
+        result->SetType(QZSymbol::TYPE_NULL); // no rule: no value, not an earlier run's
         break;
     }
 }

@@ -1,6 +1,7 @@
 // The binary operators over every pair of value types: result types and values, and the exact
 // message of each pair that has no rule.
 
+#include "template/values/QZBlockList.h"
 #include "tests/template/ExprFixture.h"
 
 TEST(QZBinaryExprStmt, AddsByOperandTypes) {
@@ -227,12 +228,32 @@ TEST(QZBinaryExprStmt, ReportsOperandsWithoutValue) {
     });
 }
 
-TEST_F(ExprFixture, LeftTypesWithoutRuleLeaveTheResultAlone) {
+TEST_F(ExprFixture, LeftTypesWithoutRuleLeaveNoValue) {
     QZSymbol* array = Scope().Define("list", TRUE);
     array->MakeArray()->GetElement(1, TRUE)->SetInteger(5);
     for (const char* text : {"list + 1", "list - 1", "list * 2", "list / 2", "list % 2", "list < 1",
                              "list : 1", "$1 % 2", "#1/1/2000# * 2"}) {
-        EXPECT_EQ(Eval(text), "none") << text;
+        EXPECT_EQ(Eval(text), "null") << text;
         EXPECT_TRUE(Messages().empty()) << text;
     }
+}
+
+TEST_F(ExprFixture, ARunWithoutRuleKeepsNoValueOfTheRunBefore) {
+    QZExprContext& context = NewContext();
+    context.Parse("x * 2, -x");
+    Scope().SetInteger("x", 4);
+    context.Execute();
+    QZSymbol* product = context.GetResults()->GetHead()->item;
+    QZSymbol* negated = context.GetResults()->GetHead()->next->item;
+    EXPECT_EQ(Show(product), "int:8");
+    EXPECT_EQ(Show(negated), "int:-4");
+    Var("x")->SetVariant(COleVariant()); // Null, as a field that is Null in the next row
+    context.Execute();
+    EXPECT_EQ(Show(product), "null");
+    EXPECT_EQ(Show(negated), "null");
+    Var("x")->MakeArray()->GetElement(1, TRUE)->SetInteger(1);
+    context.Execute();
+    EXPECT_EQ(Show(product), "null");
+    EXPECT_EQ(Show(negated), "null");
+    EXPECT_TRUE(Messages().empty());
 }

@@ -88,9 +88,25 @@ TEST_F(QueryFixture, ANestedQueryReadsItsOwnRow) {
         reader.Execute();
         EXPECT_EQ(Show(reader.GetResult()), "str:Inner");
     }
-    // The outer query's cached entry received the value, so the inner one reads every time.
-    EXPECT_EQ(innerRow.reads["title"], 2);
-    EXPECT_EQ(Show(query.GetFieldTable()->Find("[title]", FALSE)), "str:Inner");
+    // Cached in the inner query's own table: read once, and the outer row keeps its value.
+    EXPECT_EQ(innerRow.reads["title"], 1);
+    EXPECT_EQ(Show(query.GetFieldTable()->Find("[title]", FALSE)), "str:Home");
+    EXPECT_EQ(EvalInBody("[title]"), "str:Home");
+    EXPECT_EQ(row.reads["title"], 1);
+}
+
+TEST_F(QueryFixture, ANullFieldGivesNoValueInsteadOfThePreviousRowsResult) {
+    FakeRow priced{{{"price", "5"}}};
+    query.SetQuery(&priced);
+    QZLocalExprContext reader(&body);
+    reader.Parse("[price] + \"!\"");
+    reader.Execute();
+    EXPECT_EQ(Show(reader.GetResult()), "str:5!");
+    FakeRow unpriced{{}};
+    query.SetQuery(&unpriced);
+    query.ClearRowFields();
+    reader.Execute();
+    EXPECT_EQ(Show(reader.GetResult()), "null");
 }
 
 TEST_F(QueryFixture, AssignmentsInTheQueryDefineInTheSharedScope) {
