@@ -1,7 +1,7 @@
 #include "template/data/QZCmdRowAction.h"
 
+#include "db/QZApplication.h"
 #include "platform/dao/CDaoException.h"
-#include "shell/CVantrel3App.h"
 #include "template/commands/QZArgumentContext.h"
 #include "template/data/CActionSet.h"
 #include "template/parser/QZTemplateRunOwner.h"
@@ -41,8 +41,8 @@ BOOL QZCmdRowAction::CheckParameters() {
         Error("row action: no valid query key specified");
         return FALSE;
     }
-    CVantrel3App* app = GetVantrelApp();
-    m_pSiteDb = app != nullptr ? &app->m_VantrelDb : nullptr;
+    QZApplication* app = GetVantrelApp();
+    m_pSiteDb = app != nullptr ? &app->GetVantrelDb() : nullptr;
     delete m_pActionSet;
     m_pActionSet = nullptr;
     try {
