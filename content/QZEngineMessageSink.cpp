@@ -1,6 +1,7 @@
 #include "content/QZEngineMessageSink.h"
 
 #include "content/QZEngineMessage.h"
+#include "platform/core/ReplaceableService.h"
 
 #include <cstdio>
 
@@ -15,18 +16,15 @@ public:
     }
 };
 
-StderrEngineMessageSink g_stderrSink;
-QZEngineMessageSink* g_sink = &g_stderrSink;
+ReplaceableService<QZEngineMessageSink, StderrEngineMessageSink> g_sink;
 
 } // namespace
 
 QZEngineMessageSink* SetEngineMessageSink(QZEngineMessageSink* sink) {
-    QZEngineMessageSink* previous = g_sink;
-    g_sink = sink ? sink : &g_stderrSink;
-    return previous == &g_stderrSink ? nullptr : previous;
+    return g_sink.Replace(sink);
 }
 
 void PostToEngineMessageSink(QZEngineMessage* message) {
     if (message != nullptr)
-        g_sink->Post(message);
+        g_sink.Get().Post(message);
 }

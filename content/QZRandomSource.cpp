@@ -1,18 +1,16 @@
 #include "content/QZRandomSource.h"
 
 #include "content/QZRandomGenerator.h"
+#include "platform/core/ReplaceableService.h"
 
 namespace {
-QZRandomGenerator g_generator;
-QZRandomSource* g_source = &g_generator;
+ReplaceableService<QZRandomSource, QZRandomGenerator> g_source;
 } // namespace
 
 QZRandomSource* SetRandomSource(QZRandomSource* source) {
-    QZRandomSource* previous = g_source;
-    g_source = source ? source : &g_generator;
-    return previous == &g_generator ? nullptr : previous;
+    return g_source.Replace(source);
 }
 
 QZRandomSource& GetRandomSource() {
-    return *g_source;
+    return g_source.Get();
 }

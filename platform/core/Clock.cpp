@@ -1,5 +1,7 @@
 #include "platform/core/Clock.h"
 
+#include "platform/core/ReplaceableService.h"
+
 namespace {
 
 class SystemClock : public ClockSource {
@@ -7,17 +9,14 @@ public:
     time_t Now() override { return std::time(nullptr); }
 };
 
-SystemClock g_systemClock;
-ClockSource* g_clock = &g_systemClock;
+ReplaceableService<ClockSource, SystemClock> g_clock;
 
 } // namespace
 
 ClockSource* SetClockSource(ClockSource* clock) {
-    ClockSource* previous = g_clock;
-    g_clock = clock ? clock : &g_systemClock;
-    return previous == &g_systemClock ? nullptr : previous;
+    return g_clock.Replace(clock);
 }
 
 time_t GetCalendarTime() {
-    return g_clock->Now();
+    return g_clock.Get().Now();
 }

@@ -1,5 +1,7 @@
 #include "platform/core/MessageBox.h"
 
+#include "platform/core/ReplaceableService.h"
+
 #include <cstdio>
 
 namespace {
@@ -14,15 +16,12 @@ public:
     }
 };
 
-StderrMessageBoxSink g_stderrSink;
-MessageBoxSink* g_sink = &g_stderrSink;
+ReplaceableService<MessageBoxSink, StderrMessageBoxSink> g_sink;
 
 } // namespace
 
 MessageBoxSink* SetMessageBoxSink(MessageBoxSink* sink) {
-    MessageBoxSink* previous = g_sink;
-    g_sink = sink ? sink : &g_stderrSink;
-    return previous == &g_stderrSink ? nullptr : previous;
+    return g_sink.Replace(sink);
 }
 
 int DefaultMessageBoxAnswer(UINT type) {
@@ -40,7 +39,7 @@ int DefaultMessageBoxAnswer(UINT type) {
 }
 
 int AfxMessageBox(LPCTSTR text, UINT type, UINT helpId) {
-    return g_sink->Show(CString(text ? text : ""), type, helpId);
+    return g_sink.Get().Show(CString(text ? text : ""), type, helpId);
 }
 
 int AfxMessageBox(UINT stringId, UINT type, UINT helpId) {

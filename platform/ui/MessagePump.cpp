@@ -1,5 +1,7 @@
 #include "platform/ui/MessagePump.h"
 
+#include "platform/core/ReplaceableService.h"
+
 #include <wx/app.h>
 
 namespace {
@@ -15,17 +17,14 @@ public:
     }
 };
 
-WxMessagePump g_wxPump;
-MessagePump* g_pump = &g_wxPump;
+ReplaceableService<MessagePump, WxMessagePump> g_pump;
 
 } // namespace
 
 MessagePump* SetMessagePump(MessagePump* pump) {
-    MessagePump* previous = g_pump;
-    g_pump = pump ? pump : &g_wxPump;
-    return previous == &g_wxPump ? nullptr : previous;
+    return g_pump.Replace(pump);
 }
 
 void PumpWaitingMessages() {
-    g_pump->PumpWaitingMessages();
+    g_pump.Get().PumpWaitingMessages();
 }
