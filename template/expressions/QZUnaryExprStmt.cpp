@@ -64,6 +64,8 @@ void QZUnaryExprStmt::Execute() {
     }
 }
 
+// The operand may live inside the result's array or record (`a = a.2`): the setters copy the
+// value before they release the result's old one.
 BOOL QZUnaryExprStmt::CopyValue(QZSymbol* result, const QZSymbol* operand, BOOL aggregates) {
     switch (operand->GetType()) {
     case QZSymbol::TYPE_INTEGER:
