@@ -109,6 +109,12 @@ void QZUnaryExprStmt::Assign(QZSymbol* result, QZSymbol* operand) {
         Error("left-hand side %s is read-only", result->GetName());
         return;
     }
+    const SymbolTable* table = operand->GetArray();
+    if (table != nullptr && table->CountSlots(kMaxCopiedEntries) > kMaxCopiedEntries) {
+        Error("array or record %s is too large to copy", operand->GetName());
+        SetErrorValue(result);
+        return;
+    }
     Replacing(result);
     if (!CopyValue(result, operand, TRUE))
         result->SetType(operand->GetType());

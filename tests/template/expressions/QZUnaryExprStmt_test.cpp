@@ -199,3 +199,15 @@ TEST(QZUnaryExprStmt, AssignsAContainerOneOfItsOwnMembers) {
         }
     }
 }
+
+// A container copied into itself doubles at every assignment: copies stop at a limit.
+TEST_F(ExprFixture, RefusesToCopyAnArrayPastTheEntryLimit) {
+    Exec("a.65536 = 1, b.1 = a"); // a: 65536 entries, b: 32 more
+    EXPECT_EQ(Eval("c = a"), "array:65536");
+    EXPECT_EQ(Eval("d = b"), "str:!Error!");
+    Exec("b.2 = b");
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"array or record b is too large to copy",
+                                                    "array or record b is too large to copy"}));
+    EXPECT_EQ(Eval("y = b.1.65536"), "int:1");
+    EXPECT_EQ(Eval("y = b.2"), "str:!Error!");
+}
