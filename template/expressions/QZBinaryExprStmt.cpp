@@ -76,6 +76,97 @@ BOOL HoldsText(int operation, const CString& a, const CString& b) {
     return Holds(operation, a.Compare(b), 0);
 }
 
+// The text a value compares as against a string; FALSE for the types that have none.
+BOOL ComparableText(const QZSymbol* entry, CString& text) {
+    switch (entry->GetType()) {
+    case INT:
+        text = C::IntegerText(entry->GetInteger());
+        return TRUE;
+    case CUR:
+        text = C::CurrencyText(entry->GetCurrency());
+        return TRUE;
+    case DBL:
+        text = C::DoubleText(entry->GetDouble());
+        return TRUE;
+    case STR:
+        text = entry->GetString();
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+// Pairs with a string: the number or currency compares as its text.
+BOOL CompareAsText(int op, const QZSymbol* left, const QZSymbol* right, BOOL& holds) {
+    CString leftText;
+    CString rightText;
+    if (!ComparableText(left, leftText) || !ComparableText(right, rightText))
+        return FALSE;
+    if (left->GetType() != STR && right->GetType() != STR)
+        return FALSE;
+    holds = HoldsText(op, leftText, rightText);
+    return TRUE;
+}
+
+// The comparison of the operands by their pair of types; FALSE for a pair with no rule.
+BOOL CompareByTypes(int op, const QZSymbol* left, const QZSymbol* right, BOOL& holds) {
+    switch (Pair(left->GetType(), right->GetType())) {
+    case Pair(INT, INT):
+        holds = Holds(op, left->GetInteger(), right->GetInteger());
+        return TRUE;
+    case Pair(INT, DBL):
+    case Pair(DBL, INT):
+    case Pair(DBL, DBL):
+        holds = Holds(op, AsDouble(left), AsDouble(right));
+        return TRUE;
+    case Pair(INT, CUR):
+        holds = Holds(op, C::FromInteger(left->GetInteger()), right->GetCurrency());
+        return TRUE;
+    case Pair(CUR, INT):
+        holds = Holds(op, left->GetCurrency(), C::FromInteger(right->GetInteger()));
+        return TRUE;
+    case Pair(CUR, CUR):
+        holds = Holds(op, left->GetCurrency(), right->GetCurrency());
+        return TRUE;
+    case Pair(CUR, DBL):
+        holds = Holds(op, left->GetCurrency(), C::FromDouble(right->GetDouble()));
+        return TRUE;
+    case Pair(DBL, CUR):
+        holds = Holds(op, C::FromDouble(left->GetDouble()), right->GetCurrency());
+        return TRUE;
+    case Pair(DAT, DAT):
+        holds = Holds(op, left->GetDate(), right->GetDate());
+        return TRUE;
+    case Pair(SPAN, SPAN):
+        holds = Holds(op, left->GetSpan(), right->GetSpan());
+        return TRUE;
+    default:
+        return CompareAsText(op, left, right, holds);
+    }
+}
+
+// What a comparison with no rule for its pair reports, by the left operand's type; null for
+// a left type with no rule at all.
+LPCTSTR IncomparableMessage(LONG leftType, bool equality) {
+    switch (leftType) {
+    case INT:
+        return equality ? "can't compare integer %s and %s" : "can't compare %s and %s";
+    case CUR:
+        return "can't compare currency %s with %s";
+    case DBL:
+        return equality ? "can't compare floating-point number %s and %s"
+                        : "can't compare %s and %s";
+    case DAT:
+        return "can't compare date %s with %s";
+    case STR:
+        return "can't compare %s and %s";
+    case SPAN:
+        return "can't compare timespan %s with %s";
+    default:
+        return nullptr;
+    }
+}
+
 // double ^ integer by repeated multiplication (or division for a negative exponent); very
 // large exponents go to the power function, which ends where the repetition would.
 double RaiseByRepetition(double base, LONG exponent) {
@@ -101,72 +192,75 @@ QZBinaryExprStmt::QZBinaryExprStmt(QZExprContext* context, int operation, QZSymb
     : QZUnaryExprStmt(context, operation, left, result), m_pRight(right) {}
 
 void QZBinaryExprStmt::Execute() {
+    QZSymbol* result = nullptr;
+    QZSymbol* left = nullptr;
+    QZSymbol* right = nullptr;
+    if (TakeOperands(result, left, right))
+        Apply(result, left, right);
+}
+
+// The common steps before any operator: references followed for this run, operands that must
+// have a value, and no object key on either side. FALSE when the statement is done.
+BOOL QZBinaryExprStmt::TakeOperands(QZSymbol*& result, QZSymbol*& left, QZSymbol*& right) {
     if (m_pResultEntry == nullptr || m_pOperand == nullptr || m_pRight == nullptr) {
         Error("invalid operand in binary expression");
-        return;
+        return FALSE;
     }
     // The index or member operator writes its own result entry over whatever it held.
-    QZSymbol* result = m_nOperation == OP_MEMBER ? m_pResultEntry : Follow(m_pResultEntry);
-    QZSymbol* left = Follow(m_pOperand);
-    QZSymbol* right = Follow(m_pRight);
+    result = m_nOperation == OP_MEMBER ? m_pResultEntry : Follow(m_pResultEntry);
+    left = Follow(m_pOperand);
+    right = Follow(m_pRight);
     if (result == nullptr || left == nullptr || right == nullptr) {
         Error("invalid operand in binary expression");
-        return;
+        return FALSE;
     }
     if (m_nOperation != OP_MEMBER && (!CheckValue(left) || !CheckValue(right))) {
         SetErrorValue(result);
-        return;
+        return FALSE;
     }
     for (QZSymbol* side : {left, right}) {
         if (side->GetType() == QZSymbol::TYPE_KEY) {
             Error("can not perform binary operation on key %s=%s", side->GetName(),
                   side->GetKey().FormatFull());
             SetErrorValue(result);
-            return;
+            return FALSE;
         }
     }
+    return TRUE;
+}
+
+void QZBinaryExprStmt::Apply(QZSymbol* result, QZSymbol* left, QZSymbol* right) {
     // Operand types without a rule leave no value, rather than the value of an earlier run.
     if (m_nOperation != OP_MEMBER)
         result->SetType(QZSymbol::TYPE_NULL);
     switch (m_nOperation) {
     case OP_ADD:
-        Add(result, left, right);
-        break;
+        return Add(result, left, right);
     case OP_SUB:
-        Subtract(result, left, right);
-        break;
+        return Subtract(result, left, right);
     case OP_MUL:
-        Multiply(result, left, right);
-        break;
+        return Multiply(result, left, right);
     case OP_DIV:
-        Divide(result, left, right);
-        break;
+        return Divide(result, left, right);
     case OP_MOD:
-        Modulo(result, left, right);
-        break;
+        return Modulo(result, left, right);
     case OP_EQ:
     case OP_NE:
     case OP_LT:
     case OP_LE:
     case OP_GT:
     case OP_GE:
-        Compare(result, left, right);
-        break;
+        return Compare(result, left, right);
     case OP_AND:
-        result->SetInteger(left->IsTrue() && right->IsTrue() ? 1 : 0);
-        break;
+        return result->SetInteger(left->IsTrue() && right->IsTrue() ? 1 : 0);
     case OP_OR:
-        result->SetInteger(left->IsTrue() || right->IsTrue() ? 1 : 0);
-        break;
+        return result->SetInteger(left->IsTrue() || right->IsTrue() ? 1 : 0);
     case OP_POWER:
-        Power(result, left, right);
-        break;
+        return Power(result, left, right);
     case OP_KEY:
-        KeyPair(result, left, right);
-        break;
+        return KeyPair(result, left, right);
     case OP_MEMBER:
-        IndexOrMember(result, left, right);
-        break;
+        return IndexOrMember(result, left, right);
     default:
         break;
     }
@@ -430,90 +524,13 @@ void QZBinaryExprStmt::Modulo(QZSymbol* result, QZSymbol* left, QZSymbol* right)
 }
 
 void QZBinaryExprStmt::Compare(QZSymbol* result, QZSymbol* left, QZSymbol* right) {
-    int op = m_nOperation;
-    BOOL holds;
-    switch (Pair(left->GetType(), right->GetType())) {
-    case Pair(INT, INT):
-        holds = Holds(op, left->GetInteger(), right->GetInteger());
-        break;
-    case Pair(INT, DBL):
-    case Pair(DBL, INT):
-    case Pair(DBL, DBL):
-        holds = Holds(op, AsDouble(left), AsDouble(right));
-        break;
-    case Pair(INT, CUR):
-        holds = Holds(op, C::FromInteger(left->GetInteger()), right->GetCurrency());
-        break;
-    case Pair(CUR, INT):
-        holds = Holds(op, left->GetCurrency(), C::FromInteger(right->GetInteger()));
-        break;
-    case Pair(CUR, CUR):
-        holds = Holds(op, left->GetCurrency(), right->GetCurrency());
-        break;
-    case Pair(CUR, DBL):
-        holds = Holds(op, left->GetCurrency(), C::FromDouble(right->GetDouble()));
-        break;
-    case Pair(DBL, CUR):
-        holds = Holds(op, C::FromDouble(left->GetDouble()), right->GetCurrency());
-        break;
-    case Pair(INT, STR):
-        holds = HoldsText(op, C::IntegerText(left->GetInteger()), right->GetString());
-        break;
-    case Pair(CUR, STR):
-        holds = HoldsText(op, C::CurrencyText(left->GetCurrency()), right->GetString());
-        break;
-    case Pair(DBL, STR):
-        holds = HoldsText(op, C::DoubleText(left->GetDouble()), right->GetString());
-        break;
-    case Pair(STR, INT):
-        holds = HoldsText(op, left->GetString(), C::IntegerText(right->GetInteger()));
-        break;
-    case Pair(STR, CUR):
-        holds = HoldsText(op, left->GetString(), C::CurrencyText(right->GetCurrency()));
-        break;
-    case Pair(STR, DBL):
-        holds = HoldsText(op, left->GetString(), C::DoubleText(right->GetDouble()));
-        break;
-    case Pair(STR, STR):
-        holds = HoldsText(op, left->GetString(), right->GetString());
-        break;
-    case Pair(DAT, DAT):
-        holds = Holds(op, left->GetDate(), right->GetDate());
-        break;
-    case Pair(SPAN, SPAN):
-        holds = Holds(op, left->GetSpan(), right->GetSpan());
-        break;
-    default: {
-        BOOL equality = op == OP_EQ;
-        LPCTSTR format = nullptr;
-        switch (left->GetType()) {
-        case INT:
-            format = equality ? "can't compare integer %s and %s" : "can't compare %s and %s";
-            break;
-        case CUR:
-            format = "can't compare currency %s with %s";
-            break;
-        case DBL:
-            format = equality ? "can't compare floating-point number %s and %s"
-                              : "can't compare %s and %s";
-            break;
-        case DAT:
-            format = "can't compare date %s with %s";
-            break;
-        case STR:
-            format = "can't compare %s and %s";
-            break;
-        case SPAN:
-            format = "can't compare timespan %s with %s";
-            break;
-        default:
+    BOOL holds = FALSE;
+    if (!CompareByTypes(m_nOperation, left, right, holds)) {
+        LPCTSTR format = IncomparableMessage(left->GetType(), m_nOperation == OP_EQ);
+        if (format == nullptr)
             return; // no rule for the left operand's type
-        }
         // A failed comparison is false, not the error value.
         Error(format, left->GetName(), right->GetName());
-        holds = FALSE;
-        break;
-    }
     }
     result->SetInteger(holds ? 1 : 0);
 }

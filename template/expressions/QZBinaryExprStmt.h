@@ -21,6 +21,8 @@ protected:
     QZSymbol* m_pRight;
 
 private:
+    BOOL TakeOperands(QZSymbol*& result, QZSymbol*& left, QZSymbol*& right);
+    void Apply(QZSymbol* result, QZSymbol* left, QZSymbol* right);
     void Add(QZSymbol* result, QZSymbol* left, QZSymbol* right);
     void Subtract(QZSymbol* result, QZSymbol* left, QZSymbol* right);
     void Multiply(QZSymbol* result, QZSymbol* left, QZSymbol* right);

@@ -3,9 +3,15 @@
 // parameter list ...) into three-address statements over entries of a symbol table, and runs
 // them. In the key-translation modes its lexer instead rebuilds the text token by token with
 // every object-key constant mapped through the key table.
+//
+// The context holds the state of the compilation; its stages have types of their own: the
+// lexer (QZExprLexer, with the operator lexer QZOperatorLexer and the constants' values from
+// QZConstantReader) and the parser (QZExprParser, its binary levels in QZExprPrecedence).
 
+#include "db/QZKeyCombo.h"
 #include "template/commands/QZArgumentContext.h"
-#include "template/expressions/QZConstantReader.h"
+#include "template/expressions/QZExprStmt.h"
+#include "template/expressions/QZExprToken.h"
 
 #include <memory>
 #include <vector>
@@ -16,38 +22,10 @@ class SymbolTable;
 
 class QZExprContext : public QZArgumentContext {
 public:
-    // Token numbers of the expression lexer beside those of the keyword table.
-    enum : int {
-        TOK_INTEGER = 106,
-        TOK_ADDOP = 107,
-        TOK_MULOP = 108,
-        TOK_RELOP = 109,
-        TOK_EQOP = 110,
-        TOK_COMMA = 113,
-        TOK_ASSIGN = 114,
-        TOK_LPAREN = 115,
-        TOK_RPAREN = 116,
-        TOK_FLOAT = 117,
-        TOK_STRING = 118,
-        TOK_UMINUS = 119,
-        TOK_CARET = 120,
-        TOK_KEY = 121,
-        TOK_COLON = 123,
-        TOK_CURRENCY = 124,
-        TOK_DATE = 125,
-        TOK_DOT = 134,
-        TOK_AMPERSAND = 135,
-        TOK_SPAN = 137,
-        TOK_DATESEP = 140,
-    };
-    // Operator codes of a token within its group.
-    enum : int { CODE_FIRST = 100, CODE_SECOND = 101, CODE_THIRD = 102, CODE_FOURTH = 103 };
-    // The deepest nesting of parentheses and call arguments that is compiled.
-    static constexpr int kMaxNesting = 100;
-
     ~QZExprContext() override;
 
     void Parse(const CString& text) override;
+    // The lexer: reads the next token and sets the current entry and operator code.
     int NextToken() override;
     CString GetTokenName(int token) override;
 
@@ -59,7 +37,8 @@ public:
     SHORT GetDefaultKeyType() const { return m_nDefaultKeyType; }
 
     // Settings a command makes before parsing: "=" compares (if, while, repeat), "=" only
-    // initialises (setdefault: 115), and literal mode with the entry that receives the value.
+    // initialises (setdefault: QZExprStmt::OP_INIT), and literal mode with the entry that receives
+    // the value.
     void SetEqualsCompares(BOOL compares) { m_bEqualsCompares = compares; }
     void SetAssignmentCode(SHORT code) { m_nAssignmentCode = code; }
     void SetLiteralMode(BOOL literal) { m_bLiteralMode = literal; }
@@ -87,67 +66,41 @@ protected:
     SymbolTable* Table();
 
     QZSymbol* m_pCurrentEntry = nullptr;
-    int m_nOperatorCode = 0;
+    int m_nOperatorCode = CODE_NONE;
     QZSymbol* m_pResult = nullptr;
     std::unique_ptr<QZBlockList> m_pResults;
-    int m_nPrevToken = -1;
+    int m_nPrevToken = TOKEN_EOF;
     SymbolTable* m_pFieldTable = nullptr;
     BOOL m_bRhs = FALSE;
     BOOL m_bLocalAssignment = FALSE;
     CString m_translated;
-    SHORT m_nDefaultKeyType = 2;
+    SHORT m_nDefaultKeyType = OBJ_PAGE;
     BOOL m_bEqualsCompares = FALSE;
     BOOL m_bLiteralMode = FALSE;
-    SHORT m_nAssignmentCode = 111;
+    SHORT m_nAssignmentCode = QZExprStmt::OP_ASSIGN;
 
 private:
-    // Lexer steps.
-    int Peek() const;
-    void SkipSpace();
-    int LexIdentifier();
-    int LexNumber();
-    int LexKeyRest();
-    int LexFraction();
-    int LexString();
-    int LexField();
-    int LexCurrency();
-    int LexDate();
-    bool LexDateParts(QZConstantReader::DateParts& parts);
-    bool LexTime(QZConstantReader::DateParts& parts);
-    LONG ReadNumber();
-    int LexOperator(int c);
-    BOOL AfterOperand() const;
-    CString TokenText() const;
-    QZSymbol* DefineName(SymbolTable* table, const CString& name, BOOL searchParents);
+    // The stages work on the context's state.
+    friend class QZExprLexer;
+    friend class QZExprParser;
 
     // Modes.
     void Translate();
     void TranslateToken();
     void Compile();
     void CompileLiteral();
+    // True in the key-translation modes, where the text is rebuilt as it is read.
+    bool IsTranslatingText() const;
 
-    // Grammar levels; each returns the entry holding its value, or null after an error.
+    // Appends the current token to the translated text and reads the next one when it is the
+    // expected token; reports a syntax error otherwise.
     void Advance(int expected);
-    void ParseList();
-    QZSymbol* ParseAssignment();
-    QZSymbol* ParseOr();
-    QZSymbol* ParseRightGrouping(int level);
-    QZSymbol* ParseAdditive();
-    QZSymbol* ParseMultiplicative();
-    QZSymbol* ParseKeyPair();
-    QZSymbol* ParseUnary();
-    QZSymbol* ParsePostfix();
-    QZSymbol* ParsePrimary();
-    QZSymbol* ParseNested();
-    QZBlockList* ParseArguments();
-    QZSymbol* ParseLiteral();
-    QZSymbol* Binary(int operation, QZSymbol* left, QZSymbol* right);
-    QZSymbol* Unary(int operation, QZSymbol* operand);
+    CString TokenText() const;
+    // A temporary for an intermediate result.
     QZSymbol* NewTemp();
-    void OperandExpected();
 
     std::unique_ptr<SymbolTable> m_pOwnTable;
-    SHORT m_nConfiguredKeyType = 2;
+    SHORT m_nConfiguredKeyType = OBJ_PAGE;
     LONG m_nStartLine = 1;
     // The temporaries of intermediate results, in a table of the context's own: they never
     // lengthen the look-ups of names and constants in the scope. A new compilation of the
@@ -155,7 +108,8 @@ private:
     std::unique_ptr<SymbolTable> m_pTemps;
     std::vector<QZSymbol*> m_temps;
     size_t m_nTempsUsed = 0;
-    int m_nNesting = 0;
+    // Set when the parser gives up at its nesting limit: the rest of the text is abandoned
+    // without a message for every level.
     BOOL m_bTooDeep = FALSE;
     // List items, for the check after a run.
     int m_nItem = 0;

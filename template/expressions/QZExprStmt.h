@@ -40,6 +40,9 @@ public:
     // Sizes beyond which a string or an array is not grown, with an error instead.
     static constexpr int kMaxStringLength = 16 * 1024 * 1024;
     static constexpr LONG kMaxArrayIndex = 65536;
+    // The most entries, at every depth, that assigning an array or record copies: a copy of
+    // a container into itself doubles it.
+    static constexpr LONG kMaxCopiedEntries = 65536;
 
     // Appends the statement to the context's list, with the context's current line.
     QZExprStmt(QZExprContext* context, int operation, QZSymbol* result);

@@ -64,6 +64,8 @@ void QZUnaryExprStmt::Execute() {
     }
 }
 
+// The operand may live inside the result's array or record (`a = a.2`): the setters copy the
+// value before they release the result's old one.
 BOOL QZUnaryExprStmt::CopyValue(QZSymbol* result, const QZSymbol* operand, BOOL aggregates) {
     switch (operand->GetType()) {
     case QZSymbol::TYPE_INTEGER:
@@ -105,6 +107,12 @@ void QZUnaryExprStmt::Assign(QZSymbol* result, QZSymbol* operand) {
     }
     if (!IsVariable(result)) {
         Error("left-hand side %s is read-only", result->GetName());
+        return;
+    }
+    const SymbolTable* table = operand->GetArray();
+    if (table != nullptr && table->CountSlots(kMaxCopiedEntries) > kMaxCopiedEntries) {
+        Error("array or record %s is too large to copy", operand->GetName());
+        SetErrorValue(result);
         return;
     }
     Replacing(result);

@@ -3,6 +3,7 @@
 #include "template/values/SymbolTable.h"
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -167,19 +168,19 @@ void QZSymbol::SetInteger(LONG value) {
 void QZSymbol::SetDouble(double value) {
     *MakeDouble() = value;
 }
-void QZSymbol::SetString(const CString& value) {
-    *MakeString() = value;
+void QZSymbol::SetString(CString value) {
+    *MakeString() = std::move(value);
 }
-void QZSymbol::SetKey(const QZKeyCombo& value) {
+void QZSymbol::SetKey(QZKeyCombo value) {
     MakeKey()->SetKeyAndType(value.m_DbID, value.m_KeyID, value.m_ObjectType);
 }
-void QZSymbol::SetDate(const COleDateTime& value) {
+void QZSymbol::SetDate(COleDateTime value) {
     *MakeDate() = value;
 }
-void QZSymbol::SetSpan(const QZDateSpan& value) {
+void QZSymbol::SetSpan(QZDateSpan value) {
     *MakeSpan() = value;
 }
-void QZSymbol::SetCurrency(const COleCurrency& value) {
+void QZSymbol::SetCurrency(COleCurrency value) {
     *MakeCurrency() = value;
 }
 void QZSymbol::SetAddress(QZSymbol* target) {

@@ -96,13 +96,15 @@ public:
     // 0 drops the value; a known type code calls its maker; other codes do nothing.
     void SetType(LONG type);
 
+    // Setters take their value as a copy, made before the entry's old value is released: the
+    // value may live inside it (an array or record assigned one of its own members).
     void SetInteger(LONG value);
     void SetDouble(double value);
-    void SetString(const CString& value);
-    void SetKey(const QZKeyCombo& value);
-    void SetDate(const COleDateTime& value);
-    void SetSpan(const QZDateSpan& value);
-    void SetCurrency(const COleCurrency& value);
+    void SetString(CString value);
+    void SetKey(QZKeyCombo value);
+    void SetDate(COleDateTime value);
+    void SetSpan(QZDateSpan value);
+    void SetCurrency(COleCurrency value);
     void SetAddress(QZSymbol* target);
     void SetReference(QZSymbol* target);
     // Makes the entry an array (`isArray`) or a record holding copies of the table's entries.

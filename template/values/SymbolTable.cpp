@@ -260,6 +260,21 @@ const CString& SymbolTable::Dump() {
     return m_dumpText;
 }
 
+LONG SymbolTable::CountSlots(LONG limit) const {
+    LONG slots = 0;
+    for (QZBlockList::Node* node = m_blocks->GetHead(); node; node = node->next) {
+        slots += node->capacity;
+        for (LONG i = 0; i < node->capacity && slots <= limit; i++) {
+            const SymbolTable* inner = node->item[i].GetArray();
+            if (inner != nullptr)
+                slots += inner->CountSlots(limit - slots);
+        }
+        if (slots > limit)
+            break;
+    }
+    return slots;
+}
+
 void SymbolTable::StampOwner() {
     for (QZBlockList::Node* node = m_blocks->GetHead(); node; node = node->next) {
         for (LONG i = 0; i < node->capacity; i++)

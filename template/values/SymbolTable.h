@@ -65,6 +65,10 @@ public:
     // The HTML dump of this scope and then of its parents.
     const CString& Dump();
 
+    // The entry slots of the table and of the arrays and records inside it, at every depth:
+    // what a copy of it allocates. Counting stops once the count passes `limit`.
+    LONG CountSlots(LONG limit) const;
+
     SymbolTable* GetParent() const { return m_parent; }
     // Entries added; for an array, the highest index used.
     LONG GetCount() const { return m_count; }

@@ -158,3 +158,56 @@ TEST(QZUnaryExprStmt, MissingEntriesAreReported) {
     context.Execute();
     EXPECT_EQ(page.Messages(), (std::vector<std::string>{"invalid operand in unary expression"}));
 }
+
+// `a = a.2`, `r = r.n`, `a.1 = a.1.1`, `r.a = r.a.b`: the container being replaced holds the
+// value being assigned, so the value must be copied before the container goes.
+TEST(QZUnaryExprStmt, AssignsAContainerOneOfItsOwnMembers) {
+    struct Level {
+        const char* container;
+        const char* member;
+    };
+    const Level levels[] = {
+        {"a", "a.2"},     {"r", "r.n"},     {"a.1", "a.1.1"},
+        {"r.a", "r.a.b"}, {"a.1", "a.1.n"}, {"r.a", "r.a.2"},
+    };
+    struct Member {
+        const char* given;    // what follows the member's path to give it its value
+        const char* readBack; // what follows the container's path to read the value back
+        const char* value;
+    };
+    const Member members[] = {
+        {" = 7", "", "int:7"},
+        {" = 2.5", "", "double:2.5"},
+        {" = $1.5", "", "cur:1.5"},
+        {" = #12/25/97#", "", "date:1997-12-25 00:00:00"},
+        {" = \"member text\"", "", "str:member text"},
+        {" = 3:4", "", "key:3:4"},
+        {" = 1m2d", "", "span:1m2d"},
+        {".3 = \"element\"", ".3", "str:element"},
+        {".x = \"field\"", ".x", "str:field"},
+    };
+    for (const Level& level : levels) {
+        for (const Member& member : members) {
+            std::string container = level.container;
+            std::string path = level.member;
+            SCOPED_TRACE(container + " = " + path + " after " + path + member.given);
+            ExprPage page;
+            page.Exec((path + member.given).c_str());
+            page.Exec((container + " = " + path).c_str());
+            EXPECT_EQ(page.Eval(("y = " + container + member.readBack).c_str()), member.value);
+            EXPECT_EQ(page.Messages(), std::vector<std::string>());
+        }
+    }
+}
+
+// A container copied into itself doubles at every assignment: copies stop at a limit.
+TEST_F(ExprFixture, RefusesToCopyAnArrayPastTheEntryLimit) {
+    Exec("a.65536 = 1, b.1 = a"); // a: 65536 entries, b: 32 more
+    EXPECT_EQ(Eval("c = a"), "array:65536");
+    EXPECT_EQ(Eval("d = b"), "str:!Error!");
+    Exec("b.2 = b");
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"array or record b is too large to copy",
+                                                    "array or record b is too large to copy"}));
+    EXPECT_EQ(Eval("y = b.1.65536"), "int:1");
+    EXPECT_EQ(Eval("y = b.2"), "str:!Error!");
+}

@@ -6,6 +6,7 @@
 
 #include "db/QZKeyTable.h"
 #include "platform/core/CFile.h"
+#include "template/expressions/QZExprStmt.h"
 #include "template/expressions/QZLocalExprContext.h"
 #include "template/expressions/QZQueryExprContext.h"
 #include "template/expressions/QZQueryRowSource.h"
@@ -143,7 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     std::unique_ptr<QZExprContext> context = MakeContext(settings % 3, parent);
     context->SetEqualsCompares((settings & 0x04) != 0);
-    context->SetAssignmentCode((settings & 0x08) ? 115 : 111);
+    context->SetAssignmentCode((settings & 0x08) ? QZExprStmt::OP_INIT : QZExprStmt::OP_ASSIGN);
     if (settings & 0x20) {
         context->SetLiteralMode(TRUE);
         context->SetResult(page.GetSymbolTable()->Define("target", FALSE));
