@@ -183,14 +183,16 @@ void DaoCursor::MoveLast() {
     LoadPosition(last);
 }
 
+// Standing on a row just deleted, a move goes on from it even when it was the last live row:
+// deleting rows while walking a set ends at its end, not in an error.
 void DaoCursor::MoveNext() {
-    if (m_liveRows == 0 || m_position >= static_cast<long>(RowCount()))
+    if (m_position >= static_cast<long>(RowCount()) || (m_liveRows == 0 && m_position < 0))
         NoCurrentRecord();
     LoadPosition(NextLive(m_position + 1, 1));
 }
 
 void DaoCursor::MovePrev() {
-    if (m_liveRows == 0 || m_position < 0)
+    if (m_position < 0 || (m_liveRows == 0 && m_position >= static_cast<long>(RowCount())))
         NoCurrentRecord();
     LoadPosition(NextLive(m_position - 1, -1));
 }

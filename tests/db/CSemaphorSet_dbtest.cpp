@@ -115,6 +115,16 @@ TEST_F(CSemaphorSetTest, DeleteLocksByUserClearsOnlyThatUsersClaimsOfEndedProgra
     EXPECT_EQ(Claims("ObjKeyID IN (1, 5, 6)"), 3);
 }
 
+TEST_F(CSemaphorSetTest, DeleteLocksByUserAnswersOneWhenEveryClaimOfTheUserGoes) {
+    for (const char* row : {"(5, 2, 2, 5, 100, '999999')", "(5, 3, 2, 5, 100, '')"})
+        ExecuteOn(m_path, std::string("INSERT INTO Semaphor (ObjDbID, ObjKeyID, ObjTypeID, "
+                                      "UserDbID, UserID, SerializedID) VALUES ") +
+                              row);
+    CSemaphorSet set(&Db());
+    EXPECT_EQ(set.DeleteLocksByUser(QZKeyCombo(kDbId, 100)), 1);
+    EXPECT_EQ(Claims(), 0);
+}
+
 TEST_F(CSemaphorSetTest, DeleteLocksByUserOnAClosedDatabaseSaysZeroSilently) {
     MessageBoxRecorder boxes;
     CDaoDatabase closed;

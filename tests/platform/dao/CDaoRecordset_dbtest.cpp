@@ -132,6 +132,28 @@ TEST_F(RecordsetTest, DeleteRemovesTheRowAndMovesSkipIt) {
     EXPECT_EQ(2, check.GetRecordCount());
 }
 
+// Walking a set and deleting as it goes ends at the end, also when the last live row goes; only
+// then does a further move fail.
+TEST_F(RecordsetTest, DeletingEveryRowWhileWalkingEndsAtTheEnd) {
+    AddPerson("Ann", 1);
+    AddPerson("Bea", 2);
+    PeopleSet set(&db);
+    set.Open();
+    int deleted = 0;
+    EXPECT_EQ(0, DaoErrorOf([&] {
+                  for (; !set.IsEOF(); set.MoveNext()) {
+                      set.Delete();
+                      ++deleted;
+                  }
+              }));
+    EXPECT_EQ(2, deleted);
+    EXPECT_TRUE(set.IsEOF());
+    EXPECT_EQ(daoErrNoCurrentRecord, DaoErrorOf([&] { set.MoveNext(); }));
+    PeopleSet check(&db);
+    check.Open(dbOpenSnapshot);
+    EXPECT_EQ(0, check.GetRecordCount());
+}
+
 TEST_F(RecordsetTest, MovesWalkTheRowsAndStopAtBothEnds) {
     AddPerson("Ann", 1);
     AddPerson("Bea", 2);
