@@ -1,5 +1,6 @@
 #include "template/expressions/QZTemplateExprContext.h"
 
+#include "template/commands/RegisterFlowCommands.h"
 #include "template/values/SymbolTable.h"
 
 QZTemplateExprContext::QZTemplateExprContext(QZVantrelContext* parent)
@@ -20,4 +21,5 @@ QZArgumentContext* QZTemplateExprContext::Make(QZVantrelContext* parent) {
 
 void QZTemplateExprContext::Register() {
     QZArgumentContext::SetTemplateMaker(&QZTemplateExprContext::Make);
+    RegisterFlowCommands();
 }
