@@ -124,6 +124,19 @@ TEST(QZCmdSetDefault, AssignsOnlyToAVariableWithoutAValue) {
     EXPECT_EQ(run.Var("c")->GetInteger(), 4);
 }
 
+TEST(FlowActionPass, BlocksRunTheirStatementsActionsInAFormRunForACaller) {
+    TemplateRun run;
+    QZVantrelContext caller;
+    FakeRunOwner form(OBJ_FORM);
+    form.Own(run.page, QZVantrelContext::MODE_GENERATE);
+    form.outputFile = &run.file;
+    form.callingContext = &caller;
+    run.Run("<<if 1>>text<<set a=1>><<for i=0; i<2; i=i+1>>x<</for>><</if>>");
+    EXPECT_EQ(run.file.text, "");
+    EXPECT_EQ(run.Var("a")->GetInteger(), 1);
+    EXPECT_EQ(run.Var("i")->GetInteger(), 2);
+}
+
 // The limit on runs: a loop stops once the generation has counted more than 100,000 runs of
 // statement lists, whichever loops made them.
 struct LimitCase {
