@@ -3,6 +3,7 @@
 #include "template/commands/QZFlowParts.h"
 #include "template/commands/QZRunLimit.h"
 #include "template/expressions/QZExprContext.h"
+#include "template/parser/QZToken.h"
 #include "template/parser/QZVantrelStmtContext.h"
 #include "template/values/QZSymbol.h"
 
@@ -69,7 +70,8 @@ void QZCmdFor::WriteSource(CString& text) {
     if (!QZFlowParts::WritesBlocks(m_pContext))
         return;
     m_pBody->WriteSource(text);
-    text += "<</for>>";
+    if (m_bClosed)
+        text += "<</for>>";
 }
 
 void QZCmdFor::Execute() {
@@ -92,4 +94,9 @@ void QZCmdFor::Execute() {
 
 QZVantrelStmtContext* QZCmdFor::GetSection(Section section) {
     return section == SECTION_BODY ? m_pBody.get() : nullptr;
+}
+
+void QZCmdFor::KeepWord(int token, const CString&) {
+    if (token == TOKEN_ENDFOR)
+        m_bClosed = TRUE;
 }

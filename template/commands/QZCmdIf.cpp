@@ -2,6 +2,7 @@
 
 #include "template/commands/QZFlowParts.h"
 #include "template/expressions/QZExprContext.h"
+#include "template/parser/QZToken.h"
 #include "template/parser/QZVantrelStmtContext.h"
 #include "template/values/QZSymbol.h"
 
@@ -34,7 +35,8 @@ void QZCmdIf::WriteSource(CString& text) {
         text += "<<else>>";
         m_pElse->WriteSource(text);
     }
-    text += "<</if>>";
+    if (m_bClosed)
+        text += "<</if>>";
 }
 
 void QZCmdIf::Execute() {
@@ -59,4 +61,9 @@ QZVantrelStmtContext* QZCmdIf::GetSection(Section section) {
     default:
         return nullptr;
     }
+}
+
+void QZCmdIf::KeepWord(int token, const CString&) {
+    if (token == TOKEN_ENDIF)
+        m_bClosed = TRUE;
 }

@@ -19,6 +19,10 @@ public:
     // "<<if " condition ">>", then (outside modes 1 and 2) the blocks and "<</if>>".
     void WriteSource(CString& text) override;
     void Execute() override;
+    // Notes that the text has the closing word. A block left open to the end of the text is
+    // written back open: a closing word added there could fall inside a string left open in
+    // the block and be added again at every save.
+    void KeepWord(int token, const CString& text) override;
     // The then block is the body section, the else block the else section.
     QZVantrelStmtContext* GetSection(Section section) override;
 
@@ -26,6 +30,7 @@ public:
     QZVantrelStmtContext* GetElse() const { return m_pElse.get(); }
 
 private:
+    BOOL m_bClosed = FALSE;
     std::unique_ptr<QZVantrelStmtContext> m_pThen;
     std::unique_ptr<QZVantrelStmtContext> m_pElse;
 };

@@ -3,6 +3,7 @@
 #include "template/commands/QZArgumentContext.h"
 #include "template/commands/QZFlowParts.h"
 #include "template/expressions/QZExprContext.h"
+#include "template/parser/QZToken.h"
 #include "template/parser/QZVantrelStmtContext.h"
 #include "template/values/QZBlockList.h"
 #include "template/values/QZSymbol.h"
@@ -41,7 +42,8 @@ void QZCmdSwitch::WriteSource(CString& text) {
         return;
     for (int i = 0; i < GetCaseCount(); i++)
         m_pCases->GetAt(i)->WriteSource(text);
-    text += "<</when>>";
+    if (m_bClosed)
+        text += "<</when>>";
 }
 
 void QZCmdSwitch::Execute() {
@@ -111,4 +113,9 @@ BOOL QZCmdSwitch::AddCase(QZVantrelStmtContext* context) {
         m_pCases = std::make_unique<QZContextList>();
     m_pCases->AddTail(context);
     return TRUE;
+}
+
+void QZCmdSwitch::KeepWord(int token, const CString&) {
+    if (token == TOKEN_ENDWHEN)
+        m_bClosed = TRUE;
 }

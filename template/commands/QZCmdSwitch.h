@@ -22,6 +22,10 @@ public:
     // "<<when " selector ">>", then (outside modes 1 and 2) each clause and "<</when>>".
     void WriteSource(CString& text) override;
     void Execute() override;
+    // Notes that the text has the closing word. A block left open to the end of the text is
+    // written back open: a closing word added there could fall inside a string left open in
+    // the block and be added again at every save.
+    void KeepWord(int token, const CString& text) override;
     // Takes each clause block in text order; the first may hold only the text that stands
     // before the first is.
     BOOL AddCase(QZVantrelStmtContext* context) override;
@@ -34,6 +38,7 @@ public:
     static BOOL Matches(const QZSymbol* selector, QZSymbol* value);
 
 private:
+    BOOL m_bClosed = FALSE;
     // The values of a clause after running its is command; none for a block without one.
     static QZBlockList* RunCase(QZVantrelContext* clause);
 

@@ -3,6 +3,7 @@
 #include "template/commands/QZFlowParts.h"
 #include "template/commands/QZRunLimit.h"
 #include "template/expressions/QZExprContext.h"
+#include "template/parser/QZToken.h"
 #include "template/parser/QZVantrelStmtContext.h"
 #include "template/values/QZSymbol.h"
 
@@ -30,7 +31,8 @@ void QZCmdWhile::WriteSource(CString& text) {
     if (!QZFlowParts::WritesBlocks(m_pContext))
         return;
     m_pBody->WriteSource(text);
-    text += "<</while>>";
+    if (m_bClosed)
+        text += "<</while>>";
 }
 
 void QZCmdWhile::Execute() {
@@ -51,4 +53,9 @@ void QZCmdWhile::Execute() {
 
 QZVantrelStmtContext* QZCmdWhile::GetSection(Section section) {
     return section == SECTION_BODY ? m_pBody.get() : nullptr;
+}
+
+void QZCmdWhile::KeepWord(int token, const CString&) {
+    if (token == TOKEN_ENDWHILE)
+        m_bClosed = TRUE;
 }

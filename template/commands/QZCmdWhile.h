@@ -18,10 +18,15 @@ public:
     void WriteSource(CString& text) override;
     // Evaluates the condition once, then re-runs its compiled statements after every turn.
     void Execute() override;
+    // Notes that the text has the closing word. A block left open to the end of the text is
+    // written back open: a closing word added there could fall inside a string left open in
+    // the block and be added again at every save.
+    void KeepWord(int token, const CString& text) override;
     QZVantrelStmtContext* GetSection(Section section) override;
 
     QZVantrelStmtContext* GetBody() const { return m_pBody.get(); }
 
 private:
+    BOOL m_bClosed = FALSE;
     std::unique_ptr<QZVantrelStmtContext> m_pBody;
 };

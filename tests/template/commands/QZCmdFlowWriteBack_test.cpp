@@ -41,6 +41,12 @@ const WriteBackCase kWriteBackCases[] = {
     {"<<set a = 1>>", "<<set a = 1>>", "<<set a = 1>>"},
     {"<<setdefault a=1>>", "<<setdefault a=1>>", "<<setdefault a=1>>"},
     {"<<print  x, \"0.00\" >>", "<<print x, \"0.00\" >>", "<<print x, \"0.00\" >>"},
+    // Blocks the text leaves open stay open, also when they end inside an open string.
+    {"<<if a>>x", "<<if a>>x", "<<if a>>"},
+    {"<<while a>><<for i;j;k>>", "<<while a>><<for i;j;k>>", "<<while a>>"},
+    {"<<when x>>a<<is 1>>b", "<<when x>>a<<is 1>>b", "<<when x>>"},
+    {"<<if a>>x<<print \"y>>", "<<if a>>x<<print \"y>>", "<<if a>>"},
+    {"<<if a>><<while b>>c<</if>>", "<<if a>><<while b>>c<</if>>", "<<if a>>"},
     {"<<if a>><<for i=0; i<2; i=i+1>><<print i>><</for>><</if>>",
      "<<if a>><<for i=0; i<2; i=i+1>><<print i>><</for>><</if>>", "<<if a>>"},
 };
