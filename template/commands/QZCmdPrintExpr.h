@@ -28,10 +28,9 @@ public:
     static CString FormatText(const CString& value, const CString& picture);
     static CString FormatDate(const COleDateTime& value, const CString& picture);
 
-    // The text that print writes for an entry with the pictures of the last run.
-    CString FormatEntry(const QZSymbol& entry);
-
 private:
+    // The text that print writes for an entry, with the pictures of this run.
+    CString FormatEntry(const QZSymbol& entry);
     // The picture of a role: by name, else by position; empty when there is none.
     CString FindPicture(const char* name, LONG position);
     CString FindNumberPicture(double& value);
