@@ -50,7 +50,7 @@ void AppendConversion(std::string& out, const MQDateParts& p, char conversion, b
         out += kMonthNames[p.month - 1];
         break;
     case 'c':
-        out += MQFormatDateParts(p, alt ? "%A, %B %#d, %Y %H:%M:%S" : "%m/%d/%y %H:%M:%S");
+        out += MQFormatDateParts(p, alt ? "%A, %B %d, %Y %H:%M:%S" : "%m/%d/%y %H:%M:%S");
         break;
     case 'd':
         AppendNumber(out, p.day, 2, alt);
@@ -90,7 +90,7 @@ void AppendConversion(std::string& out, const MQDateParts& p, char conversion, b
         AppendNumber(out, WeekOfYear(p, 1), 2, alt);
         break;
     case 'x':
-        out += MQFormatDateParts(p, alt ? "%A, %B %#d, %Y" : "%m/%d/%y");
+        out += MQFormatDateParts(p, alt ? "%A, %B %d, %Y" : "%m/%d/%y");
         break;
     case 'X':
         out += MQFormatDateParts(p, "%H:%M:%S");

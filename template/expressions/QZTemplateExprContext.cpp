@@ -1,6 +1,7 @@
 #include "template/expressions/QZTemplateExprContext.h"
 
 #include "template/commands/RegisterDataCommands.h"
+#include "template/commands/RegisterFlowCommands.h"
 #include "template/values/SymbolTable.h"
 
 QZTemplateExprContext::QZTemplateExprContext(QZVantrelContext* parent)
@@ -22,4 +23,5 @@ QZArgumentContext* QZTemplateExprContext::Make(QZVantrelContext* parent) {
 void QZTemplateExprContext::Register() {
     QZArgumentContext::SetTemplateMaker(&QZTemplateExprContext::Make);
     RegisterDataCommands();
+    RegisterFlowCommands();
 }

@@ -22,6 +22,11 @@ public:
     virtual BOOL IsPreview() const = 0;
     // Counts one run of a context that the object owns.
     virtual void CountRun() = 0;
+    // The runs counted so far in this generation, shared by every context and macro of it.
+    virtual LONG GetRunCount() const = 0;
+    // Loops stop turning, and macros refuse to run, once the run count is above this.
+    static constexpr LONG kRunLimit = 100000;
+    BOOL IsOverRunLimit() const { return GetRunCount() > kRunLimit; }
 
     // Set once writing the output failed during this run; the run then counts as failed and
     // no more output is attempted. The object clears it when a run starts.

@@ -237,6 +237,11 @@ TEST(COleDateTime, FormatWithStrftimeConversions) {
         {newYearsEve, "%x|%X", "12/31/99|23:59:58"},
         {newYearsEve, "%#c", "Friday, December 31, 1999 23:59:58"},
         {newYearsEve, "%#x", "Friday, December 31, 1999"},
+        // The forms are fixed, whatever the user's locale; the long date keeps its two digits.
+        {COleDateTime(1999, 3, 1, 14, 5, 0), "%x|%#x|%X|%c",
+         "03/01/99|Monday, March 01, 1999|14:05:00|03/01/99 14:05:00"},
+        {COleDateTime(1999, 3, 1, 14, 5, 0), "%#c", "Monday, March 01, 1999 14:05:00"},
+        {COleDateTime(1999, 3, 1, 9, 5, 7), "%#d %#m %#H %#M %#S %d %m", "1 3 9 5 7 01 03"},
         {newYearsEve, "%d %H %I %j %m %M %p %S %w %y %Y", "31 23 11 365 12 59 PM 58 5 99 1999"},
         {earlyMorning, "%d/%m/%y %I%p", "05/01/05 04AM"},
         {earlyMorning, "%#d/%#m/%#y %#H:%#M %#j", "5/1/5 4:3 5"},

@@ -3,7 +3,7 @@
 // when the query starts again.
 
 #include "template/commands/QZCmdCase.h"
-#include "template/commands/QZCmdStandIn.h"
+#include "template/commands/QZCmdSwitch.h"
 #include "template/parser/QZVantrelStmtContext.h"
 #include "template/values/QZBlockList.h"
 #include "tests/template/TemplatePage.h"
@@ -32,7 +32,7 @@ class CaseTest : public ::testing::Test, public TemplatePage {
 protected:
     // The case of the when block's n-th section (the first holds what precedes any case).
     QZCmdCase* Case(int section) {
-        auto* when = dynamic_cast<QZCmdStandIn*>(parser.GetFirstStatement());
+        auto* when = dynamic_cast<QZCmdSwitch*>(parser.GetFirstStatement());
         return dynamic_cast<QZCmdCase*>(when->GetCase(section)->GetFirstStatement());
     }
     std::vector<std::string> Values(QZCmdCase* command) {

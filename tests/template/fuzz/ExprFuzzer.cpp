@@ -36,11 +36,13 @@ public:
     QZVantrelContext* GetCallingContext() const override { return nullptr; }
     CFile* GetOutputFile() const override { return nullptr; }
     BOOL IsPreview() const override { return FALSE; }
-    void CountRun() override {}
+    void CountRun() override { runs++; }
+    LONG GetRunCount() const override { return runs; }
     BOOL IsOutputFailed() const override { return FALSE; }
     void SetOutputFailed() override {}
 
     QZVantrelMemoFld* parser = nullptr;
+    LONG runs = 0;
     size_t chars = 0;
 };
 
