@@ -153,24 +153,25 @@ void QZVantrelBase::SetDeleted(BOOL deleted) {
     Write<BYTE>(m_Columns.deleted, deleted ? 1 : 0);
 }
 
-void QZVantrelBase::MarkPublished() {
-    QZKeyCombo user = CurrentUserKey();
-    SetAuthorPublishedDbID(user.m_DbID);
-    SetWhoPublished(user.m_KeyID);
-    SetPublishFlag(FALSE);
+int QZVantrelBase::MarkPublished() {
     switch (m_nObjectType) {
     case OBJ_PAGE:
     case OBJ_IMAGE:
     case OBJ_JAVA:
     case OBJ_MEDIA:
-        PublishFile();
+        // An object whose file did not reach production still waits to be published.
+        if (!PublishFile())
+            return 0;
         break;
     default:
         break;
     }
+    QZKeyCombo user = CurrentUserKey();
+    SetAuthorPublishedDbID(user.m_DbID);
+    SetWhoPublished(user.m_KeyID);
+    SetPublishFlag(FALSE);
+    return 1;
 }
-
-void QZVantrelBase::PublishFile() {}
 
 int QZVantrelBase::Generate() {
     return 1;

@@ -23,6 +23,7 @@ public:
     CFile* GetOutputFile() const override { return m_pOwner->GetOutputFile(); }
     BOOL IsPreview() const override { return m_pOwner->IsPreview(); }
     void CountRun() override { m_pOwner->CountRun(); }
+    LONG GetRunCount() const override { return m_pOwner->GetRunCount(); }
     BOOL IsOutputFailed() const override { return m_pOwner->IsOutputFailed(); }
     void SetOutputFailed() override { m_pOwner->SetOutputFailed(); }
     void AppendOutput(const CString& text) override { m_pOwner->AppendOutput(text); }

@@ -22,6 +22,8 @@ public:
     virtual BOOL IsPreview() const = 0;
     // Counts one run of a context that the object owns.
     virtual void CountRun() = 0;
+    // The runs counted so far in this generation, the macros' runs included.
+    virtual LONG GetRunCount() const = 0;
 
     // Set once writing the output failed during this run; the run then counts as failed and
     // no more output is attempted. The object clears it when a run starts.

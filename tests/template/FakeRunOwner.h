@@ -53,6 +53,7 @@ public:
     CFile* GetOutputFile() const override { return outputFile; }
     BOOL IsPreview() const override { return preview; }
     void CountRun() override { runs++; }
+    LONG GetRunCount() const override { return runs; }
     BOOL IsOutputFailed() const override { return outputFailed; }
     void SetOutputFailed() override { outputFailed = TRUE; }
     void AppendOutput(const CString& text) override { appended += text.str(); }

@@ -36,6 +36,7 @@ public:
     CFile* GetOutputFile() const override { return nullptr; }
     BOOL IsPreview() const override { return FALSE; }
     void CountRun() override {}
+    LONG GetRunCount() const override { return 0; }
     BOOL IsOutputFailed() const override { return FALSE; }
     void SetOutputFailed() override {}
 

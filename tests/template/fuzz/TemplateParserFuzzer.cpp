@@ -32,6 +32,7 @@ public:
     CFile* GetOutputFile() const override { return const_cast<NullFile*>(&file); }
     BOOL IsPreview() const override { return FALSE; }
     void CountRun() override {}
+    LONG GetRunCount() const override { return 0; }
     BOOL IsOutputFailed() const override { return FALSE; }
     void SetOutputFailed() override {}
 
