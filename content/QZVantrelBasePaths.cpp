@@ -62,9 +62,15 @@ BOOL QZVantrelBase::AppendPathPart(CString& path, const CString& part, const CSt
             m_strRelativePath += "../";
         path += separator;
     }
-    path += part;
-    // An existing directory, or one that cannot be made, is passed over: opening the file
-    // tells. Directories of an FTP site are made when its file is written.
+    // Each level of the part is made in turn. An existing directory, or one that cannot be
+    // made, is passed over: opening the file tells. Directories of an FTP site are made when
+    // its file is written.
+    for (int i = 0; i < part.GetLength(); i++) {
+        char c = part[i];
+        if (createLocal && (c == '/' || c == '\\') && i > 0)
+            CreateDirectoryA(path);
+        path += c;
+    }
     if (createLocal)
         CreateDirectoryA(path);
     return TRUE;

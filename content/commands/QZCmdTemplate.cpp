@@ -54,11 +54,16 @@ void QZCmdTemplate::Execute() {
 }
 
 BOOL QZCmdTemplate::CheckParameters() {
-    QZCommandBase::Execute();
-    m_pKeyEntry = FindPositionalParam(1, QZSymbol::TYPE_KEY);
+    // An empty list has nothing to evaluate (and no operand to miss).
+    CString arguments = m_source;
+    arguments.Trim();
+    if (!arguments.IsEmpty())
+        QZCommandBase::Execute();
+    m_pKeyEntry = arguments.IsEmpty() ? nullptr : FindPositionalParam(1, QZSymbol::TYPE_KEY);
     if (m_pKeyEntry != nullptr) {
         m_macroKey = m_pKeyEntry->GetKey();
-    } else if ((m_pKeyEntry = FindPositionalParam(1, QZSymbol::TYPE_STRING)) != nullptr) {
+    } else if (!arguments.IsEmpty() &&
+               (m_pKeyEntry = FindPositionalParam(1, QZSymbol::TYPE_STRING)) != nullptr) {
         m_macroKey = QZKeyCombo(m_pKeyEntry->GetString());
     } else {
         m_macroKey = QZKeyCombo(-1, -1, OBJ_MACRO);
@@ -71,7 +76,9 @@ BOOL QZCmdTemplate::CheckParameters() {
     m_pMacro = std::make_unique<QZVantrelTemplate>(m_macroKey, FALSE, GetArguments());
     if (!m_pMacro->IsLoaded()) {
         m_pMacro.reset();
-        if (m_pKeyEntry != nullptr && !m_pKeyEntry->GetName().IsEmpty())
+        // A literal's entry is named by its own text; only a variable's name is shown.
+        if (m_pKeyEntry != nullptr && !m_pKeyEntry->IsLiteralConstant() &&
+            !m_pKeyEntry->GetName().IsEmpty())
             Error("macro: invalid macro key %s=%s specified", m_pKeyEntry->GetName(),
                   m_macroKey.FormatFull());
         else
