@@ -13,35 +13,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kPageText = "<h1>Spring Sale</h1>\n"
-                              "<<macro :12, heading=\"Offers of the week\">>\n"
-                              "<p>See you soon.</p>\n";
-
-// Prints the built-in variables that the page defines, and its parameter.
-const char* const kBannerMacro =
-    "<div class=\"banner\"><h2><<interpret heading>></h2>\n"
-    "<p><<interpret title>> v<<interpret version>> at <<interpret URL>></p>\n"
-    "<p><<interpret service>> <<interpret section>> <<interpret default>> "
-    "<<interpret sequence>></p>\n"
-    "<p><<interpret bgcolor>> <<interpret textcolor>> <<interpret linkcolor>> "
-    "<<interpret vlinkcolor>> <<interpret alinkcolor>></p>\n"
-    "<p><<interpret Date>> <<interpret Time>> / <<interpret lastchanged>> / "
-    "<<interpret lastgenerated>> / <<interpret webmaster>></p>\n"
-    "</div>\n";
-
 class GeneratePageTest : public GenerationTest {
 protected:
     void SetUp() override {
         GenerationTest::SetUp();
-        AddMacro(12, "Page banner", kBannerMacro);
-        AddMacro(13, "Author meta", "<meta name=\"author\" content=\"Acme Web Team\">\n");
-        AddPage(40, "Spring Sale",
-                "FileName, Directory, Keywords, Header, ScriptBody, SectionSequence, LastChanged",
-                "'sale.html', 'archive/may', 'sale, spring', '<<macro :13>>', " + Quote(kPageText) +
-                    ", 3, #2024-02-01 09:00:00#");
-        Update(ContentKindOf(OBJ_PAGE), 40, "HasFrames = 1, VersionGenerated = 6");
+        AddSalePage();
     }
-    std::string PagePath() const { return UnderRoot("dev/site/news/archive/may/sale.html"); }
     // Generates page 40 as it now stands in the database and saves it; its file.
     std::string GenerateAndSave(LONG id = 40) {
         auto page = LoadPage(id);

@@ -35,6 +35,35 @@ void GenerationTest::SetUp() {
            "5, 30, 'House', 5, 10, 0, 0, 'FFFFEE', '000033', '0000CC', '660066', 'CC0000', 0");
 }
 
+namespace {
+
+const char* const kPageText = "<h1>Spring Sale</h1>\n"
+                              "<<macro :12, heading=\"Offers of the week\">>\n"
+                              "<p>See you soon.</p>\n";
+
+const char* const kBannerMacro =
+    "<div class=\"banner\"><h2><<interpret heading>></h2>\n"
+    "<p><<interpret title>> v<<interpret version>> at <<interpret URL>></p>\n"
+    "<p><<interpret service>> <<interpret section>> <<interpret default>> "
+    "<<interpret sequence>></p>\n"
+    "<p><<interpret bgcolor>> <<interpret textcolor>> <<interpret linkcolor>> "
+    "<<interpret vlinkcolor>> <<interpret alinkcolor>></p>\n"
+    "<p><<interpret Date>> <<interpret Time>> / <<interpret lastchanged>> / "
+    "<<interpret lastgenerated>> / <<interpret webmaster>></p>\n"
+    "</div>\n";
+
+} // namespace
+
+void GenerationTest::AddSalePage() {
+    AddMacro(12, "Page banner", kBannerMacro);
+    AddMacro(13, "Author meta", "<meta name=\"author\" content=\"Acme Web Team\">\n");
+    AddPage(40, "Spring Sale",
+            "FileName, Directory, Keywords, Header, ScriptBody, SectionSequence, LastChanged",
+            "'sale.html', 'archive/may', 'sale, spring', '<<macro :13>>', " + Quote(kPageText) +
+                ", 3, #2024-02-01 09:00:00#");
+    Update(ContentKindOf(OBJ_PAGE), 40, "HasFrames = 1, VersionGenerated = 6");
+}
+
 void GenerationTest::TearDown() {
     SetCommandDialogs(nullptr);
     m_hadRoot ? setenv("MARQUILL_ROOT", m_savedRoot.c_str(), 1) : unsetenv("MARQUILL_ROOT");

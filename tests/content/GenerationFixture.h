@@ -30,6 +30,13 @@ protected:
     // Runs "UPDATE table SET assignments WHERE DbID = 5 AND idColumn = id".
     void Update(const ContentKind& kind, LONG id, const std::string& assignments);
 
+    // Page 5:40 "Spring Sale", version 6, in "archive/may" as "sale.html", with keywords,
+    // frames, a header running macro 5:13 and a text running macro 5:12 with a parameter,
+    // which prints the page's built-in variables.
+    void AddSalePage();
+    // Where the sale page is generated on the local development site.
+    std::string PagePath() const { return UnderRoot("dev/site/news/archive/may/sale.html"); }
+
     // The page loaded for editing.
     std::unique_ptr<QZVantrelPage> LoadPage(LONG id);
     // The full path of a file under the test's folder ("dev/site/news/x.html").

@@ -19,12 +19,14 @@ const char* const kFtpScript = R"(
 import logging, sys
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler
-from pyftpdlib.servers import FTPServer
+from pyftpdlib.servers import ThreadedFTPServer
 logging.disable(logging.CRITICAL)
 authorizer = DummyAuthorizer()
 authorizer.add_user(sys.argv[2], sys.argv[3], sys.argv[1], perm="elradfmwMT")
 handler = type("Handler", (FTPHandler,), {"authorizer": authorizer, "auth_failed_timeout": 0})
-server = FTPServer(("127.0.0.1", 0), handler)
+# A thread per session: the single-loop server can lose one session's socket when another
+# session ends whose old data connection had the same descriptor number.
+server = ThreadedFTPServer(("127.0.0.1", 0), handler)
 print(server.address[1], flush=True)
 server.serve_forever()
 )";

@@ -31,7 +31,7 @@ private:
 };
 
 // An FTP server whose one user (user, password) has the folder `root` as home, with every
-// right; active and passive data connections.
+// right; active and passive data connections, each session on a thread of its own.
 class FtpTestServer : public LocalTestServer {
 public:
     FtpTestServer(const std::string& root, const std::string& user, const std::string& password);

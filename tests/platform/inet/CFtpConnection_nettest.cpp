@@ -141,4 +141,19 @@ TEST_F(FtpTest, ASessionServesSeveralConnectionsInTurn) {
     EXPECT_EQ(b->GetLength(), 5u);
 }
 
+// One connection reads while another is set up to write; the first ends before the second
+// sends its file (as a copy from one FTP site to another does).
+TEST_F(FtpTest, TwoConnectionsOpenAtOnceEachFinishTheirTransfer) {
+    PutOnDisk("zero", "");
+    auto one = Connect();
+    std::unique_ptr<CInternetFile> in(one->OpenFile("zero"));
+    auto two = Connect();
+    ASSERT_TRUE(two->CreateDirectory("copy"));
+    std::unique_ptr<CInternetFile> out(two->OpenFile("copy/zero", GENERIC_WRITE));
+    in->Close();
+    one->Close();
+    out->Close();
+    EXPECT_TRUE(std::filesystem::exists(m_root.file("copy/zero")));
+}
+
 } // namespace
