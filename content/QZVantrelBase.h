@@ -120,8 +120,9 @@ public:
     // after the message).
     BOOL BuildSitePath(const QZSiteSettings& site, const CString& fileName, BOOL withSection,
                        BOOL withOwn, CString& path);
-    // Frees the service and section that LoadService and LoadSection loaded.
-    void ReleaseServiceAndSection();
+    // Frees the service and section that LoadService and LoadSection loaded, and the style
+    // loaded for an output run.
+    void ReleaseRunObjects();
 
     // 1 while this object may write its row (it holds the row's claim).
     BOOL m_bEditable;

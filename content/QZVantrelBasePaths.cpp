@@ -1,5 +1,6 @@
 // The paths of an object's files on the development and production sites, and publishing a
 // file from one to the other.
+#include "content/QZAttributes.h"
 #include "content/QZFileDestination.h"
 #include "content/QZSection.h"
 #include "content/QZService.h"
@@ -100,9 +101,10 @@ BOOL QZVantrelBase::BuildSitePath(const QZSiteSettings& site, const CString& fil
     return TRUE;
 }
 
-void QZVantrelBase::ReleaseServiceAndSection() {
+void QZVantrelBase::ReleaseRunObjects() {
     m_pService.reset();
     m_pSection.reset();
+    m_pStyle.reset();
 }
 
 int QZVantrelBase::PublishFile() {
@@ -124,6 +126,6 @@ int QZVantrelBase::PublishFile() {
         SetLastPublished(COleDateTime::GetCurrentTime());
         SetPublishFlag(FALSE);
     }
-    ReleaseServiceAndSection();
+    ReleaseRunObjects();
     return copied;
 }

@@ -7,6 +7,7 @@
 #include "db/QZApplication.h"
 #include "db/QZRecordsetCaches.h"
 #include "platform/dao/CDaoDatabase.h"
+#include "platform/dao/CDaoQueryDef.h"
 #include "platform/dao/CDaoWorkspace.h"
 #include "platform/ui/MessagePump.h"
 #include "template/values/SymbolTable.h"
@@ -157,13 +158,18 @@ void QZVantrelPage::WriteDependentRows() {
     db.m_pWorkspace->BeginTrans();
     try {
         DeleteDependents();
+        CDaoQueryDef insert(&db);
+        insert.Create(nullptr, "PARAMETERS argDbID Long, argKeyID Long, argUseDbID Long, "
+                               "argUseKeyID Long, argUseTypeID Long; INSERT INTO Dependents "
+                               "(ObjDbID, ObjKeyID, ObjTypeID, UseDbID, UseKeyID, UseTypeID) "
+                               "VALUES ([argDbID], [argKeyID], 2, [argUseDbID], [argUseKeyID], "
+                               "[argUseTypeID])");
         for (const Dependent& used : m_dependents) {
-            CString sql;
-            sql.Format("INSERT INTO Dependents (ObjDbID, ObjKeyID, ObjTypeID, UseDbID, UseKeyID, "
-                       "UseTypeID) VALUES (%ld, %ld, %d, %ld, %ld, %d)",
-                       key.m_DbID, key.m_KeyID, static_cast<int>(OBJ_PAGE), used.use.m_DbID,
-                       used.use.m_KeyID, static_cast<int>(used.useType));
-            db.Execute(sql, dbFailOnError);
+            const LONG values[] = {key.m_DbID, key.m_KeyID, used.use.m_DbID, used.use.m_KeyID,
+                                   used.useType};
+            for (int i = 0; i < 5; i++)
+                insert.SetParamValue(i, COleVariant(values[i], VT_I4));
+            insert.Execute(dbFailOnError);
         }
         db.m_pWorkspace->CommitTrans();
     } catch (...) {
@@ -199,7 +205,7 @@ int QZVantrelPage::Compile() {
         WriteHead();
         CompileText();
         WriteFoot();
-        ReleaseServiceAndSection();
+        ReleaseRunObjects();
         return 1;
     }
     QZSiteSettings site = QZSiteSettings::ForOutput(*GetService()->GetRecordset());
@@ -243,8 +249,7 @@ void QZVantrelPage::DefineBuiltinVariables() {
         if (!directory.IsEmpty())
             url += directory + "/";
     table.SetString("URL", url + row.m_FileName);
-    QZAttributes style(GetStyleKey(), FALSE);
-    const CStylesSet& colours = *style.GetRecordset();
+    const CStylesSet& colours = *RunStyle(GetStyleKey()).GetRecordset();
     if (colours.m_BackImageID != 0)
         table.SetKey("background",
                      QZKeyCombo(colours.m_BackImageDbID, colours.m_BackImageID, OBJ_IMAGE));
@@ -279,10 +284,9 @@ void QZVantrelPage::WriteHead() {
         WriteOutput("<META HTTP-EQUIV=\"Keywords\" CONTENT=\"" + row.m_Keywords + "\">\n");
     RunHeader();
     WriteOutput("</head>\n");
-    QZAttributes style(GetStyleKey(), FALSE);
     if (row.m_HasFrames)
         WriteOutput("<NOFRAMES>");
-    WriteBodyTag(style);
+    WriteBodyTag(RunStyle(GetStyleKey()));
 }
 
 void QZVantrelPage::RunHeader() {

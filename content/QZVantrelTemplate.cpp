@@ -25,7 +25,7 @@ QZVantrelTemplate::RunScope::RunScope(QZVantrelBase& object, int& outputSwitch)
 
 QZVantrelTemplate::RunScope::~RunScope() {
     m_switch = 0;
-    m_object.ReleaseServiceAndSection();
+    m_object.ReleaseRunObjects();
 }
 
 QZVantrelTemplate::QZVantrelTemplate(const QZKeyCombo& key, BOOL bOpen, QZVantrelContext* parent)
@@ -110,6 +110,12 @@ int QZVantrelTemplate::Compile() {
     return 1;
 }
 
+QZAttributes& QZVantrelTemplate::RunStyle(const QZKeyCombo& key) {
+    if (m_pStyle == nullptr || !(m_pStyle->GetKey() == key))
+        m_pStyle = std::make_unique<QZAttributes>(key, FALSE);
+    return *m_pStyle;
+}
+
 QZVantrelTemplate* QZVantrelTemplate::GetGeneratedObject() const {
     if (m_pParseContext == nullptr)
         return nullptr;
@@ -144,8 +150,7 @@ void QZVantrelTemplate::DefineBuiltinVariables() {
     if (!service.m_ProductionAlias.IsEmpty())
         url = "http://" + service.m_ProductionAlias;
     table.SetString("URL", url + "/" + m_strOutputFileName);
-    QZAttributes style(GetService()->GetStyleKey(), FALSE);
-    const CStylesSet& colours = *style.GetRecordset();
+    const CStylesSet& colours = *RunStyle(GetService()->GetStyleKey()).GetRecordset();
     if (colours.m_BackImageID != 0)
         table.SetKey("background",
                      QZKeyCombo(colours.m_BackImageDbID, colours.m_BackImageID, OBJ_IMAGE));
@@ -171,8 +176,7 @@ void QZVantrelTemplate::WriteHead() {
     WriteOutput("<head>\n");
     WriteOutput("<title>" + GetService()->GetName() + " - " + GetName() + "</title>\n");
     WriteOutput("</head>\n");
-    QZAttributes style(GetService()->GetStyleKey(), FALSE);
-    WriteBodyTag(style);
+    WriteBodyTag(RunStyle(GetService()->GetStyleKey()));
 }
 
 void QZVantrelTemplate::WriteFoot() {

@@ -154,6 +154,8 @@ protected:
     void AbortOutput(QZFileDestination& destination);
     // Logs the text of an exception as an error line of this object and frees it.
     void LogException(CException* e);
+    // The style of the key, loaded once for the run.
+    QZAttributes& RunStyle(const QZKeyCombo& key);
     // The object that the running text writes for (the page of an included macro).
     QZVantrelTemplate* GetGeneratedObject() const;
 
