@@ -18,7 +18,7 @@ CInternetFile::~CInternetFile() {
     if (!m_bOpen)
         return;
     try {
-        Close();
+        Finish();
     } catch (CException* e) {
         e->Delete();
     }
@@ -75,6 +75,10 @@ void CInternetFile::SetLength(DWORD) {
 void CInternetFile::Flush() {}
 
 void CInternetFile::Close() {
+    Finish();
+}
+
+void CInternetFile::Finish() {
     if (!m_bOpen)
         return;
     m_bOpen = FALSE;

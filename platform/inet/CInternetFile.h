@@ -32,6 +32,8 @@ public:
 
 private:
     void CheckOpen() const;
+    // Ends the file: sends one opened for writing.
+    void Finish();
 
     std::shared_ptr<FtpControl> m_control;
     std::string m_content;

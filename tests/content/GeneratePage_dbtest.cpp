@@ -241,6 +241,9 @@ TEST_F(GeneratePageTest, APreviewTakesTheFirstFreeScratchFileAndRewritesItNextTi
     EXPECT_EQ(page->GetVersionGenerated(), 6);
     EXPECT_TRUE(DependentsOf(40).empty());
     EXPECT_FALSE(fs::exists(PagePath()));
+    // The object generates as usual after its previews.
+    EXPECT_EQ(page->Generate(), 1);
+    EXPECT_EQ(DependentsOf(40).size(), 2u);
     page.reset();
     EXPECT_FALSE(fs::exists(scratch));
 }
