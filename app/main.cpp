@@ -1,12 +1,17 @@
 // The program mq30. Until the application shell and its main window exist, it opens the
 // default site database, says what it found and ends.
 
+#include "content/commands/RegisterContentCommands.h"
 #include "db/CVantrelDb.h"
 #include "shell/CVantrel3App.h"
+#include "template/expressions/QZTemplateExprContext.h"
 
 #include <cstdio>
 
 int main() {
+    // The template language's commands, then those that name site objects.
+    QZTemplateExprContext::Register();
+    RegisterContentCommands();
     CVantrel3App app;
     CVantrelDb& db = app.m_VantrelDb;
     std::printf("Marquill 3.0 (mq30)\nSite database: %s\n",

@@ -8,6 +8,8 @@
 #include "content/QZVantrelImage.h"
 #include "content/QZVantrelJava.h"
 #include "content/QZVantrelMedia.h"
+#include "content/QZVantrelPage.h"
+#include "content/QZVantrelTemplate.h"
 #include "platform/core/CException.h"
 
 namespace {
@@ -23,7 +25,8 @@ struct FactoryEntry {
 
 // Services, photos, styles and authors are built by their own constructors where needed.
 constexpr FactoryEntry kKinds[] = {
-    {OBJ_SECTION, Build<QZSection>},        {OBJ_IMAGE, Build<QZVantrelImage>},
+    {OBJ_SECTION, Build<QZSection>},        {OBJ_PAGE, Build<QZVantrelPage>},
+    {OBJ_MACRO, Build<QZVantrelTemplate>},  {OBJ_IMAGE, Build<QZVantrelImage>},
     {OBJ_ACTIVEX, Build<QZVantrelActiveX>}, {OBJ_JAVA, Build<QZVantrelJava>},
     {OBJ_MEDIA, Build<QZVantrelMedia>},     {OBJ_ADVERTISER, Build<QZVantrelAdvertiser>},
     {OBJ_ADSPACE, Build<QZVantrelAdSpace>}, {OBJ_AD, Build<QZVantrelAd>},

@@ -5,6 +5,7 @@
 #include "content/QZEngineMessageSink.h"
 #include "content/QZSection.h"
 #include "content/QZService.h"
+#include "platform/dao/CDaoQueryDef.h"
 
 IMPLEMENT_DYNAMIC(QZVantrelBase, CObject)
 
@@ -153,24 +154,25 @@ void QZVantrelBase::SetDeleted(BOOL deleted) {
     Write<BYTE>(m_Columns.deleted, deleted ? 1 : 0);
 }
 
-void QZVantrelBase::MarkPublished() {
-    QZKeyCombo user = CurrentUserKey();
-    SetAuthorPublishedDbID(user.m_DbID);
-    SetWhoPublished(user.m_KeyID);
-    SetPublishFlag(FALSE);
+int QZVantrelBase::MarkPublished() {
     switch (m_nObjectType) {
     case OBJ_PAGE:
     case OBJ_IMAGE:
     case OBJ_JAVA:
     case OBJ_MEDIA:
-        PublishFile();
+        // An object whose file did not reach production still waits to be published.
+        if (!PublishFile())
+            return 0;
         break;
     default:
         break;
     }
+    QZKeyCombo user = CurrentUserKey();
+    SetAuthorPublishedDbID(user.m_DbID);
+    SetWhoPublished(user.m_KeyID);
+    SetPublishFlag(FALSE);
+    return 1;
 }
-
-void QZVantrelBase::PublishFile() {}
 
 int QZVantrelBase::Generate() {
     return 1;
@@ -194,10 +196,13 @@ void QZVantrelBase::LoadSection() {
 }
 
 void QZVantrelBase::DeleteDependents() {
-    CString sql;
-    sql.Format("DELETE FROM Dependents WHERE ObjDbID = %ld AND ObjKeyID = %ld AND ObjTypeID = %d",
-               GetKey().m_DbID, GetKey().m_KeyID, static_cast<int>(OBJ_PAGE));
-    SiteDatabase()->Execute(sql, dbFailOnError);
+    // One text for every page, so the engine prepares it once.
+    CDaoQueryDef query(SiteDatabase());
+    query.Create(nullptr, "PARAMETERS argDbID Long, argKeyID Long; DELETE FROM Dependents WHERE "
+                          "ObjDbID = [argDbID] AND ObjKeyID = [argKeyID] AND ObjTypeID = 2");
+    query.SetParamValue(0, COleVariant(static_cast<LONG>(GetKey().m_DbID), VT_I4));
+    query.SetParamValue(1, COleVariant(static_cast<LONG>(GetKey().m_KeyID), VT_I4));
+    query.Execute(dbFailOnError);
 }
 
 QZKeyCombo QZVantrelBase::CurrentUserKey() {

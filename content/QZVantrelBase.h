@@ -19,6 +19,7 @@
 
 class QZAttributes;
 class QZSection;
+struct QZSiteSettings;
 class QZService;
 
 class QZVantrelBase : public CObject, public QZTemplateOwner {
@@ -69,10 +70,12 @@ public:
     virtual BOOL IsDeleted() const;
     virtual void SetDeleted(BOOL deleted);
     // Stamps the current user as publisher and clears PublishFlag; a page, image, Java applet
-    // or multimedia object also copies its file to production. The row is not saved here.
-    virtual void MarkPublished();
-    // Copies the object's file from the development site to the production site.
-    virtual void PublishFile();
+    // or multimedia object first copies its file to production and is marked only when the
+    // copy succeeded. 1 when marked. The row is not saved here.
+    virtual int MarkPublished();
+    // Copies the object's file from the development site to the production site; after a good
+    // copy stamps LastPublished and clears PublishFlag. 1 when copied.
+    virtual int PublishFile();
     virtual int Generate();
 
     // The change and publish stamps as the kinds' editors read and write them.
@@ -99,6 +102,27 @@ public:
     QZSection* GetSection() const { return m_pSection.get(); }
     // Deletes the Dependents rows that name this object as the page that depends.
     void DeleteDependents();
+
+    // Appends one part of a site path: nothing for an empty part; the first part (the site's
+    // root) empties the relative back path, every later one adds the separator before it and
+    // "../" to the back path for each of its levels. A later part that would leave the site
+    // (an absolute path or "..") is refused: FALSE after "The directory or file name %s
+    // leaves the site directory.". With createLocal the directory is made on the local disk.
+    BOOL AppendPathPart(CString& path, const CString& part, const CString& separator, BOOL notFirst,
+                        BOOL createLocal);
+    // The directory of this object on a site: the root, the service's Directory, with
+    // withSection the section's, with withOwn the object's own. FALSE after the message when
+    // a part is refused. Local directories are made on the way. The service (and section)
+    // must be loaded.
+    BOOL BuildSiteDirectory(const QZSiteSettings& site, BOOL withSection, BOOL withOwn,
+                            CString& path);
+    // The directory, the separator and the file name, which may hold no separator (FALSE
+    // after the message).
+    BOOL BuildSitePath(const QZSiteSettings& site, const CString& fileName, BOOL withSection,
+                       BOOL withOwn, CString& path);
+    // Frees the service and section that LoadService and LoadSection loaded, and the style
+    // loaded for an output run.
+    void ReleaseRunObjects();
 
     // 1 while this object may write its row (it holds the row's claim).
     BOOL m_bEditable;

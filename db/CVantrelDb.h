@@ -25,6 +25,10 @@ public:
     LONG GetDbId() const { return m_DbID; }
     // 1 when the version row marks a production database.
     int IsProductionDb() const { return m_ProductionFlag; }
+    // While on, page output and data databases are taken from the production settings of a
+    // service instead of the development ones. Off until something sets it.
+    int GetProductionOutput() const { return m_nProductionOutput; }
+    void SetProductionOutput(int on) { m_nProductionOutput = on; }
 
     void Close() override;
 
@@ -34,6 +38,7 @@ public:
 private:
     CString m_Path;
     int m_ProductionFlag = 0;
+    int m_nProductionOutput = 0;
     LONG m_DbID = 0;
     CString m_Version;
 };

@@ -55,3 +55,7 @@ BOOL PathFileExistsA(LPCTSTR pszPath) {
     struct stat info {};
     return ::stat(Native(pszPath).c_str(), &info) == 0 ? TRUE : FALSE;
 }
+
+BOOL CreateDirectoryA(LPCTSTR lpPathName, void*) {
+    return ::mkdir(Native(lpPathName).c_str(), 0777) == 0 ? TRUE : FALSE;
+}

@@ -17,5 +17,9 @@ BOOL DeleteFileA(LPCTSTR lpFileName);
 // file is at the new name, and never overwrites one that appears meanwhile.
 BOOL MoveFileExA(LPCTSTR lpExistingFileName, LPCTSTR lpNewFileName, DWORD dwFlags);
 
+// Makes one folder (its parent must exist); FALSE when it could not be made, also when
+// something is at the path already. The security attributes are not used.
+BOOL CreateDirectoryA(LPCTSTR lpPathName, void* lpSecurityAttributes = nullptr);
+
 // TRUE when a file or folder is at the path.
 BOOL PathFileExistsA(LPCTSTR pszPath);

@@ -10,7 +10,9 @@
 #include "content/QZVantrelImage.h"
 #include "content/QZVantrelJava.h"
 #include "content/QZVantrelMedia.h"
+#include "content/QZVantrelPage.h"
 #include "content/QZVantrelPhoto.h"
+#include "content/QZVantrelTemplate.h"
 
 #include <stdexcept>
 
@@ -35,6 +37,10 @@ const std::vector<ContentKind>& ContentKinds() {
          Loader<QZService>(), Creator<QZService>()},
         {"section", OBJ_SECTION, "Sections", "SectionID", "SectionTitle", K::inService, true, false,
          Loader<QZSection>(), Creator<QZSection>()},
+        {"page", OBJ_PAGE, "Documents", "DocID", "Title", K::inServiceAndSection, true, false,
+         Loader<QZVantrelPage>(), Creator<QZVantrelPage>()},
+        {"macro", OBJ_MACRO, "Templates", "TemplateID", "TemplateName", K::inService, true, false,
+         Loader<QZVantrelTemplate>(), Creator<QZVantrelTemplate>()},
         {"style", OBJ_STYLE, "Styles", "StyleID", "StyleName", K::inService, false, false,
          Loader<QZAttributes>(), Creator<QZAttributes>()},
         {"image", OBJ_IMAGE, "Images", "ImageID", "Name", K::inServiceAndSection, true, false,

@@ -25,8 +25,8 @@ struct ContentKind {
     std::function<std::unique_ptr<QZVantrelBase>()> create;
 };
 
-// Service, section, style, image, photo, multimedia object, Java applet, ActiveX object,
-// advertiser, ad and ad space.
+// Service, section, page, macro, style, image, photo, multimedia object, Java applet, ActiveX
+// object, advertiser, ad and ad space.
 const std::vector<ContentKind>& ContentKinds();
 
 // The kind of a type code; throws when there is none.

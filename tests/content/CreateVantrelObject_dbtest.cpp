@@ -8,6 +8,8 @@
 #include "content/QZVantrelImage.h"
 #include "content/QZVantrelJava.h"
 #include "content/QZVantrelMedia.h"
+#include "content/QZVantrelPage.h"
+#include "content/QZVantrelTemplate.h"
 #include "tests/content/ContentFixture.h"
 
 #include <memory>
@@ -22,6 +24,8 @@ TEST_F(CreateVantrelObjectTest, EachTypeCodeBuildsItsClassLoadedForEditing) {
         CRuntimeClass* cls;
     } cases[] = {
         {OBJ_SECTION, RUNTIME_CLASS(QZSection)},
+        {OBJ_PAGE, RUNTIME_CLASS(QZVantrelPage)},
+        {OBJ_MACRO, RUNTIME_CLASS(QZVantrelTemplate)},
         {OBJ_IMAGE, RUNTIME_CLASS(QZVantrelImage)},
         {OBJ_ACTIVEX, RUNTIME_CLASS(QZVantrelActiveX)},
         {OBJ_JAVA, RUNTIME_CLASS(QZVantrelJava)},
@@ -47,7 +51,7 @@ TEST_F(CreateVantrelObjectTest, OtherTypeCodesGiveNullWithoutAskingTheDatabase) 
     // With the database closed, any attempt to load would fail and show the engine's message.
     Db().Close();
     MessageBoxRecorder boxes;
-    for (SHORT type : {0, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 20, 22, 25, -1})
+    for (SHORT type : {0, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 20, 22, 25, -1})
         EXPECT_EQ(CreateVantrelObject(QZKeyCombo(kDbId, 7, type)), nullptr) << type;
     EXPECT_TRUE(boxes.shown().empty());
 }

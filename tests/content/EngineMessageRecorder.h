@@ -25,6 +25,7 @@ public:
 
     const std::vector<Line>& lines() const { return m_lines; }
     std::vector<std::string> displays() const;
+    void Clear() { m_lines.clear(); }
 
 private:
     std::vector<Line> m_lines;

@@ -78,4 +78,12 @@ TEST(FileServices, PathsOfTheOriginalAreMapped) {
         unsetenv("MARQUILL_ROOT");
 }
 
+TEST(FileServices, CreateDirectoryMakesOneLevelAndRefusesWhatIsThere) {
+    TempDir dir;
+    EXPECT_TRUE(CreateDirectoryA(dir.file("a").c_str()));
+    EXPECT_TRUE(PathFileExistsA(dir.file("a").c_str()));
+    EXPECT_FALSE(CreateDirectoryA(dir.file("a").c_str()));
+    EXPECT_FALSE(CreateDirectoryA(dir.file("b/c").c_str()));
+}
+
 } // namespace

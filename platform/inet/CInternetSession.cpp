@@ -1,0 +1,30 @@
+#include "platform/inet/CInternetSession.h"
+
+#include "platform/inet/CFtpConnection.h"
+
+IMPLEMENT_DYNAMIC(CInternetSession, CObject)
+
+CInternetSession::CInternetSession(LPCTSTR pstrAgent, DWORD_PTR dwContext, DWORD, LPCTSTR, LPCTSTR,
+                                   DWORD)
+    : m_strAgent(pstrAgent != nullptr ? pstrAgent : "Marquill"), m_dwContext(dwContext) {}
+
+CInternetSession::~CInternetSession() {
+    Close();
+}
+
+CFtpConnection* CInternetSession::GetFtpConnection(LPCTSTR pstrServer, LPCTSTR pstrUserName,
+                                                   LPCTSTR pstrPassword, INTERNET_PORT nPort,
+                                                   BOOL) {
+    auto* connection =
+        new CFtpConnection(this, pstrServer, pstrUserName != nullptr ? pstrUserName : "anonymous",
+                           pstrPassword != nullptr ? pstrPassword : "", nPort);
+    try {
+        connection->LogIn();
+    } catch (...) {
+        delete connection;
+        throw;
+    }
+    return connection;
+}
+
+void CInternetSession::Close() {}

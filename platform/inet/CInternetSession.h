@@ -1,0 +1,36 @@
+#pragma once
+// An internet session: the agent and access settings under which connections to servers are
+// made. It makes the FTP connections; the caller owns and closes each.
+
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
+#include "platform/inet/InternetTypes.h"
+
+class CFtpConnection;
+
+class CInternetSession : public CObject {
+    DECLARE_DYNAMIC(CInternetSession)
+public:
+    // Only the system's configured access is supported: no proxy of the session's own.
+    explicit CInternetSession(LPCTSTR pstrAgent = nullptr, DWORD_PTR dwContext = 1,
+                              DWORD dwAccessType = PRE_CONFIG_INTERNET_ACCESS,
+                              LPCTSTR pstrProxyName = nullptr, LPCTSTR pstrProxyBypass = nullptr,
+                              DWORD dwFlags = 0);
+    ~CInternetSession() override;
+
+    // Connects and logs in to an FTP server ("host" or "host:port"; port 21 unless given);
+    // throws CInternetException when the server cannot be reached or refuses the log-in. Only
+    // active data connections are made, whatever bPassive asks.
+    CFtpConnection* GetFtpConnection(LPCTSTR pstrServer, LPCTSTR pstrUserName = nullptr,
+                                     LPCTSTR pstrPassword = nullptr,
+                                     INTERNET_PORT nPort = INTERNET_INVALID_PORT_NUMBER,
+                                     BOOL bPassive = FALSE);
+    virtual void Close();
+
+    DWORD_PTR GetContext() const { return m_dwContext; }
+    const CString& GetAgent() const { return m_strAgent; }
+
+private:
+    CString m_strAgent;
+    DWORD_PTR m_dwContext;
+};
