@@ -1,24 +1,17 @@
 #include "platform/inet/FtpControl.h"
 
 #include "platform/inet/CInternetException.h"
+#include "platform/inet/CurlLibrary.h"
+#include "platform/inet/ServerAddress.h"
 
 #include <curl/curl.h>
 
-#include <cstdlib>
 #include <cstring>
 
 namespace {
 
 // Seconds to wait for the server to answer, or to connect back for a data transfer.
 constexpr long kTimeoutSeconds = 30;
-
-void InitLibraryOnce() {
-    static const bool initialised = [] {
-        curl_global_init(CURL_GLOBAL_DEFAULT);
-        return true;
-    }();
-    (void)initialised;
-}
 
 size_t AppendReceived(char* data, size_t size, size_t count, void* target) {
     static_cast<std::string*>(target)->append(data, size * count);
@@ -52,18 +45,11 @@ CURL* Handle(void* curl) {
 
 FtpControl::FtpControl(const CString& server, INTERNET_PORT port, const CString& user,
                        const CString& password, DWORD_PTR context)
-    : m_host(server),
-      m_port(port != INTERNET_INVALID_PORT_NUMBER ? port : INTERNET_DEFAULT_FTP_PORT), m_user(user),
-      m_password(password), m_context(context) {
-    int colon = server.ReverseFind(':');
-    if (colon > 0 && server.Find(':') == colon) {
-        int given = std::atoi(server.Mid(colon + 1));
-        if (given > 0 && given < 65536) {
-            m_host = server.Left(colon);
-            m_port = static_cast<INTERNET_PORT>(given);
-        }
-    }
-    InitLibraryOnce();
+    : m_user(user), m_password(password), m_context(context) {
+    SplitServerAddress(server,
+                       port != INTERNET_INVALID_PORT_NUMBER ? port : INTERNET_DEFAULT_FTP_PORT,
+                       m_host, m_port);
+    InitCurlLibraryOnce();
     m_curl = curl_easy_init();
     if (m_curl == nullptr)
         AfxThrowInternetException(m_context, CURLE_FAILED_INIT,
