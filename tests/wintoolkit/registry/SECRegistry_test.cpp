@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -321,5 +322,6 @@ TEST_F(SECRegistryTest, ValuesOnNoOpenKeyFail) {
     CString text;
     EXPECT_FALSE(none.GetStringValue("x", text));
     EXPECT_EQ(none.m_lErrorCode, ERROR_INVALID_HANDLE);
-    EXPECT_TRUE(RUNTIME_CLASS(SECRegistry)->CreateObject() != nullptr);
+    const std::unique_ptr<CObject> made(RUNTIME_CLASS(SECRegistry)->CreateObject());
+    EXPECT_TRUE(made && made->IsKindOf(RUNTIME_CLASS(SECRegistry)));
 }
