@@ -1,6 +1,6 @@
 #include "wintoolkit/image/SECImageBase.h"
 
-#include "platform/ui/CDC.h"
+#include "platform/ui/CWindowDC.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -23,7 +23,7 @@ DisplayFormat& display() {
 const DisplayFormat& ReadDisplayFormat() {
     DisplayFormat& format = display();
     if (format.bitsPerPixel == 0) {
-        const CDC screen;
+        const CWindowDC screen(nullptr);
         format.bitsPerPixel = screen.GetDeviceCaps(BITSPIXEL);
         format.planes = screen.GetDeviceCaps(PLANES);
     }
