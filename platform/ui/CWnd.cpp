@@ -1,5 +1,6 @@
 #include "platform/ui/CWnd.h"
 
+#include "platform/ui/CBrush.h"
 #include "platform/ui/CDC.h"
 #include "platform/ui/CFont.h"
 #include "platform/ui/MainWnd.h"
@@ -125,6 +126,22 @@ wxWindow* MakeNativeControl(LPCTSTR className, const wxString& text, DWORD style
 
 bool g_firstWindowMade = false;
 
+// A control of the window system asks its parent for its colours (WM_CTLCOLORBTN) once, when
+// it is made; a background other than the button face is taken.
+void TakeParentsColour(wxWindow* control) {
+    CWnd* parent = CWnd::FromHandle(control->GetParent());
+    if (!parent)
+        return;
+    CDC scratch;
+    const auto brush = reinterpret_cast<HBRUSH>(parent->SendMessage(
+        WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(&scratch), reinterpret_cast<LPARAM>(control)));
+    const CBrush* face = CBrush::FromHandle(brush);
+    if (!face || face->IsHollow() || face->GetColor() == GetSysColor(COLOR_BTNFACE))
+        return;
+    const COLORREF colour = face->GetColor();
+    control->SetBackgroundColour(wxColour(GetRValue(colour), GetGValue(colour), GetBValue(colour)));
+}
+
 } // namespace
 
 IMPLEMENT_DYNAMIC(CWnd, CObject)
@@ -191,7 +208,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     if (!std::exchange(g_firstWindowMade, true))
         NotifySysColorChange();
     const wxString text = ToWx(IS_INTRESOURCE(lpszWindowName) ? "" : lpszWindowName);
-    const auto id = nIDorHMenu ? static_cast<wxWindowID>(nIDorHMenu) : wxID_ANY;
+    const wxWindowID id = WxIdOf(nIDorHMenu);
     const wxPoint pos(x, y);
     const wxSize size(std::max(nWidth, 0), std::max(nHeight, 0));
     WindowKind kind = child ? WindowKind::plain : WindowKind::popup;
@@ -209,10 +226,21 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
         if (kind == WindowKind::native)
             window->Hide();
     } else {
+        // A pop-up window is the client of a frame of its own, so that it can hold the focus
+        // itself even when it has controls.
         wxWindow* owner = hWndParent ? wxGetTopLevelParent(hWndParent) : nullptr;
-        window = new WxPopupWnd(owner, id, text, pos, size, (dwStyle & WS_CAPTION) == WS_CAPTION);
+        auto* host =
+            new WxPopupWnd(owner, wxID_ANY, text, pos, size, (dwStyle & WS_CAPTION) == WS_CAPTION);
+        EnsureInfo(host).kind = WindowKind::popupHost;
+        window = new WxChildWnd(host, id, wxPoint(0, 0), host->GetClientSize());
+        window->Show();
+        host->Bind(wxEVT_SIZE, [window](wxSizeEvent& event) {
+            window->SetSize(window->GetParent()->GetClientSize());
+            event.Skip();
+        });
     }
     WindowInfo& info = EnsureInfo(window);
+    info.controlId = nIDorHMenu;
     info.kind = kind;
     info.style = dwStyle;
     info.exStyle = dwExStyle;
@@ -221,6 +249,8 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     WndBridge::BindEvents(window);
     if (dwStyle & WS_DISABLED)
         window->Disable();
+    if (kind == WindowKind::native)
+        TakeParentsColour(window);
 
     CREATESTRUCT create{lpParam,
                         nullptr,
@@ -239,7 +269,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
         return FALSE;
     }
     if (GetSafeHwnd() && (dwStyle & WS_VISIBLE))
-        window->Show();
+        OuterWindowOf(window)->Show();
     return GetSafeHwnd() != nullptr;
 }
 
@@ -253,8 +283,9 @@ BOOL CWnd::DestroyWindow() {
     StopTimers();
     ForgetControlsInside(window);
     Detach();
-    // A top-level window is hidden now and deleted when the messages waiting for it are done.
-    window->Destroy();
+    // A top-level window is hidden now and deleted when the messages waiting for it are done;
+    // a pop-up window goes with its frame.
+    OuterWindowOf(window)->Destroy();
     return TRUE;
 }
 
@@ -273,7 +304,8 @@ DWORD CWnd::GetStyle() const {
         style = info->style;
     else if (!window->IsTopLevel())
         style = WS_CHILD | (window->AcceptsFocusFromKeyboard() ? WS_TABSTOP : 0);
-    style = window->IsShown() ? (style | WS_VISIBLE) : (style & ~WS_VISIBLE);
+    style = OuterWindowOf(const_cast<wxWindow*>(window))->IsShown() ? (style | WS_VISIBLE)
+                                                                    : (style & ~WS_VISIBLE);
     style = window->IsThisEnabled() ? (style & ~WS_DISABLED) : (style | WS_DISABLED);
     return style;
 }
@@ -291,7 +323,7 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT) {
     const DWORD after = (before & ~dwRemove) | dwAdd;
     EnsureInfo(window).style = after;
     if ((before ^ after) & WS_VISIBLE)
-        window->Show((after & WS_VISIBLE) != 0);
+        OuterWindowOf(window)->Show((after & WS_VISIBLE) != 0);
     if ((before ^ after) & WS_DISABLED)
         window->Enable((after & WS_DISABLED) == 0);
     return before != after;
@@ -564,8 +596,9 @@ BOOL CWnd::ShowWindow(int nCmdShow) {
     wxWindow* window = GetSafeHwnd();
     if (!window)
         return FALSE;
-    const BOOL wasVisible = window->IsShown();
-    window->Show(nCmdShow != SW_HIDE);
+    wxWindow* outer = OuterWindowOf(window);
+    const BOOL wasVisible = outer->IsShown();
+    outer->Show(nCmdShow != SW_HIDE);
     return wasVisible;
 }
 
@@ -589,7 +622,7 @@ void CWnd::GetWindowText(CString& text) const {
 
 int CWnd::GetDlgCtrlID() const {
     const wxWindow* window = GetSafeHwnd();
-    return window ? window->GetId() : 0;
+    return window ? static_cast<int>(ControlIdOf(window)) : 0;
 }
 
 CWnd* CWnd::GetDlgItem(int id) const {
@@ -597,20 +630,28 @@ CWnd* CWnd::GetDlgItem(int id) const {
     if (!window)
         return nullptr;
     for (wxWindow* child : window->GetChildren()) {
-        if (!child->IsTopLevel() && child->GetId() == id)
+        if (!child->IsTopLevel() && static_cast<int>(ControlIdOf(child)) == id)
             return FromHandle(child);
     }
     return nullptr;
 }
 
 CWnd* CWnd::GetParent() const {
-    const wxWindow* window = GetSafeHwnd();
-    return window ? FromHandle(window->GetParent()) : nullptr;
+    wxWindow* window = GetSafeHwnd();
+    // The parent of a pop-up window is its owner.
+    return window ? FromHandle(OuterWindowOf(window)->GetParent()) : nullptr;
 }
 
 CWnd* CWnd::GetTopLevelParent() const {
     wxWindow* window = GetSafeHwnd();
-    return window ? FromHandle(wxGetTopLevelParent(window)) : nullptr;
+    if (!window)
+        return nullptr;
+    wxWindow* top = wxGetTopLevelParent(window);
+    const WindowInfo* info = InfoOf(top);
+    // A pop-up window is its own top-level window.
+    if (info && info->kind == WindowKind::popupHost && !top->GetChildren().empty())
+        return FromHandle(top->GetChildren().front());
+    return FromHandle(top);
 }
 
 BOOL CWnd::IsChild(const CWnd* pWnd) const {
@@ -632,7 +673,7 @@ void CWnd::GetClientRect(LPRECT lpRect) const {
 }
 
 void CWnd::GetWindowRect(LPRECT lpRect) const {
-    const wxWindow* window = GetSafeHwnd();
+    const wxWindow* window = GetSafeHwnd() ? OuterWindowOf(GetSafeHwnd()) : nullptr;
     const wxRect rect = window ? window->GetScreenRect() : wxRect();
     *lpRect = CRect(rect.GetLeft(), rect.GetTop(), rect.GetLeft() + rect.GetWidth(),
                     rect.GetTop() + rect.GetHeight());
@@ -669,7 +710,7 @@ void CWnd::ScreenToClient(LPRECT lpRect) const {
 }
 
 void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
-    wxWindow* window = GetSafeHwnd();
+    wxWindow* window = GetSafeHwnd() ? OuterWindowOf(GetSafeHwnd()) : nullptr;
     if (!window)
         return;
     window->SetSize(x, y, nWidth, nHeight, wxSIZE_ALLOW_MINUS_ONE);
@@ -835,7 +876,12 @@ CWnd* CWnd::GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious) const {
 }
 
 CWnd* CWnd::WindowFromPoint(POINT point) {
-    return wxTheApp ? FromHandle(wxFindWindowAtPoint(wxPoint(point.x, point.y))) : nullptr;
+    wxWindow* window = wxTheApp ? wxFindWindowAtPoint(wxPoint(point.x, point.y)) : nullptr;
+    const WindowInfo* info = InfoOf(window);
+    // A pop-up window's frame stands for the pop-up window.
+    if (info && info->kind == WindowKind::popupHost && !window->GetChildren().empty())
+        window = window->GetChildren().front();
+    return FromHandle(window);
 }
 
 CWnd* CWnd::FromHandle(wxWindow* window) {

@@ -144,7 +144,7 @@ void Redraw(wxWindow* window, WindowInfo& info, UINT action) {
 
 void NotifyClicked(wxWindow* window) {
     if (CWnd* parent = CWnd::FromHandle(window->GetParent()))
-        parent->SendMessage(WM_COMMAND, MAKEWPARAM(window->GetId(), BN_CLICKED),
+        parent->SendMessage(WM_COMMAND, MAKEWPARAM(ControlIdOf(window), BN_CLICKED),
                             reinterpret_cast<LPARAM>(window));
 }
 
@@ -159,7 +159,7 @@ void PaintOwnerDrawn(CWnd* wnd, wxWindow* window, WindowInfo& info) {
         state |= ODS_FOCUS;
     const wxSize size = window->GetClientSize();
     DRAWITEMSTRUCT item{ODT_BUTTON,
-                        static_cast<UINT>(window->GetId()),
+                        ControlIdOf(window),
                         0,
                         info.drawAction,
                         state,
@@ -169,7 +169,7 @@ void PaintOwnerDrawn(CWnd* wnd, wxWindow* window, WindowInfo& info) {
                         0};
     info.drawAction = ODA_DRAWENTIRE;
     if (CWnd* parent = CWnd::FromHandle(window->GetParent()))
-        parent->SendMessage(WM_DRAWITEM, static_cast<WPARAM>(window->GetId()),
+        parent->SendMessage(WM_DRAWITEM, static_cast<WPARAM>(ControlIdOf(window)),
                             reinterpret_cast<LPARAM>(&item));
 }
 
@@ -331,7 +331,7 @@ void OnCommandEvent(wxWindow* window, wxCommandEvent& event) {
         event.Skip();
         return;
     }
-    OwnerOrStandIn(window)->SendMessage(WM_COMMAND, MAKEWPARAM(source->GetId(), BN_CLICKED),
+    OwnerOrStandIn(window)->SendMessage(WM_COMMAND, MAKEWPARAM(ControlIdOf(source), BN_CLICKED),
                                         reinterpret_cast<LPARAM>(source));
 }
 
@@ -361,7 +361,7 @@ void WndBridge::BindEvents(wxWindow* window) {
                      MAKELPARAM(HTCLIENT, WM_MOUSEMOVE), &event);
         });
         window->Bind(wxEVT_SYS_COLOUR_CHANGED, [window](wxSysColourChangedEvent& event) {
-            if (window->IsTopLevel())
+            if (window->IsTopLevel() || PopupHostOf(window))
                 NotifySysColorChange();
             Dispatch(OwnerOrStandIn(window), WM_SYSCOLORCHANGE, 0, 0, &event);
             event.Skip(); // the children hear of it too
@@ -477,6 +477,9 @@ void WndBridge::NotifyDestroy(CWnd* wnd) {
     if (!window || !info || info->destroyed)
         return;
     info->destroyed = true;
+    // A window that goes gives the mouse back first.
+    if (wxWindow::GetCapture() == window)
+        ReleaseCapture();
     Dispatch(wnd, WM_DESTROY, 0, 0, nullptr);
     wnd->StopTimers();
 }

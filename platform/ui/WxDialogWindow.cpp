@@ -50,7 +50,7 @@ bool IsClass(const char* windowClass, const char* name) {
 // owner-drawn button that the CButton attached to it paints; nullptr for other kinds.
 wxWindow* MakeButton(const DialogItemTemplate& item, wxWindow* parent, const wxPoint& pos,
                      const wxSize& size, WindowKind& kind) {
-    const auto id = static_cast<wxWindowID>(item.id);
+    const wxWindowID id = WxIdOf(item.id);
     kind = WindowKind::native;
     switch (item.style & BS_TYPEMASK) {
     case BS_PUSHBUTTON:
@@ -108,7 +108,7 @@ WxDialogWindow::WxDialogWindow(const DialogTemplate& dialog, wxWindow* parent)
 bool WxDialogWindow::AddItem(const DialogItemTemplate& item) {
     const wxPoint pos = ConvertDialogToPixels(wxPoint(item.x, item.y));
     const wxSize size = ConvertDialogToPixels(wxSize(item.cx, item.cy));
-    const auto id = static_cast<wxWindowID>(item.id);
+    const wxWindowID id = WxIdOf(item.id);
     wxWindow* control = nullptr;
     WindowKind kind = WindowKind::native;
     if (IsClass(item.windowClass, "Button")) {
@@ -124,6 +124,7 @@ bool WxDialogWindow::AddItem(const DialogItemTemplate& item) {
         return false;
     }
     WindowInfo& info = EnsureInfo(control);
+    info.controlId = item.id;
     info.kind = kind;
     info.style = item.style;
     if (kind == WindowKind::ownerDrawn)

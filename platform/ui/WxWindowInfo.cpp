@@ -45,3 +45,26 @@ LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgro
     const auto entry = classes().emplace(name, nClassStyle).first;
     return entry->first.c_str();
 }
+
+int WxIdOf(UINT controlId) {
+    return controlId > 0 && controlId < 32767 ? static_cast<int>(controlId) : wxID_ANY;
+}
+
+UINT ControlIdOf(const wxWindow* window) {
+    if (!window)
+        return 0;
+    if (const WindowInfo* info = InfoOf(window))
+        return info->controlId;
+    return window->GetId() > 0 ? static_cast<UINT>(window->GetId()) : 0;
+}
+
+wxWindow* PopupHostOf(const wxWindow* window) {
+    wxWindow* parent = window ? window->GetParent() : nullptr;
+    const WindowInfo* info = InfoOf(parent);
+    return info && info->kind == WindowKind::popupHost ? parent : nullptr;
+}
+
+wxWindow* OuterWindowOf(wxWindow* window) {
+    wxWindow* host = PopupHostOf(window);
+    return host ? host : window;
+}
