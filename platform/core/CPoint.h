@@ -29,8 +29,8 @@ public:
         y = newY;
     }
 
-    constexpr bool operator==(POINT other) const { return x == other.x && y == other.y; }
-    constexpr bool operator!=(POINT other) const { return !(*this == other); }
+    constexpr bool operator==(const CPoint& other) const { return x == other.x && y == other.y; }
+    constexpr bool operator==(const POINT& other) const { return x == other.x && y == other.y; }
     CPoint& operator+=(SIZE size) {
         Offset(size);
         return *this;

@@ -76,8 +76,8 @@ public:
 
     operator LPRECT() { return this; }
     operator LPCRECT() const { return this; }
+    constexpr bool operator==(const CRect& rect) const { return EqualRect(&rect); }
     constexpr bool operator==(const RECT& rect) const { return EqualRect(&rect); }
-    constexpr bool operator!=(const RECT& rect) const { return !EqualRect(&rect); }
     CRect& operator+=(POINT point) {
         OffsetRect(point);
         return *this;

@@ -21,8 +21,8 @@ public:
         cy = newCy;
     }
 
-    constexpr bool operator==(SIZE other) const { return cx == other.cx && cy == other.cy; }
-    constexpr bool operator!=(SIZE other) const { return !(*this == other); }
+    constexpr bool operator==(const CSize& other) const { return cx == other.cx && cy == other.cy; }
+    constexpr bool operator==(const SIZE& other) const { return cx == other.cx && cy == other.cy; }
     CSize& operator+=(SIZE size) {
         cx += size.cx;
         cy += size.cy;

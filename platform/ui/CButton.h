@@ -18,6 +18,7 @@ class CButton : public CWnd {
 public:
     CButton() = default;
 
+    using CWnd::Create;
     BOOL Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
     // Takes the place of the dialog's control `nID` (in the parent's client coordinates): the
     // same rectangle, id, text, Tab place, visibility and enabling; the old control goes. The

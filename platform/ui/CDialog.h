@@ -11,6 +11,7 @@ class CDialog : public CWnd {
 public:
     CDialog() = default;
 
+    using CWnd::Create;
     // Builds the dialog of template `templateId` over `parent` (or, when that is none, over the
     // parent window set before, which stays the dialog's parent window), runs OnInitDialog and
     // shows the dialog when its template says visible. FALSE when the template is unknown or

@@ -30,6 +30,7 @@ public:
     SECColorWell();
     ~SECColorWell() override;
 
+    using CWnd::Create;
     // Makes the well as a child at (x, y) of the parent (in dialog units when dialogUnits), or
     // as a pop-up window at that screen position when the style has WS_POPUP. Style bit 0x1
     // gives it a raised border and wider margins.

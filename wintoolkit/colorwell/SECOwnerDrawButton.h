@@ -13,6 +13,7 @@ class SECOwnerDrawButton : public CButton {
 public:
     SECOwnerDrawButton();
 
+    using CWnd::Create;
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
     // Puts the button in place of the dialog's button `nID`.
     virtual BOOL AttachToDlgItem(UINT nID, CWnd* pParentWnd);
