@@ -6,10 +6,26 @@
 
 // Dialog templates
 constexpr UINT IDD_PROGRESS = 110;
+constexpr UINT IDD_PREF_EDITOR = 156;
 
 // Controls
 constexpr UINT IDC_PROGDLG_PROGRESS = 1353;
 constexpr UINT IDC_PROGDLG_STATUS = 1354;
+constexpr UINT IDC_STATIC = 0xFFFF;
+// The Editor page of the preferences: two check boxes and five colour buttons.
+constexpr UINT IDC_PREF_WORKBOOK = 1164;
+constexpr UINT IDC_PREF_ADDCOMMENTS = 1266;
+constexpr UINT IDC_PREF_TEXTCOLOR = 1006;
+constexpr UINT IDC_PREF_HTMLCOLOR = 1166;
+constexpr UINT IDC_PREF_VANTRELCOLOR = 1008;
+constexpr UINT IDC_PREF_COMMENTCOLOR = 1168;
+constexpr UINT IDC_PREF_BRACKETCOLOR = 1010;
+
+// Cursors: sizing across vertical bands (left and right) and across horizontal ones (up and
+// down), for the dock bars' sizers and the tab window's splitter.
+constexpr UINT IDC_HSIZEBAR = 30980;
+constexpr UINT IDC_VSIZEBAR = 30981;
 
 // Strings
 constexpr UINT IDS_PROGRESS_CAPTION = 114;
+constexpr UINT IDS_OTHER_COLOR = 20616;

@@ -3,4 +3,5 @@
 void RegisterResources() {
     RegisterStringTable();
     RegisterDialogTemplates();
+    RegisterCursors();
 }

@@ -4,7 +4,7 @@
 
 #include "platform/ui/DialogTemplate.h"
 
-// Registers every string (core string table) and every dialog template (ui layer).
+// Registers every string (core string table), dialog template and cursor (ui layer).
 void RegisterResources();
 
 // The dialog template of `id` in the resource table, or nullptr.
@@ -14,3 +14,5 @@ const DialogTemplate* FindDialogTemplate(UINT id);
 void RegisterStringTable();
 // Registers the dialog templates (called by RegisterResources).
 void RegisterDialogTemplates();
+// Registers the cursors (called by RegisterResources).
+void RegisterCursors();

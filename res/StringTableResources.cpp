@@ -13,6 +13,7 @@ struct StringResource {
 
 const StringResource g_strings[] = {
     {IDS_PROGRESS_CAPTION, "Please Wait:  Converting Database..."},
+    {IDS_OTHER_COLOR, "&Other..."},
 };
 
 } // namespace

@@ -7,6 +7,9 @@
 #include "platform/ui/WxDialogWindow.h"
 
 #include <wx/app.h>
+#include <wx/window.h>
+
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BOOL CDialog::Create(UINT templateId, CWnd* parent) {
     // A parent window set before (a dialog that chose its owner itself) stays the parent.
@@ -54,3 +57,40 @@ void CDialog::OnCancel() {
 }
 
 void CDialog::DoDataExchange(CDataExchange*) {}
+
+void CDialog::MapDialogRect(LPRECT lpRect) const {
+    const wxWindow* window = GetSafeHwnd();
+    if (!window || !lpRect)
+        return;
+    const wxPoint topLeft = window->ConvertDialogToPixels(wxPoint(lpRect->left, lpRect->top));
+    const wxPoint bottomRight =
+        window->ConvertDialogToPixels(wxPoint(lpRect->right, lpRect->bottom));
+    *lpRect = RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+}
+
+void CDialog::GotoDlgCtrl(CWnd* pWndCtrl) {
+    if (pWndCtrl)
+        pWndCtrl->SetFocus();
+}
+
+void CDialog::NextDlgCtrl() const {
+    if (CWnd* next = GetNextDlgTabItem(GetFocus(), FALSE))
+        next->SetFocus();
+}
+
+void CDialog::PrevDlgCtrl() const {
+    if (CWnd* previous = GetNextDlgTabItem(GetFocus(), TRUE))
+        previous->SetFocus();
+}
+
+BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == IDOK) {
+        OnOK();
+        return TRUE;
+    }
+    if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == IDCANCEL) {
+        OnCancel();
+        return TRUE;
+    }
+    return CWnd::OnCommand(wParam, lParam);
+}

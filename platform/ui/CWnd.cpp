@@ -1,19 +1,60 @@
 #include "platform/ui/CWnd.h"
 
+#include "platform/ui/CBrush.h"
+#include "platform/ui/CDC.h"
+#include "platform/ui/CFont.h"
 #include "platform/ui/MainWnd.h"
+#include "platform/ui/SystemSettings.h"
+#include "platform/ui/WindowStyles.h"
+#include "platform/ui/WndBridge.h"
+#include "platform/ui/WxGdiData.h"
 #include "platform/ui/WxText.h"
+#include "platform/ui/WxWindowInfo.h"
+#include "platform/ui/WxWnd.h"
 
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/radiobut.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/timer.h>
 #include <wx/toplevel.h>
+#include <wx/utils.h>
 #include <wx/weakref.h>
 #include <wx/window.h>
 
+#include <algorithm>
+#include <map>
+#include <strings.h>
 #include <unordered_map>
+#include <vector>
+
+namespace {
+
+// A timer of a window: WM_TIMER to the window while it lives.
+class WndTimer : public wxTimer {
+public:
+    WndTimer(wxWindow* window, UINT_PTR id) : m_window(window), m_id(id) {}
+    void Notify() override {
+        if (wxWindow* window = m_window.get())
+            CWnd::FromHandle(window)->SendMessage(WM_TIMER, m_id, 0);
+    }
+
+private:
+    wxWeakRef<wxWindow> m_window;
+    UINT_PTR m_id;
+};
+
+} // namespace
 
 // The window behind a CWnd; the weak reference clears itself when the window system deletes the
 // window, whoever deletes it.
 struct CWnd::Handle {
     wxWeakRef<wxWindow> window;
     bool temporary = false;
+    std::map<UINT_PTR, std::unique_ptr<WndTimer>> timers;
+    std::unique_ptr<CFont> font;
 };
 
 namespace {
@@ -54,7 +95,56 @@ void ForgetControlsInside(wxWindow* window) {
     }
 }
 
+bool IsClass(LPCTSTR className, const char* name) {
+    return className && !IS_INTRESOURCE(className) && strcasecmp(className, name) == 0;
+}
+
+// A control of the window system for the classes the layer knows; nullptr for the program's
+// own classes.
+wxWindow* MakeNativeControl(LPCTSTR className, const wxString& text, DWORD style, wxWindow* parent,
+                            wxWindowID id, const wxPoint& pos, const wxSize& size) {
+    if (IsClass(className, "STATIC"))
+        return new wxStaticText(parent, id, text, pos, size, wxST_NO_AUTORESIZE);
+    if (!IsClass(className, "BUTTON"))
+        return nullptr;
+    switch (style & BS_TYPEMASK) {
+    case BS_PUSHBUTTON:
+    case BS_DEFPUSHBUTTON:
+        return new wxButton(parent, id, text, pos, size);
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+        return new wxCheckBox(parent, id, text, pos, size);
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+        return new wxRadioButton(parent, id, text, pos, size);
+    case BS_GROUPBOX:
+        return new wxStaticBox(parent, id, text, pos, size);
+    default:
+        return nullptr;
+    }
+}
+
+bool g_firstWindowMade = false;
+
+// A control of the window system asks its parent for its colours (WM_CTLCOLORBTN) once, when
+// it is made; a background other than the button face is taken.
+void TakeParentsColour(wxWindow* control) {
+    CWnd* parent = CWnd::FromHandle(control->GetParent());
+    if (!parent)
+        return;
+    CDC scratch;
+    const auto brush = reinterpret_cast<HBRUSH>(parent->SendMessage(
+        WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(&scratch), reinterpret_cast<LPARAM>(control)));
+    const CBrush* face = CBrush::FromHandle(brush);
+    if (!face || face->IsHollow() || face->GetColor() == GetSysColor(COLOR_BTNFACE))
+        return;
+    const COLORREF colour = face->GetColor();
+    control->SetBackgroundColour(wxColour(GetRValue(colour), GetGValue(colour), GetBValue(colour)));
+}
+
 } // namespace
+
+IMPLEMENT_DYNAMIC(CWnd, CObject)
 
 CWnd::CWnd() : m_handle(std::make_unique<Handle>()) {}
 
@@ -87,6 +177,7 @@ wxWindow* CWnd::Detach() {
     if (window && OwnerOf(window) == this)
         windows().owners.erase(window);
     m_handle->window = nullptr;
+    StopTimers();
     return window;
 }
 
@@ -95,15 +186,391 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
     return item && Attach(item->GetSafeHwnd());
 }
 
+BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                  CWnd* pParentWnd, UINT nID, CCreateContext*) {
+    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID);
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
+    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
+                    rect.right - rect.left, rect.bottom - rect.top,
+                    pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr, nID, lpParam);
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                    int x, int y, int nWidth, int nHeight, HWND hWndParent, UINT nIDorHMenu,
+                    LPVOID lpParam) {
+    const bool child = (dwStyle & WS_CHILD) != 0;
+    if (GetSafeHwnd() || !wxTheApp || (child && !hWndParent))
+        return FALSE;
+    // Colours read before the window system ran are read again once it shows a window.
+    if (!std::exchange(g_firstWindowMade, true))
+        NotifySysColorChange();
+    const wxString text = ToWx(IS_INTRESOURCE(lpszWindowName) ? "" : lpszWindowName);
+    const wxWindowID id = WxIdOf(nIDorHMenu);
+    const wxPoint pos(x, y);
+    const wxSize size(std::max(nWidth, 0), std::max(nHeight, 0));
+    WindowKind kind = child ? WindowKind::plain : WindowKind::popup;
+    wxWindow* window = nullptr;
+    if (child) {
+        window = MakeNativeControl(lpszClassName, text, dwStyle, hWndParent, id, pos, size);
+        if (window)
+            kind = WindowKind::native;
+        else if (IsClass(lpszClassName, "BUTTON") && (dwStyle & BS_TYPEMASK) == BS_OWNERDRAW)
+            kind = WindowKind::ownerDrawn;
+        if (!window) {
+            window = new WxChildWnd(hWndParent, id, pos, size);
+            window->SetLabel(text);
+        }
+        if (kind == WindowKind::native)
+            window->Hide();
+    } else {
+        // A pop-up window is the client of a frame of its own, so that it can hold the focus
+        // itself even when it has controls.
+        wxWindow* owner = hWndParent ? wxGetTopLevelParent(hWndParent) : nullptr;
+        auto* host =
+            new WxPopupWnd(owner, wxID_ANY, text, pos, size, (dwStyle & WS_CAPTION) == WS_CAPTION);
+        EnsureInfo(host).kind = WindowKind::popupHost;
+        window = new WxChildWnd(host, id, wxPoint(0, 0), host->GetClientSize());
+        window->Show();
+        host->Bind(wxEVT_SIZE, [window](wxSizeEvent& event) {
+            window->SetSize(window->GetParent()->GetClientSize());
+            event.Skip();
+        });
+    }
+    WindowInfo& info = EnsureInfo(window);
+    info.controlId = nIDorHMenu;
+    info.kind = kind;
+    info.style = dwStyle;
+    info.exStyle = dwExStyle;
+    info.classStyle = ClassStyleOf(lpszClassName);
+    Attach(window);
+    WndBridge::BindEvents(window);
+    if (dwStyle & WS_DISABLED)
+        window->Disable();
+    if (kind == WindowKind::native)
+        TakeParentsColour(window);
+
+    CREATESTRUCT create{lpParam,
+                        nullptr,
+                        nullptr,
+                        hWndParent,
+                        nHeight,
+                        nWidth,
+                        y,
+                        x,
+                        static_cast<LONG>(dwStyle),
+                        lpszWindowName,
+                        lpszClassName,
+                        dwExStyle};
+    if (SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) == -1) {
+        DestroyWindow();
+        return FALSE;
+    }
+    if (GetSafeHwnd() && (dwStyle & WS_VISIBLE))
+        OuterWindowOf(window)->Show();
+    return GetSafeHwnd() != nullptr;
+}
+
 BOOL CWnd::DestroyWindow() {
     wxWindow* window = GetSafeHwnd();
     if (!window)
         return FALSE;
+    if (wxWindow::GetCapture() == window)
+        ReleaseCapture();
+    WndBridge::NotifyDestroy(this);
+    StopTimers();
     ForgetControlsInside(window);
     Detach();
-    // A top-level window is hidden now and deleted when the messages waiting for it are done.
-    window->Destroy();
+    // A top-level window is hidden now and deleted when the messages waiting for it are done;
+    // a pop-up window goes with its frame.
+    OuterWindowOf(window)->Destroy();
     return TRUE;
+}
+
+void CWnd::StopTimers() {
+    for (auto& entry : m_handle->timers)
+        entry.second->Stop();
+    m_handle->timers.clear();
+}
+
+DWORD CWnd::GetStyle() const {
+    const wxWindow* window = GetSafeHwnd();
+    if (!window)
+        return 0;
+    DWORD style = 0;
+    if (const WindowInfo* info = InfoOf(window))
+        style = info->style;
+    else if (!window->IsTopLevel())
+        style = WS_CHILD | (window->AcceptsFocusFromKeyboard() ? WS_TABSTOP : 0);
+    style = OuterWindowOf(const_cast<wxWindow*>(window))->IsShown() ? (style | WS_VISIBLE)
+                                                                    : (style & ~WS_VISIBLE);
+    style = window->IsThisEnabled() ? (style & ~WS_DISABLED) : (style | WS_DISABLED);
+    return style;
+}
+
+DWORD CWnd::GetExStyle() const {
+    const WindowInfo* info = InfoOf(GetSafeHwnd());
+    return info ? info->exStyle : 0;
+}
+
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT) {
+    wxWindow* window = GetSafeHwnd();
+    if (!window)
+        return FALSE;
+    const DWORD before = GetStyle();
+    const DWORD after = (before & ~dwRemove) | dwAdd;
+    EnsureInfo(window).style = after;
+    if ((before ^ after) & WS_VISIBLE)
+        OuterWindowOf(window)->Show((after & WS_VISIBLE) != 0);
+    if ((before ^ after) & WS_DISABLED)
+        window->Enable((after & WS_DISABLED) == 0);
+    return before != after;
+}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return WndBridge::Dispatch(this, message, wParam, lParam, nullptr);
+}
+
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    wxWindow* window = GetSafeHwnd();
+    if (!window || !wxTheApp)
+        return FALSE;
+    const wxWeakRef<wxWindow> target(window);
+    window->CallAfter([target, message, wParam, lParam] {
+        if (wxWindow* alive = target.get())
+            CWnd::FromHandle(alive)->SendMessage(message, wParam, lParam);
+    });
+    return TRUE;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DispatchMessage(message, wParam, lParam);
+}
+
+// The handlers of the messages that have one; every other message gets the window system's
+// processing.
+LRESULT CWnd::DispatchMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const CPoint point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    const auto flags = static_cast<UINT>(wParam);
+    const UINT repeat = LOWORD(static_cast<UINT_PTR>(lParam));
+    const UINT keyFlags = HIWORD(static_cast<UINT_PTR>(lParam));
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate(reinterpret_cast<LPCREATESTRUCT>(lParam));
+    case WM_DESTROY:
+        OnDestroy();
+        return 0;
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_ERASEBKGND:
+        return OnEraseBkgnd(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
+    case WM_SIZE:
+        OnSize(flags, LOWORD(static_cast<UINT_PTR>(lParam)), HIWORD(static_cast<UINT_PTR>(lParam)));
+        return 0;
+    case WM_LBUTTONDOWN:
+        OnLButtonDown(flags, point);
+        return 0;
+    case WM_LBUTTONUP:
+        OnLButtonUp(flags, point);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        OnLButtonDblClk(flags, point);
+        return 0;
+    case WM_RBUTTONDOWN:
+        OnRButtonDown(flags, point);
+        return 0;
+    case WM_RBUTTONUP:
+        OnRButtonUp(flags, point);
+        return 0;
+    case WM_RBUTTONDBLCLK:
+        OnRButtonDblClk(flags, point);
+        return 0;
+    case WM_MBUTTONDOWN:
+        OnMButtonDown(flags, point);
+        return 0;
+    case WM_MBUTTONUP:
+        OnMButtonUp(flags, point);
+        return 0;
+    case WM_MBUTTONDBLCLK:
+        OnMButtonDblClk(flags, point);
+        return 0;
+    case WM_MOUSEMOVE:
+        OnMouseMove(flags, point);
+        return 0;
+    case WM_SETCURSOR:
+        return OnSetCursor(FromHandle(reinterpret_cast<HWND>(wParam)),
+                           LOWORD(static_cast<UINT_PTR>(lParam)),
+                           HIWORD(static_cast<UINT_PTR>(lParam)));
+    case WM_KEYDOWN:
+        OnKeyDown(flags, repeat, keyFlags);
+        return 0;
+    case WM_KEYUP:
+        OnKeyUp(flags, repeat, keyFlags);
+        return 0;
+    case WM_CHAR:
+        OnChar(flags, repeat, keyFlags);
+        return 0;
+    case WM_SETFOCUS:
+        OnSetFocus(FromHandle(reinterpret_cast<HWND>(wParam)));
+        return 0;
+    case WM_KILLFOCUS:
+        OnKillFocus(FromHandle(reinterpret_cast<HWND>(wParam)));
+        return 0;
+    case WM_TIMER:
+        OnTimer(wParam);
+        return 0;
+    case WM_CAPTURECHANGED:
+        OnCaptureChanged(FromHandle(reinterpret_cast<HWND>(lParam)));
+        return 0;
+    case WM_SYSCOLORCHANGE:
+        OnSysColorChange();
+        return 0;
+    case WM_GETDLGCODE:
+        return OnGetDlgCode();
+    case WM_COMMAND:
+        return OnCommand(wParam, lParam) ? 0 : DefWindowProc(message, wParam, lParam);
+    case WM_CTLCOLORBTN:
+        return reinterpret_cast<LRESULT>(OnCtlColor(CDC::FromHandle(reinterpret_cast<HDC>(wParam)),
+                                                    FromHandle(reinterpret_cast<HWND>(lParam)),
+                                                    CTLCOLOR_BTN));
+    case WM_DRAWITEM:
+        OnDrawItem(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        return TRUE;
+    default:
+        return DefWindowProc(message, wParam, lParam);
+    }
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return WndBridge::DefaultProcessing(this, message, wParam, lParam);
+}
+
+LRESULT CWnd::Default() {
+    return WndBridge::DefaultOfCurrent(this);
+}
+
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) {
+    return FALSE;
+}
+
+BOOL CWnd::OnCommand(WPARAM, LPARAM) {
+    return FALSE;
+}
+
+int CWnd::OnCreate(LPCREATESTRUCT) {
+    return static_cast<int>(Default());
+}
+
+void CWnd::OnDestroy() {
+    Default();
+}
+
+void CWnd::OnPaint() {
+    Default();
+}
+
+BOOL CWnd::OnEraseBkgnd(CDC*) {
+    return static_cast<BOOL>(Default());
+}
+
+void CWnd::OnSize(UINT, int, int) {
+    Default();
+}
+
+void CWnd::OnLButtonDown(UINT, CPoint) {
+    Default();
+}
+
+void CWnd::OnLButtonUp(UINT, CPoint) {
+    Default();
+}
+
+void CWnd::OnLButtonDblClk(UINT, CPoint) {
+    Default();
+}
+
+void CWnd::OnRButtonDown(UINT, CPoint) {
+    Default();
+}
+
+void CWnd::OnRButtonUp(UINT, CPoint) {
+    Default();
+}
+
+void CWnd::OnRButtonDblClk(UINT, CPoint) {
+    Default();
+}
+
+void CWnd::OnMButtonDown(UINT, CPoint) {
+    Default();
+}
+
+void CWnd::OnMButtonUp(UINT, CPoint) {
+    Default();
+}
+
+void CWnd::OnMButtonDblClk(UINT, CPoint) {
+    Default();
+}
+
+void CWnd::OnMouseMove(UINT, CPoint) {
+    Default();
+}
+
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) {
+    return static_cast<BOOL>(Default());
+}
+
+void CWnd::OnKeyDown(UINT, UINT, UINT) {
+    Default();
+}
+
+void CWnd::OnKeyUp(UINT, UINT, UINT) {
+    Default();
+}
+
+void CWnd::OnChar(UINT, UINT, UINT) {
+    Default();
+}
+
+void CWnd::OnSetFocus(CWnd*) {
+    Default();
+}
+
+void CWnd::OnKillFocus(CWnd*) {
+    Default();
+}
+
+void CWnd::OnTimer(UINT_PTR) {
+    Default();
+}
+
+void CWnd::OnCaptureChanged(CWnd*) {
+    Default();
+}
+
+void CWnd::OnSysColorChange() {
+    Default();
+}
+
+UINT CWnd::OnGetDlgCode() {
+    return static_cast<UINT>(Default());
+}
+
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) {
+    return reinterpret_cast<HBRUSH>(Default());
+}
+
+void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct) {
+    CWnd* control = lpDrawItemStruct ? FromHandle(lpDrawItemStruct->hwndItem) : nullptr;
+    LRESULT result = 0;
+    if (control &&
+        control->OnChildNotify(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(lpDrawItemStruct), &result))
+        return;
+    Default();
 }
 
 BOOL CWnd::EnableWindow(BOOL enable) {
@@ -123,6 +590,16 @@ BOOL CWnd::IsWindowEnabled() const {
 BOOL CWnd::IsWindowVisible() const {
     const wxWindow* window = GetSafeHwnd();
     return window && window->IsShownOnScreen();
+}
+
+BOOL CWnd::ShowWindow(int nCmdShow) {
+    wxWindow* window = GetSafeHwnd();
+    if (!window)
+        return FALSE;
+    wxWindow* outer = OuterWindowOf(window);
+    const BOOL wasVisible = outer->IsShown();
+    outer->Show(nCmdShow != SW_HIDE);
+    return wasVisible;
 }
 
 BOOL CWnd::SetForegroundWindow() {
@@ -145,7 +622,7 @@ void CWnd::GetWindowText(CString& text) const {
 
 int CWnd::GetDlgCtrlID() const {
     const wxWindow* window = GetSafeHwnd();
-    return window ? window->GetId() : 0;
+    return window ? static_cast<int>(ControlIdOf(window)) : 0;
 }
 
 CWnd* CWnd::GetDlgItem(int id) const {
@@ -153,20 +630,258 @@ CWnd* CWnd::GetDlgItem(int id) const {
     if (!window)
         return nullptr;
     for (wxWindow* child : window->GetChildren()) {
-        if (!child->IsTopLevel() && child->GetId() == id)
+        if (!child->IsTopLevel() && static_cast<int>(ControlIdOf(child)) == id)
             return FromHandle(child);
     }
     return nullptr;
 }
 
 CWnd* CWnd::GetParent() const {
-    const wxWindow* window = GetSafeHwnd();
-    return window ? FromHandle(window->GetParent()) : nullptr;
+    wxWindow* window = GetSafeHwnd();
+    // The parent of a pop-up window is its owner.
+    return window ? FromHandle(OuterWindowOf(window)->GetParent()) : nullptr;
 }
 
 CWnd* CWnd::GetTopLevelParent() const {
     wxWindow* window = GetSafeHwnd();
-    return window ? FromHandle(wxGetTopLevelParent(window)) : nullptr;
+    if (!window)
+        return nullptr;
+    wxWindow* top = wxGetTopLevelParent(window);
+    const WindowInfo* info = InfoOf(top);
+    // A pop-up window is its own top-level window.
+    if (info && info->kind == WindowKind::popupHost && !top->GetChildren().empty())
+        return FromHandle(top->GetChildren().front());
+    return FromHandle(top);
+}
+
+BOOL CWnd::IsChild(const CWnd* pWnd) const {
+    const wxWindow* window = GetSafeHwnd();
+    for (const wxWindow* w = pWnd ? pWnd->GetSafeHwnd() : nullptr; w && window;
+         w = w->GetParent()) {
+        if (w->GetParent() == window)
+            return TRUE;
+        if (w->IsTopLevel())
+            break;
+    }
+    return FALSE;
+}
+
+void CWnd::GetClientRect(LPRECT lpRect) const {
+    const wxWindow* window = GetSafeHwnd();
+    const wxSize size = window ? window->GetClientSize() : wxSize(0, 0);
+    *lpRect = CRect(0, 0, size.GetWidth(), size.GetHeight());
+}
+
+void CWnd::GetWindowRect(LPRECT lpRect) const {
+    const wxWindow* window = GetSafeHwnd() ? OuterWindowOf(GetSafeHwnd()) : nullptr;
+    const wxRect rect = window ? window->GetScreenRect() : wxRect();
+    *lpRect = CRect(rect.GetLeft(), rect.GetTop(), rect.GetLeft() + rect.GetWidth(),
+                    rect.GetTop() + rect.GetHeight());
+}
+
+void CWnd::ClientToScreen(LPPOINT lpPoint) const {
+    if (const wxWindow* window = GetSafeHwnd()) {
+        const wxPoint at = window->ClientToScreen(wxPoint(lpPoint->x, lpPoint->y));
+        *lpPoint = POINT{at.x, at.y};
+    }
+}
+
+void CWnd::ClientToScreen(LPRECT lpRect) const {
+    CPoint topLeft(lpRect->left, lpRect->top);
+    ClientToScreen(&topLeft);
+    CRect rect(lpRect);
+    rect.OffsetRect(topLeft - CPoint(lpRect->left, lpRect->top));
+    *lpRect = rect;
+}
+
+void CWnd::ScreenToClient(LPPOINT lpPoint) const {
+    if (const wxWindow* window = GetSafeHwnd()) {
+        const wxPoint at = window->ScreenToClient(wxPoint(lpPoint->x, lpPoint->y));
+        *lpPoint = POINT{at.x, at.y};
+    }
+}
+
+void CWnd::ScreenToClient(LPRECT lpRect) const {
+    CPoint topLeft(lpRect->left, lpRect->top);
+    ScreenToClient(&topLeft);
+    CRect rect(lpRect);
+    rect.OffsetRect(topLeft - CPoint(lpRect->left, lpRect->top));
+    *lpRect = rect;
+}
+
+void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
+    wxWindow* window = GetSafeHwnd() ? OuterWindowOf(GetSafeHwnd()) : nullptr;
+    if (!window)
+        return;
+    window->SetSize(x, y, nWidth, nHeight, wxSIZE_ALLOW_MINUS_ONE);
+    if (bRepaint)
+        window->Refresh();
+}
+
+void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint) {
+    MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+               lpRect->bottom - lpRect->top, bRepaint);
+}
+
+BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {
+    wxWindow* window = GetSafeHwnd();
+    if (!window)
+        return FALSE;
+    const wxRect now = window->GetRect();
+    const wxPoint pos = (nFlags & SWP_NOMOVE) ? now.GetPosition() : wxPoint(x, y);
+    const wxSize size = (nFlags & SWP_NOSIZE) ? now.GetSize() : wxSize(cx, cy);
+    window->SetSize(pos.x, pos.y, size.x, size.y, wxSIZE_ALLOW_MINUS_ONE);
+    if (!(nFlags & SWP_NOZORDER) && pWndInsertAfter == nullptr && window->IsTopLevel())
+        window->Raise();
+    if (nFlags & SWP_SHOWWINDOW)
+        window->Show();
+    if (nFlags & SWP_HIDEWINDOW)
+        window->Hide();
+    if (!(nFlags & SWP_NOREDRAW))
+        window->Refresh();
+    return TRUE;
+}
+
+void CWnd::Invalidate(BOOL bErase) {
+    if (wxWindow* window = GetSafeHwnd())
+        window->Refresh(bErase != FALSE);
+}
+
+void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) {
+    wxWindow* window = GetSafeHwnd();
+    if (!window)
+        return;
+    if (!lpRect) {
+        window->Refresh(bErase != FALSE);
+        return;
+    }
+    const CRect rect(lpRect);
+    window->RefreshRect(wxRect(rect.left, rect.top, rect.Width(), rect.Height()), bErase != FALSE);
+}
+
+void CWnd::UpdateWindow() {
+    if (wxWindow* window = GetSafeHwnd())
+        window->Update();
+}
+
+CWnd* CWnd::SetFocus() {
+    CWnd* previous = GetFocus();
+    if (wxWindow* window = GetSafeHwnd())
+        window->SetFocus();
+    return previous;
+}
+
+CWnd* CWnd::GetFocus() {
+    return wxTheApp ? FromHandle(wxWindow::FindFocus()) : nullptr;
+}
+
+CWnd* CWnd::SetCapture() {
+    wxWindow* window = GetSafeHwnd();
+    CWnd* previous = GetCapture();
+    if (!window || wxWindow::GetCapture() == window)
+        return previous;
+    if (previous)
+        ReleaseCapture();
+    window->CaptureMouse();
+    return previous;
+}
+
+CWnd* CWnd::GetCapture() {
+    return wxTheApp ? FromHandle(wxWindow::GetCapture()) : nullptr;
+}
+
+BOOL ReleaseCapture() {
+    wxWindow* window = wxTheApp ? wxWindow::GetCapture() : nullptr;
+    if (!window)
+        return FALSE;
+    window->ReleaseMouse();
+    CWnd::FromHandle(window)->SendMessage(WM_CAPTURECHANGED, 0, 0);
+    return TRUE;
+}
+
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, void* lpfnTimer) {
+    wxWindow* window = GetSafeHwnd();
+    if (!window || lpfnTimer || !wxTheApp)
+        return 0;
+    auto& timer = m_handle->timers[nIDEvent];
+    timer = std::make_unique<WndTimer>(window, nIDEvent);
+    timer->Start(static_cast<int>(std::max(nElapse, 1u)));
+    return nIDEvent;
+}
+
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent) {
+    const auto found = m_handle->timers.find(nIDEvent);
+    if (found == m_handle->timers.end())
+        return FALSE;
+    found->second->Stop();
+    m_handle->timers.erase(found);
+    return TRUE;
+}
+
+CFont* CWnd::GetFont() const {
+    const wxWindow* window = GetSafeHwnd();
+    if (!window)
+        return nullptr;
+    auto data = std::make_unique<CFont::Data>(CFont::Data{window->GetFont()});
+    m_handle->font = std::make_unique<CFont>();
+    m_handle->font->SetData(std::move(data));
+    return m_handle->font.get();
+}
+
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont ? static_cast<HFONT>(*pFont) : nullptr),
+                bRedraw);
+}
+
+namespace {
+
+bool IsTabStop(wxWindow* window) {
+    if (!window->IsShown() || !window->IsEnabled())
+        return false;
+    if (const WindowInfo* info = InfoOf(window); info && info->kind != WindowKind::native)
+        return (info->style & WS_TABSTOP) != 0;
+    return window->AcceptsFocusFromKeyboard();
+}
+
+void CollectTabStops(wxWindow* parent, std::vector<wxWindow*>& stops) {
+    for (wxWindow* child : parent->GetChildren()) {
+        if (child->IsTopLevel())
+            continue;
+        if (IsTabStop(child))
+            stops.push_back(child);
+        else if (child->IsShown())
+            CollectTabStops(child, stops);
+    }
+}
+
+} // namespace
+
+CWnd* CWnd::GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious) const {
+    wxWindow* dialog = GetSafeHwnd();
+    if (!dialog)
+        return nullptr;
+    std::vector<wxWindow*> stops;
+    CollectTabStops(dialog, stops);
+    if (stops.empty())
+        return nullptr;
+    const wxWindow* from = pWndCtl ? pWndCtl->GetSafeHwnd() : nullptr;
+    // The control, or the tab stop that holds it.
+    auto at = stops.end();
+    for (const wxWindow* w = from; w && w != dialog && at == stops.end(); w = w->GetParent())
+        at = std::find(stops.begin(), stops.end(), w);
+    const auto count = static_cast<long>(stops.size());
+    long index = at == stops.end() ? (bPrevious ? 0 : -1) : at - stops.begin();
+    index = (index + (bPrevious ? count - 1 : 1)) % count;
+    return FromHandle(stops[static_cast<size_t>(index)]);
+}
+
+CWnd* CWnd::WindowFromPoint(POINT point) {
+    wxWindow* window = wxTheApp ? wxFindWindowAtPoint(wxPoint(point.x, point.y)) : nullptr;
+    const WindowInfo* info = InfoOf(window);
+    // A pop-up window's frame stands for the pop-up window.
+    if (info && info->kind == WindowKind::popupHost && !window->GetChildren().empty())
+        window = window->GetChildren().front();
+    return FromHandle(window);
 }
 
 CWnd* CWnd::FromHandle(wxWindow* window) {

@@ -2,10 +2,16 @@
 
 #include "platform/ui/CDialog.h"
 #include "platform/ui/WindowStyles.h"
+#include "platform/ui/WndBridge.h"
 #include "platform/ui/WxProgressBar.h"
 #include "platform/ui/WxText.h"
+#include "platform/ui/WxWindowInfo.h"
+#include "platform/ui/WxWnd.h"
 
+#include <wx/button.h>
+#include <wx/checkbox.h>
 #include <wx/settings.h>
+#include <wx/statbox.h>
 #include <wx/stattext.h>
 
 #include <strings.h>
@@ -40,6 +46,33 @@ bool IsClass(const char* windowClass, const char* name) {
     return windowClass && strcasecmp(windowClass, name) == 0;
 }
 
+// A button of a template: the window system's push button, check box or group box, or an
+// owner-drawn button that the CButton attached to it paints; nullptr for other kinds.
+wxWindow* MakeButton(const DialogItemTemplate& item, wxWindow* parent, const wxPoint& pos,
+                     const wxSize& size, WindowKind& kind) {
+    const wxWindowID id = WxIdOf(item.id);
+    kind = WindowKind::native;
+    switch (item.style & BS_TYPEMASK) {
+    case BS_PUSHBUTTON:
+    case BS_DEFPUSHBUTTON:
+        return new wxButton(parent, id, ToWx(item.text), pos, size);
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+        return new wxCheckBox(parent, id, ToWx(item.text), pos, size);
+    case BS_GROUPBOX:
+        return new wxStaticBox(parent, id, ToWx(item.text), pos, size);
+    case BS_OWNERDRAW: {
+        kind = WindowKind::ownerDrawn;
+        auto* button = new WxChildWnd(parent, id, pos, size);
+        button->SetLabel(ToWx(item.text));
+        button->Show();
+        return button;
+    }
+    default:
+        return nullptr;
+    }
+}
+
 } // namespace
 
 WxDialogWindow* WxDialogWindow::Build(const DialogTemplate& dialog, wxWindow* parent) {
@@ -65,16 +98,24 @@ WxDialogWindow::WxDialogWindow(const DialogTemplate& dialog, wxWindow* parent)
     SetClientSize(ConvertDialogToPixels(wxSize(dialog.cx, dialog.cy)));
     // The templates give no screen position of their own: a dialog opens centred on its owner.
     CentreOnParent();
+    EnsureInfo(this).kind = WindowKind::dialog;
+    EnsureInfo(this).style = dialog.style;
     Bind(wxEVT_CHAR_HOOK, &WxDialogWindow::OnCharHook, this);
     Bind(wxEVT_CLOSE_WINDOW, &WxDialogWindow::OnClose, this);
+    WndBridge::BindCommands(this);
 }
 
 bool WxDialogWindow::AddItem(const DialogItemTemplate& item) {
     const wxPoint pos = ConvertDialogToPixels(wxPoint(item.x, item.y));
     const wxSize size = ConvertDialogToPixels(wxSize(item.cx, item.cy));
-    const auto id = static_cast<wxWindowID>(item.id);
+    const wxWindowID id = WxIdOf(item.id);
     wxWindow* control = nullptr;
-    if (IsClass(item.windowClass, "Static") && StaticAlignment(item.style) >= 0) {
+    WindowKind kind = WindowKind::native;
+    if (IsClass(item.windowClass, "Button")) {
+        control = MakeButton(item, this, pos, size, kind);
+        if (!control)
+            return false;
+    } else if (IsClass(item.windowClass, "Static") && StaticAlignment(item.style) >= 0) {
         control = new wxStaticText(this, id, ToWx(item.text), pos, size,
                                    StaticAlignment(item.style) | wxST_NO_AUTORESIZE);
     } else if (IsClass(item.windowClass, "msctls_progress32")) {
@@ -82,6 +123,12 @@ bool WxDialogWindow::AddItem(const DialogItemTemplate& item) {
     } else {
         return false;
     }
+    WindowInfo& info = EnsureInfo(control);
+    info.controlId = item.id;
+    info.kind = kind;
+    info.style = item.style;
+    if (kind == WindowKind::ownerDrawn)
+        WndBridge::BindEvents(control);
     if (!(item.style & WS_VISIBLE))
         control->Hide();
     if (item.style & WS_DISABLED)
@@ -100,6 +147,17 @@ void WxDialogWindow::OnCharHook(wxKeyEvent& event) {
     if (!enter && key != WXK_ESCAPE) {
         event.Skip();
         return;
+    }
+    // A control of the program's own that wants every key gets Enter and Escape itself.
+    wxWindow* focus = FindFocus();
+    const WindowInfo* info = InfoOf(focus);
+    if (info && info->kind != WindowKind::native) {
+        const auto code = static_cast<UINT>(
+            CWnd::FromHandle(focus)->SendMessage(WM_GETDLGCODE, enter ? VK_RETURN : VK_ESCAPE, 0));
+        if (code & DLGC_WANTALLKEYS) {
+            event.Skip();
+            return;
+        }
     }
     // The dialog's object decides; wx's own handling would hide the dialog.
     if (CDialog* dialog = Owner())

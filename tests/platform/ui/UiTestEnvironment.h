@@ -13,6 +13,13 @@ public:
         static int argc = 1;
         static char name[] = "ui_tests";
         static char* argv[] = {name, nullptr};
+        // A failed wx assertion fails the test instead of waiting on a dialog nobody answers.
+        wxSetAssertHandler([](const wxString& file, int line, const wxString& function,
+                              const wxString& condition, const wxString& message) {
+            ADD_FAILURE() << "wx assertion " << condition.utf8_string() << " ("
+                          << message.utf8_string() << ") in " << function.utf8_string() << " at "
+                          << file.utf8_string() << ":" << line;
+        });
         wxApp::SetInstance(new wxApp);
         ASSERT_TRUE(wxEntryStart(argc, argv)) << "no display: run the ui tests under xvfb-run";
         ASSERT_TRUE(wxTheApp->CallOnInit());
