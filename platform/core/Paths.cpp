@@ -30,8 +30,6 @@ CString GetDriveRootFolder() {
 
 CString MapWindowsPath(LPCTSTR path) {
     CString result(path ? path : "");
-    if (result.GetLength() > 0 && result[0] == '/')
-        return result;
     result.Replace('\\', '/');
     bool hasDrive = result.GetLength() >= 2 &&
                     std::isalpha(static_cast<unsigned char>(result[0])) && result[1] == ':';
@@ -43,7 +41,10 @@ CString MapWindowsPath(LPCTSTR path) {
     CString rest = result.Mid(hasDrive ? 2 : 1);
     if (!rest.IsEmpty() && rest[0] != '/')
         rest.Insert(0, '/');
+    // The root's own backslashes are separators too, so no result holds one and a result maps
+    // to itself.
     CString root = GetDriveRootFolder();
+    root.Replace('\\', '/');
     root.TrimRight('/');
     return root + rest;
 }

@@ -12,9 +12,10 @@ CString GetDriveRootFolder();
 
 // Turns a path of the original into a native one: backslashes become slashes and a drive
 // prefix ("C:") becomes GetDriveRootFolder(). "C:\Marquill\mq.mdb" is "~/Marquill/mq.mdb".
-// A leading "~" (alone or before a separator) is GetDriveRootFolder() too. An absolute native
-// path passes through untouched, and every result is either absolute or free of backslashes,
-// drive prefixes and a leading "~/", so mapping a result again gives it back unchanged.
+// A leading "~" (alone or before a separator) is GetDriveRootFolder() too. A backslash is a
+// separator wherever it stands, in native paths and the root as well (stored texts join their
+// parts with it), so no result holds a backslash, a drive prefix or a leading "~/" and mapping a
+// result again gives it back unchanged.
 CString MapWindowsPath(LPCTSTR path);
 
 // The folder of the running program's executable, without a trailing slash.

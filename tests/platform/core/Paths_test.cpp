@@ -69,6 +69,8 @@ TEST(Paths, AMappedPathMapsToItself) {
         }
         EXPECT_EQ(GetDriveRootFolder()[0], '/') << r;
     }
+    // A native root with parts joined the stored way.
+    EXPECT_STREQ(MapWindowsPath("/srv/dev\\shop\\page.html"), "/srv/dev/shop/page.html");
 }
 
 TEST(Paths, ProgramDirectoryIsTheExecutablesFolder) {
