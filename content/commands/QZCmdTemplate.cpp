@@ -38,7 +38,8 @@ void QZCmdTemplate::ExecuteAction() {
 void QZCmdTemplate::Execute() {
     // Both bounds stop a macro that includes itself: the nesting before the stack runs out,
     // the run count before a macro that includes itself twice runs for ever.
-    if (g_nDepth >= kMaxNesting || (m_pRunOwner != nullptr && m_pRunOwner->IsOverRunLimit())) {
+    if (g_nDepth >= kMaxNesting ||
+        (m_pRunOwner != nullptr && m_pRunOwner->IsOverRunLimit())) {
         Error("macro: runtime stack overflow");
         return;
     }
