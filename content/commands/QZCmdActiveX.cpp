@@ -58,16 +58,11 @@ void QZCmdActiveX::ReadParameters() {
     ReadInteger(*this, "align", m_nAlign);
     if (!ReadInteger(*this, "border", m_nBorder))
         m_nBorder = row.m_Border;
-    const std::pair<LPCTSTR, std::pair<CString*, CString>> texts[] = {
-        {"data", {&m_strData, row.m_Data}},
-        {"type", {&m_strType, row.m_DataType}},
-        {"name", {&m_strName, row.m_Name}},
-        {"standby", {&m_strStandBy, row.m_StandBy}},
-        {"title", {&m_strTitle, m_pObject->GetName()}},
-    };
-    for (const auto& [name, field] : texts)
-        if (!ReadString(*this, name, *field.first))
-            *field.first = field.second;
+    std::vector<TextField> texts = TextFields();
+    std::vector<CString> columns = TextColumns();
+    for (size_t i = 0; i < texts.size(); i++)
+        if (!ReadString(*this, texts[i].name, *texts[i].value))
+            *texts[i].value = columns[i];
     const std::pair<LPCTSTR, std::pair<LONG*, LONG>> numbers[] = {
         {"height", {&m_nHeight, row.m_Height}},
         {"width", {&m_nWidth, row.m_Width}},
@@ -125,6 +120,7 @@ void QZCmdActiveX::Execute() {
 
 CString QZCmdActiveX::EditProperties() {
     CheckParameters();
+    std::vector<TextField> texts = TextFields();
     CString keyText;
     CString rest;
     SplitKeyText(m_source, keyText, rest);
@@ -132,7 +128,7 @@ CString QZCmdActiveX::EditProperties() {
     if (GetCommandDialogs().ActiveXProps(*this) == IDOK) {
         CString text = "<<activex " + EditedKeyText(m_key, keyText);
         if (ResolveObject(nullptr))
-            text += DifferingItems();
+            text += DifferingItems(texts);
         text += CarriedItems(rest, {"align", "border", "data", "type", "name", "standby", "title",
                                     "height", "width", "hspace", "vspace"});
         m_properties = text + ">>";
@@ -141,21 +137,31 @@ CString QZCmdActiveX::EditProperties() {
     return m_properties;
 }
 
-CString QZCmdActiveX::DifferingItems() const {
+std::vector<QZCmdActiveX::TextField> QZCmdActiveX::TextFields() {
+    std::vector<TextField> fields{{"data", &m_strData, std::nullopt},
+                                  {"type", &m_strType, std::nullopt},
+                                  {"name", &m_strName, std::nullopt},
+                                  {"standby", &m_strStandBy, std::nullopt},
+                                  {"title", &m_strTitle, std::nullopt}};
+    for (TextField& field : fields)
+        field.rowDefault = RowDefault(*this, field.name, *field.value);
+    return fields;
+}
+
+std::vector<CString> QZCmdActiveX::TextColumns() const {
+    const CActiveXSet& row = *m_pObject->GetRecordset();
+    return {row.m_Data, row.m_DataType, row.m_Name, row.m_StandBy, m_pObject->GetName()};
+}
+
+CString QZCmdActiveX::DifferingItems(const std::vector<TextField>& texts) const {
     const CActiveXSet& row = *m_pObject->GetRecordset();
     CString items = AlignItem(m_nAlign);
     if (m_nBorder != row.m_Border)
         items.AppendFormat(",border=%d", m_nBorder);
-    const std::pair<LPCTSTR, std::pair<CString, CString>> texts[] = {
-        {"data", {m_strData, row.m_Data}},
-        {"type", {m_strType, row.m_DataType}},
-        {"name", {m_strName, row.m_Name}},
-        {"standby", {m_strStandBy, row.m_StandBy}},
-        {"title", {m_strTitle, m_pObject->GetName()}},
-    };
-    for (const auto& [name, values] : texts)
-        if (values.first != values.second)
-            items += CString(",") + name + "=\"" + values.first + "\"";
+    std::vector<CString> columns = TextColumns();
+    for (size_t i = 0; i < texts.size(); i++)
+        if (WritesText(*texts[i].value, columns[i], texts[i].rowDefault))
+            items += CString(",") + texts[i].name + "=\"" + *texts[i].value + "\"";
     const std::pair<LPCTSTR, std::pair<LONG, LONG>> numbers[] = {
         {",height=%d", {m_nHeight, row.m_Height}},
         {",width=%d", {m_nWidth, row.m_Width}},

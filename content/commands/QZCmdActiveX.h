@@ -8,6 +8,8 @@
 #include "template/commands/QZCmdFunction.h"
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QZSymbol;
 class QZVantrelActiveX;
@@ -45,8 +47,19 @@ public:
 
 private:
     void ReadParameters();
-    // The object's columns that differ from the fields, as items of a command text.
-    CString DifferingItems() const;
+    // The five texts in the order of the parameter table, each with what the last check took
+    // for it from the row (none when the command gave it).
+    struct TextField {
+        LPCTSTR name;
+        CString* value;
+        std::optional<CString> rowDefault;
+    };
+    std::vector<TextField> TextFields();
+    // The columns of the five texts, in the same order.
+    std::vector<CString> TextColumns() const;
+    // The object's columns that differ from the fields, as items of a command text; texts the
+    // old row gave that the dialog left alone count as none.
+    CString DifferingItems(const std::vector<TextField>& texts) const;
 
     QZKeyCombo m_key;
 

@@ -104,6 +104,7 @@ void QZCmdImage::Execute() {
 
 CString QZCmdImage::EditProperties() {
     CheckParameters();
+    std::optional<CString> altDefault = RowDefault(*this, "alt", m_strAlt);
     CString keyText;
     CString rest;
     SplitKeyText(m_source, keyText, rest);
@@ -114,18 +115,19 @@ CString QZCmdImage::EditProperties() {
     BOOL hasMap = m_pImage != nullptr && !m_pImage->GetMapFile().IsEmpty();
     m_properties.Empty();
     if (GetCommandDialogs().ImageProps(*this, hasMap, leftover) == IDOK)
-        m_properties = BuildEditedText(keyText, rest, hasMap);
+        m_properties = BuildEditedText(keyText, rest, hasMap, altDefault);
     m_pImage.reset();
     return m_properties;
 }
 
-CString QZCmdImage::BuildEditedText(const CString& keyText, const CString& rest, BOOL hasMap) {
+CString QZCmdImage::BuildEditedText(const CString& keyText, const CString& rest, BOOL hasMap,
+                                    const std::optional<CString>& altDefault) {
     CString text = "<<image " + EditedKeyText(m_imageKey, keyText);
     // Only what differs from the chosen image's own row is written.
     if (CheckImage(nullptr)) {
         const QZVantrelImage& image = *m_pImage;
         text += AlignItem(m_nAlign);
-        if (m_strAlt != image.GetAlternateText())
+        if (WritesText(m_strAlt, image.GetAlternateText(), altDefault))
             text += ",alt=\"" + m_strAlt + "\"";
         const std::pair<LPCTSTR, std::pair<LONG, LONG>> numbers[] = {
             {",border=%d", {m_nBorder, image.GetBorderWidth()}},

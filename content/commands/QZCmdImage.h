@@ -8,6 +8,7 @@
 #include "template/commands/QZCmdFunction.h"
 
 #include <memory>
+#include <optional>
 
 class QZSymbol;
 class QZVantrelImage;
@@ -44,7 +45,8 @@ private:
     // The back path of the running text and the image's service, section and own directory.
     CString ImagePath() const;
     // The rebuilt command text after the dialog's OK.
-    CString BuildEditedText(const CString& keyText, const CString& rest, BOOL hasMap);
+    CString BuildEditedText(const CString& keyText, const CString& rest, BOOL hasMap,
+                            const std::optional<CString>& altDefault);
 
     std::unique_ptr<QZVantrelImage> m_pImage;
     QZKeyCombo m_imageKey;

@@ -95,6 +95,7 @@ void QZCmdJava::Execute() {
 
 CString QZCmdJava::EditProperties() {
     CheckParameters();
+    std::optional<CString> altDefault = RowDefault(*this, "alt", m_strAlt);
     CString keyText;
     CString rest;
     SplitKeyText(m_source, keyText, rest);
@@ -102,7 +103,7 @@ CString QZCmdJava::EditProperties() {
     if (GetCommandDialogs().JavaProps(*this) == IDOK) {
         CString text = "<<java " + EditedKeyText(m_key, keyText);
         if (ResolveObject(nullptr))
-            text += DifferingItems();
+            text += DifferingItems(altDefault);
         // The title is no value of the dialog's: it stays as it was written.
         text +=
             CarriedItems(rest, {"alt", "align", "height", "width", "hspace", "vspace", "download"});
@@ -112,10 +113,10 @@ CString QZCmdJava::EditProperties() {
     return m_properties;
 }
 
-CString QZCmdJava::DifferingItems() const {
+CString QZCmdJava::DifferingItems(const std::optional<CString>& altDefault) const {
     const CJavaSet& row = *m_pObject->GetRecordset();
     CString items;
-    if (m_strAlt != row.m_AlternateText)
+    if (WritesText(m_strAlt, row.m_AlternateText, altDefault))
         items += ",alt=\"" + m_strAlt + "\"";
     items += AlignItem(m_nAlign);
     const std::pair<LPCTSTR, std::pair<LONG, LONG>> numbers[] = {

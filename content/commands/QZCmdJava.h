@@ -8,6 +8,7 @@
 #include "template/commands/QZCmdFunction.h"
 
 #include <memory>
+#include <optional>
 
 class QZSymbol;
 class QZVantrelJava;
@@ -45,8 +46,9 @@ public:
 
 private:
     void ReadParameters();
-    // The applet's columns that differ from the fields, as items of a command text.
-    CString DifferingItems() const;
+    // The applet's columns that differ from the fields, as items of a command text; the
+    // alternate text the old row gave counts as none.
+    CString DifferingItems(const std::optional<CString>& altDefault) const;
 
     QZKeyCombo m_key;
 

@@ -153,6 +153,18 @@ CString AlignItem(LONG align) {
     return "," + attribute.Mid(1);
 }
 
+std::optional<CString> RowDefault(QZCommandBase& command, const CString& name,
+                                  const CString& value) {
+    if (command.FindNamedParam(name, QZSymbol::TYPE_STRING) != nullptr)
+        return std::nullopt;
+    return value;
+}
+
+BOOL WritesText(const CString& value, const CString& column,
+                const std::optional<CString>& rowDefault) {
+    return value != column && !(rowDefault.has_value() && value == *rowDefault);
+}
+
 void SplitKeyText(const CString& arguments, CString& keyText, CString& rest) {
     int comma = FirstComma(arguments);
     keyText = comma < 0 ? arguments : arguments.Left(comma);

@@ -9,6 +9,7 @@
 #include "platform/core/Types.h"
 
 #include <initializer_list>
+#include <optional>
 
 class QZCmdFunction;
 class QZCommandBase;
@@ -57,6 +58,16 @@ CString InterpreterPath();
 CString AlignAttribute(LONG align);
 // ",align=left" ... ",align=bottom" for 1 to 4; nothing for middle (the default) and others.
 CString AlignItem(LONG align);
+
+// The value a text parameter took from the object's row at the last check because the
+// command gave none; none when the command gave the text.
+std::optional<CString> RowDefault(QZCommandBase& command, const CString& name,
+                                  const CString& value);
+// TRUE when a rebuilt command writes the text: it differs from the (perhaps newly chosen)
+// object's column, and it is not the old row's value that the command never gave and the
+// dialog left as it was.
+BOOL WritesText(const CString& value, const CString& column,
+                const std::optional<CString>& rowDefault);
 
 // Splits a stored argument text at its first comma outside double quotes: the key text
 // before it (the whole text without one) and the rest after it.
