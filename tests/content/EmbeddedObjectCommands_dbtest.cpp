@@ -116,6 +116,22 @@ TEST_F(EmbeddedObjectTest, BadKeysAreReportedWithTheirLineAndWriteNothing) {
     EXPECT_TRUE(DependentsOf(40).empty());
 }
 
+TEST_F(EmbeddedObjectTest, AnActiveXRowThatCannotBeReadCountsAsNoObject) {
+    ExecuteOn(m_path, "DROP TABLE MQ_ActiveX");
+    EXPECT_EQ(Body("a<<activex :17>>b<</activex>>c"), "ac");
+    EXPECT_EQ(ErrorTexts(),
+              std::vector<std::string>{"activex: invalid ActiveX key 5:17 specified"});
+}
+
+TEST_F(EmbeddedObjectTest, AnAppletRowThatCannotBeReadFailsTheGeneration) {
+    ExecuteOn(m_path, "DROP TABLE MQ_Java");
+    Update(ContentKindOf(OBJ_PAGE), 40, "ScriptBody = 'a<<java :18>>b<</java>>c'");
+    auto page = LoadPage(40);
+    EXPECT_EQ(page->Generate(), 0);
+    EXPECT_EQ(Errors(), std::vector<std::string>{"Page :40: error: There is no table or stored "
+                                                 "query named 'MQ_Java' in the database."});
+}
+
 TEST_F(EmbeddedObjectTest, EmbeddedObjectsAreDependencies) {
     Body("<<activex :17>><</activex>><<java :18>><</java>><<media :19>>x<</media>>");
     EXPECT_EQ(DependentsOf(40), (std::vector<std::string>{"5:40@2 -> 5:17@17", "5:40@2 -> 5:18@18",
