@@ -35,7 +35,7 @@ protected:
 
     // Generates page 40 with this text; the part of the file between the body tag and its end.
     std::string Body(const std::string& text);
-    // The texts of the error lines logged so far ("image: ..."), and of the first error's line.
+    // The texts of the error lines logged so far ("image: ...").
     std::vector<std::string> ErrorTexts() const;
     // Page 40 with this text, loaded for editing.
     std::unique_ptr<QZVantrelPage> EditPage(const std::string& text);
