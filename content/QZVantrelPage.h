@@ -44,6 +44,8 @@ public:
     // The eight-line banner comment.
     void WriteBanner();
 
+    // The Dynamic column: the server-side interpreter runs the page.
+    BOOL IsDynamic() const override { return GetRecordset()->m_Dynamic != 0; }
     // Pages: one Dependents row for each use of an object, written when the page is done.
     void AddDependent(const QZKeyCombo& objKey, SHORT objType, const QZKeyCombo& useKey,
                       SHORT useType) override;

@@ -326,6 +326,7 @@ int QZVantrelTemplate::Preview() {
             return Compile();
         m_bFailed = FALSE;
         m_nStatementCount = 0;
+        m_nLinkFlag = 1;
         QZFileDestination destination = site.Destination(path);
         if (!OpenOutput(destination))
             return 0;

@@ -91,9 +91,9 @@ public:
     std::vector<QZSpellWord> ExtractWords(const CString& text);
 
     QZVantrelMemoFld* GetParseContext() const { return m_pParseContext.get(); }
-    int GetLinkFlag() const { return m_nLinkFlag; }
-    void SetLinkFlag(int flag) { m_nLinkFlag = flag; }
-    const CString& GetRelativePath() const { return m_strRelativePath; }
+    int GetLinkFlag() const override { return m_nLinkFlag; }
+    void SetLinkFlag(int flag) override { m_nLinkFlag = flag; }
+    const CString& GetRelativePath() const override { return m_strRelativePath; }
     const CString& GetOutputFileName() const { return m_strOutputFileName; }
     const CString& GetOutputPath() const { return m_strOutputPath; }
 

@@ -33,6 +33,18 @@ public:
     virtual BOOL IsOutputFailed() const = 0;
     virtual void SetOutputFailed() = 0;
 
+    // Links: 1 while a link may be opened in the object's running text (no link is open);
+    // the link commands switch it off while a link's body runs.
+    virtual int GetLinkFlag() const { return 0; }
+    virtual void SetLinkFlag(int flag) { (void)flag; }
+    // "../" once for every directory level from the generated file up to the site root.
+    virtual const CString& GetRelativePath() const {
+        static const CString none;
+        return none;
+    }
+    // Pages: TRUE for a page that the server-side interpreter runs (it is never generated).
+    virtual BOOL IsDynamic() const { return FALSE; }
+
     // E-mail messages: appends output to the part of the message being written.
     virtual void AppendOutput(const CString& text) { (void)text; }
     // Pages: adds a row to the dependents table saying that `objKey` uses `useKey`.

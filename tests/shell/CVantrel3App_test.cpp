@@ -24,6 +24,11 @@ TEST(CVantrel3AppTest, StartsWithNoDbIdAndUserKeyZeroZero) {
     EXPECT_FALSE(app.m_VantrelDb.IsOpen());
 }
 
+TEST(CVantrel3AppTest, TheInterpreterPathStartsAsCgiBin) {
+    CVantrel3App app;
+    EXPECT_EQ(app.GetCGIAppRelPath(), "/CGI-BIN/");
+}
+
 TEST(CVantrel3AppTest, UserKeyIsTheMemberItself) {
     CVantrel3App app;
     app.GetUserKey().SetKey(4, 9);
