@@ -5,6 +5,8 @@
 #include "platform/inet/CInternetSession.h"
 #include "platform/inet/FtpControl.h"
 
+#include <cstdio>
+
 IMPLEMENT_DYNAMIC(CFtpConnection, CObject)
 
 namespace {
@@ -35,7 +37,7 @@ void CFtpConnection::LogIn() {
 }
 
 CInternetFile* CFtpConnection::OpenFile(LPCTSTR pstrFileName, DWORD dwAccess, DWORD, DWORD_PTR) {
-    CString path = pstrFileName;
+    CString path = Resolve(pstrFileName);
     if (dwAccess & GENERIC_WRITE) {
         int slash = path.ReverseFind('/');
         m_control->CheckDirectory(slash >= 0 ? path.Left(slash + 1) : CString());
@@ -45,11 +47,41 @@ CInternetFile* CFtpConnection::OpenFile(LPCTSTR pstrFileName, DWORD dwAccess, DW
 }
 
 BOOL CFtpConnection::CreateDirectory(LPCTSTR pstrDirName) {
-    return Succeeds([&] { m_control->Command(CString("MKD ") + pstrDirName); });
+    return Succeeds(
+        [&] { m_control->Command("MKD " + m_control->Absolute(Resolve(pstrDirName))); });
+}
+
+BOOL CFtpConnection::SetCurrentDirectory(LPCTSTR pstrDirName) {
+    CString directory = Resolve(pstrDirName);
+    if (!Succeeds([&] { m_control->CheckDirectory(directory); }))
+        return FALSE;
+    m_current = directory;
+    return TRUE;
+}
+
+BOOL CFtpConnection::PutFile(LPCTSTR pstrLocalFile, LPCTSTR pstrRemoteFile, DWORD, DWORD_PTR) {
+    std::FILE* source = std::fopen(pstrLocalFile, "rb");
+    if (source == nullptr)
+        return FALSE;
+    BOOL sent = Succeeds([&] { m_control->Store(Resolve(pstrRemoteFile), source); });
+    std::fclose(source);
+    return sent;
 }
 
 BOOL CFtpConnection::Remove(LPCTSTR pstrFileName) {
-    return Succeeds([&] { m_control->Command(CString("DELE ") + pstrFileName); });
+    return Succeeds(
+        [&] { m_control->Command("DELE " + m_control->Absolute(Resolve(pstrFileName))); });
+}
+
+CString CFtpConnection::Resolve(LPCTSTR pstrName) const {
+    CString name = pstrName != nullptr ? pstrName : "";
+    if (m_current.IsEmpty() || (!name.IsEmpty() && (name[0] == '/' || name[0] == '\\')))
+        return name;
+    CString base = m_current;
+    TCHAR last = base[base.GetLength() - 1];
+    if (last != '/' && last != '\\')
+        base += '/';
+    return base + name;
 }
 
 void CFtpConnection::Close() {

@@ -1,6 +1,7 @@
 #pragma once
-// A logged-in connection to an FTP server, made by CInternetSession::GetFtpConnection. Paths
-// are relative to the log-in directory unless they start with "/".
+// A logged-in connection to an FTP server, made by CInternetSession::GetFtpConnection. It has
+// a current directory, the log-in directory at first: names are relative to it unless they
+// start with "/" (or "\").
 
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
@@ -28,6 +29,12 @@ public:
     // Makes a remote directory (one level); FALSE when the server refuses (also when it is
     // there already).
     BOOL CreateDirectory(LPCTSTR pstrDirName);
+    // Makes the directory current; FALSE (and the current one kept) when there is none.
+    BOOL SetCurrentDirectory(LPCTSTR pstrDirName);
+    // Sends a local file, in binary, to the remote name, replacing a file there; FALSE when
+    // the local file cannot be read or the server refuses or the transfer fails.
+    BOOL PutFile(LPCTSTR pstrLocalFile, LPCTSTR pstrRemoteFile,
+                 DWORD dwFlags = FTP_TRANSFER_TYPE_BINARY, DWORD_PTR dwContext = 1);
     // Deletes a remote file; FALSE when the server refuses.
     BOOL Remove(LPCTSTR pstrFileName);
     virtual void Close();
@@ -39,6 +46,10 @@ public:
     void LogIn();
 
 private:
+    // The name taken from the current directory.
+    CString Resolve(LPCTSTR pstrName) const;
+
     CInternetSession* m_pSession;
     std::shared_ptr<FtpControl> m_control;
+    CString m_current;
 };

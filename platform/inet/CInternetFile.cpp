@@ -14,6 +14,10 @@ CInternetFile::CInternetFile(std::shared_ptr<FtpControl> control, const CString&
     m_strFileName = path;
 }
 
+CInternetFile::CInternetFile(const CString& name) : m_bWrite(FALSE) {
+    m_strFileName = name;
+}
+
 CInternetFile::~CInternetFile() {
     if (!m_bOpen)
         return;
@@ -27,6 +31,22 @@ CInternetFile::~CInternetFile() {
 void CInternetFile::CheckOpen() const {
     if (!m_bOpen)
         AfxThrowFileException(CFileException::invalidFile, -1, m_strFileName);
+}
+
+BOOL CInternetFile::ReadString(CString& rString) {
+    std::string line;
+    bool any = false;
+    char c;
+    while (Read(&c, 1) == 1) {
+        any = true;
+        if (c == '\n')
+            break;
+        line += c;
+    }
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    rString = CString(line.data(), static_cast<int>(line.size()));
+    return any;
 }
 
 UINT CInternetFile::Read(void* lpBuf, UINT nCount) {

@@ -1,7 +1,8 @@
 #pragma once
 // A remote file opened on an FTP connection. A file opened for reading holds the whole file,
 // fetched when it was opened; one opened for writing collects what is written and sends it
-// when it is closed, so a failed transfer is reported by Close.
+// when it is closed, so a failed transfer is reported by Close. Other transfers (HTTP) derive
+// from it and bring their own reading.
 
 #include "platform/core/CFile.h"
 
@@ -18,6 +19,9 @@ public:
     // A file for writing that was not closed is sent now; a failure is not reported.
     ~CInternetFile() override;
 
+    // Reads the next line without its line end ("\n" or "\r\n"); FALSE when nothing is left.
+    virtual BOOL ReadString(CString& rString);
+
     UINT Read(void* lpBuf, UINT nCount) override;
     void Write(const void* lpBuf, UINT nCount) override;
     LONG Seek(LONG lOff, UINT nFrom) override;
@@ -29,6 +33,10 @@ public:
     void Close() override;
     // Closes without sending anything.
     void Abort() override;
+
+protected:
+    // A file for reading whose subclass supplies the bytes.
+    explicit CInternetFile(const CString& name);
 
 private:
     void CheckOpen() const;

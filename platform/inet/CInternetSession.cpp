@@ -1,6 +1,7 @@
 #include "platform/inet/CInternetSession.h"
 
 #include "platform/inet/CFtpConnection.h"
+#include "platform/inet/CHttpConnection.h"
 
 IMPLEMENT_DYNAMIC(CInternetSession, CObject)
 
@@ -25,6 +26,11 @@ CFtpConnection* CInternetSession::GetFtpConnection(LPCTSTR pstrServer, LPCTSTR p
         throw;
     }
     return connection;
+}
+
+CHttpConnection* CInternetSession::GetHttpConnection(LPCTSTR pstrServer, INTERNET_PORT nPort,
+                                                     LPCTSTR pstrUserName, LPCTSTR pstrPassword) {
+    return new CHttpConnection(this, pstrServer, nPort, pstrUserName, pstrPassword);
 }
 
 void CInternetSession::Close() {}

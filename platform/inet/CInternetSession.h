@@ -1,12 +1,14 @@
 #pragma once
 // An internet session: the agent and access settings under which connections to servers are
-// made. It makes the FTP connections; the caller owns and closes each.
+// made. It makes the FTP and HTTP connections; the caller owns and closes each. Proxies are
+// those the transfer library's environment variables name (http_proxy, no_proxy, ...).
 
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 #include "platform/inet/InternetTypes.h"
 
 class CFtpConnection;
+class CHttpConnection;
 
 class CInternetSession : public CObject {
     DECLARE_DYNAMIC(CInternetSession)
@@ -25,6 +27,12 @@ public:
                                      LPCTSTR pstrPassword = nullptr,
                                      INTERNET_PORT nPort = INTERNET_INVALID_PORT_NUMBER,
                                      BOOL bPassive = FALSE);
+    // A connection to an HTTP server ("host" or "host:port"; port 80 unless given). Nothing is
+    // sent until a request is; credentials, when given, go with every request.
+    CHttpConnection* GetHttpConnection(LPCTSTR pstrServer,
+                                       INTERNET_PORT nPort = INTERNET_INVALID_PORT_NUMBER,
+                                       LPCTSTR pstrUserName = nullptr,
+                                       LPCTSTR pstrPassword = nullptr);
     virtual void Close();
 
     DWORD_PTR GetContext() const { return m_dwContext; }

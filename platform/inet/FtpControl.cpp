@@ -1,24 +1,17 @@
 #include "platform/inet/FtpControl.h"
 
 #include "platform/inet/CInternetException.h"
+#include "platform/inet/CurlLibrary.h"
+#include "platform/inet/ServerAddress.h"
 
 #include <curl/curl.h>
 
-#include <cstdlib>
 #include <cstring>
 
 namespace {
 
 // Seconds to wait for the server to answer, or to connect back for a data transfer.
 constexpr long kTimeoutSeconds = 30;
-
-void InitLibraryOnce() {
-    static const bool initialised = [] {
-        curl_global_init(CURL_GLOBAL_DEFAULT);
-        return true;
-    }();
-    (void)initialised;
-}
 
 size_t AppendReceived(char* data, size_t size, size_t count, void* target) {
     static_cast<std::string*>(target)->append(data, size * count);
@@ -44,6 +37,12 @@ size_t ReadUpload(char* buffer, size_t size, size_t count, void* source) {
     return n;
 }
 
+size_t ReadLocalFile(char* buffer, size_t size, size_t count, void* source) {
+    auto* file = static_cast<std::FILE*>(source);
+    size_t n = std::fread(buffer, 1, size * count, file);
+    return n == 0 && std::ferror(file) ? CURL_READFUNC_ABORT : n;
+}
+
 CURL* Handle(void* curl) {
     return static_cast<CURL*>(curl);
 }
@@ -52,18 +51,11 @@ CURL* Handle(void* curl) {
 
 FtpControl::FtpControl(const CString& server, INTERNET_PORT port, const CString& user,
                        const CString& password, DWORD_PTR context)
-    : m_host(server),
-      m_port(port != INTERNET_INVALID_PORT_NUMBER ? port : INTERNET_DEFAULT_FTP_PORT), m_user(user),
-      m_password(password), m_context(context) {
-    int colon = server.ReverseFind(':');
-    if (colon > 0 && server.Find(':') == colon) {
-        int given = std::atoi(server.Mid(colon + 1));
-        if (given > 0 && given < 65536) {
-            m_host = server.Left(colon);
-            m_port = static_cast<INTERNET_PORT>(given);
-        }
-    }
-    InitLibraryOnce();
+    : m_user(user), m_password(password), m_context(context) {
+    SplitServerAddress(server,
+                       port != INTERNET_INVALID_PORT_NUMBER ? port : INTERNET_DEFAULT_FTP_PORT,
+                       m_host, m_port);
+    InitCurlLibraryOnce();
     m_curl = curl_easy_init();
     if (m_curl == nullptr)
         AfxThrowInternetException(m_context, CURLE_FAILED_INIT,
@@ -123,6 +115,10 @@ void FtpControl::Perform() {
     char error[CURL_ERROR_SIZE] = "";
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, error);
     CURLcode result = curl_easy_perform(curl);
+    char* entry = nullptr;
+    if (m_entryPath.IsEmpty() &&
+        curl_easy_getinfo(curl, CURLINFO_FTP_ENTRY_PATH, &entry) == CURLE_OK && entry != nullptr)
+        m_entryPath = entry;
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, nullptr);
     curl_easy_reset(curl);
     if (result != CURLE_OK)
@@ -156,14 +152,36 @@ std::string FtpControl::Retrieve(const CString& path) {
 
 void FtpControl::Store(const CString& path, const std::string& data) {
     UploadSource source{&data, 0};
+    Upload(path, &ReadUpload, &source, static_cast<long long>(data.size()));
+}
+
+void FtpControl::Store(const CString& path, std::FILE* source) {
+    Upload(path, &ReadLocalFile, source, -1);
+}
+
+void FtpControl::Upload(const CString& path, Reader read, void* source, long long size) {
     std::string url = Url(path);
     CURL* curl = Handle(m_curl);
     curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
     curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
-    curl_easy_setopt(curl, CURLOPT_READFUNCTION, &ReadUpload);
-    curl_easy_setopt(curl, CURLOPT_READDATA, &source);
-    curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(data.size()));
+    curl_easy_setopt(curl, CURLOPT_READFUNCTION, read);
+    curl_easy_setopt(curl, CURLOPT_READDATA, source);
+    curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(size));
     Perform();
+}
+
+CString FtpControl::Absolute(const CString& path) const {
+    std::string text = path.str();
+    for (char& c : text)
+        if (c == '\\')
+            c = '/';
+    if ((text.empty() || text[0] != '/') && !m_entryPath.IsEmpty()) {
+        std::string entry = m_entryPath.str();
+        if (entry.back() != '/')
+            entry += '/';
+        text.insert(0, entry);
+    }
+    return CString(text.c_str());
 }
 
 void FtpControl::Command(const CString& command) {

@@ -7,6 +7,7 @@
 #include "platform/core/CString.h"
 #include "platform/inet/InternetTypes.h"
 
+#include <cstdio>
 #include <string>
 
 class FtpControl {
@@ -26,8 +27,14 @@ public:
     std::string Retrieve(const CString& path);
     // Writes the remote file whole, replacing one that is there.
     void Store(const CString& path, const std::string& data);
-    // Sends one command after logging in ("MKD a/b", "DELE x").
+    // Writes the remote file from an open local file, read to its end.
+    void Store(const CString& path, std::FILE* source);
+    // Sends one command after logging in ("MKD /a/b", "DELE /x"). The server's current
+    // directory at that moment is wherever the last request left it: give absolute paths.
     void Command(const CString& command);
+    // The path from the server's root: a relative path is taken from the log-in directory;
+    // backslashes become slashes.
+    CString Absolute(const CString& path) const;
     // Ends the control connection.
     void Close();
 
@@ -39,6 +46,9 @@ private:
     std::string Url(const CString& path) const;
     // Runs the prepared request, then clears it; throws on failure.
     void Perform();
+    // Sends what `read` gives (a reader of the library's kind) as the remote file.
+    using Reader = size_t (*)(char*, size_t, size_t, void*);
+    void Upload(const CString& path, Reader read, void* source, long long size);
 
     void* m_curl = nullptr;
     CString m_host;
@@ -46,4 +56,6 @@ private:
     CString m_user;
     CString m_password;
     DWORD_PTR m_context;
+    // The log-in directory as the server names it ("/home/dev"), once known.
+    CString m_entryPath;
 };

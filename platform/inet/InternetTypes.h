@@ -18,3 +18,25 @@ constexpr DWORD GENERIC_READ = 0x80000000;
 constexpr DWORD GENERIC_WRITE = 0x40000000;
 constexpr DWORD FTP_TRANSFER_TYPE_ASCII = 0x00000001;
 constexpr DWORD FTP_TRANSFER_TYPE_BINARY = 0x00000002;
+
+constexpr INTERNET_PORT INTERNET_DEFAULT_HTTP_PORT = 80;
+constexpr INTERNET_PORT INTERNET_DEFAULT_HTTPS_PORT = 443;
+
+// Request flags: fetch from the origin server, past any cache; keep the connection; do not
+// follow redirections.
+constexpr DWORD INTERNET_FLAG_RELOAD = 0x80000000;
+constexpr DWORD INTERNET_FLAG_EXISTING_CONNECT = 0x20000000;
+constexpr DWORD INTERNET_FLAG_NO_AUTO_REDIRECT = 0x00200000;
+
+// How a request header is added: only when the request has none of that name, or always.
+constexpr DWORD HTTP_ADDREQ_FLAG_ADD_IF_NEW = 0x10000000;
+constexpr DWORD HTTP_ADDREQ_FLAG_ADD = 0x20000000;
+
+constexpr DWORD HTTP_STATUS_OK = 200;
+
+// The services a URL can name.
+constexpr DWORD AFX_INET_SERVICE_FTP = 1;
+constexpr DWORD AFX_INET_SERVICE_HTTP = 3;
+constexpr DWORD AFX_INET_SERVICE_UNK = 0x1000;
+constexpr DWORD AFX_INET_SERVICE_FILE = AFX_INET_SERVICE_UNK + 1;
+constexpr DWORD AFX_INET_SERVICE_HTTPS = AFX_INET_SERVICE_UNK + 8;

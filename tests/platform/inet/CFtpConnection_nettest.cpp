@@ -4,6 +4,7 @@
 #include "platform/inet/CInternetFile.h"
 #include "platform/inet/CInternetSession.h"
 #include "tests/support/LocalTestServer.h"
+#include "tests/support/ReadOnlyFolderFtpServer.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -154,6 +155,71 @@ TEST_F(FtpTest, TwoConnectionsOpenAtOnceEachFinishTheirTransfer) {
     one->Close();
     out->Close();
     EXPECT_TRUE(std::filesystem::exists(m_root.file("copy/zero")));
+}
+
+TEST_F(FtpTest, NamesAreTakenFromTheCurrentDirectoryOnceItIsSet) {
+    std::filesystem::create_directories(m_root.file("web/site"));
+    auto ftp = Connect();
+    EXPECT_TRUE(ftp->SetCurrentDirectory("/web/"));
+    EXPECT_TRUE(ftp->SetCurrentDirectory("site"));
+    EXPECT_FALSE(ftp->SetCurrentDirectory("missing")); // the current one stays
+    EXPECT_TRUE(ftp->CreateDirectory("images"));
+    std::unique_ptr<CInternetFile> out(ftp->OpenFile("images/a.gif", GENERIC_WRITE));
+    out->Write("gif", 3);
+    out->Close();
+    EXPECT_EQ(OnDisk("web/site/images/a.gif"), "gif");
+    PutOnDisk("web/site/old.html", "old");
+    EXPECT_TRUE(ftp->Remove("old.html"));
+    EXPECT_FALSE(std::filesystem::exists(m_root.file("web/site/old.html")));
+    // A name from the root, with either separator, is not taken from the current directory.
+    EXPECT_TRUE(ftp->CreateDirectory("\\top"));
+    EXPECT_TRUE(ftp->SetCurrentDirectory("\\web\\"));
+    EXPECT_TRUE(ftp->CreateDirectory("other"));
+    EXPECT_TRUE(std::filesystem::is_directory(m_root.file("top")));
+    EXPECT_TRUE(std::filesystem::is_directory(m_root.file("web/other")));
+}
+
+// The server is left in the directory of the last transfer; a relative directory made next is
+// still made where the connection's own current directory says.
+TEST_F(FtpTest, ADirectoryIsMadeInTheCurrentDirectoryWhereverTheLastTransferWent) {
+    auto ftp = Connect();
+    ASSERT_TRUE(ftp->CreateDirectory("deep"));
+    ASSERT_TRUE(ftp->CreateDirectory("deep/er"));
+    std::unique_ptr<CInternetFile> out(ftp->OpenFile("deep/er/f.txt", GENERIC_WRITE));
+    out->Close();
+    EXPECT_TRUE(ftp->CreateDirectory("next"));
+    EXPECT_TRUE(std::filesystem::is_directory(m_root.file("next")));
+    EXPECT_TRUE(ftp->Remove("deep/er/f.txt"));
+}
+
+TEST_F(FtpTest, PutFileSendsALocalFileInBinaryReplacingTheRemoteOne) {
+    TempDir local;
+    std::string bytes = EveryByte() + std::string(200000, '\0');
+    std::ofstream(local.file("3-17.mdb"), std::ios::binary) << bytes;
+    std::filesystem::create_directories(m_root.file("site"));
+    PutOnDisk("site/3-17.mdb", "older and longer than nothing");
+    auto ftp = Connect();
+    ASSERT_TRUE(ftp->SetCurrentDirectory("site"));
+    EXPECT_TRUE(ftp->PutFile(local.file("3-17.mdb").c_str(), "3-17.mdb"));
+    EXPECT_TRUE(OnDisk("site/3-17.mdb") == bytes);
+    EXPECT_FALSE(ftp->PutFile(local.file("missing.mdb").c_str(), "missing.mdb"));
+    EXPECT_FALSE(ftp->PutFile(local.file("3-17.mdb").c_str(), "nowhere/3-17.mdb"));
+}
+
+TEST(FtpReadOnlyFolder, PutFileAndCreateDirectoryAreRefusedWhereTheServerForbidsWriting) {
+    TempDir root;
+    TempDir local;
+    std::filesystem::create_directories(root.file("locked"));
+    std::ofstream(local.file("f.bin"), std::ios::binary) << "data";
+    ReadOnlyFolderFtpServer server(root.path().string(), "dev", "secret", root.file("locked"));
+    CInternetSession session;
+    std::unique_ptr<CFtpConnection> ftp(
+        session.GetFtpConnection(server.address().c_str(), "dev", "secret"));
+    EXPECT_TRUE(ftp->SetCurrentDirectory("locked"));
+    EXPECT_FALSE(ftp->PutFile(local.file("f.bin").c_str(), "f.bin"));
+    EXPECT_FALSE(ftp->CreateDirectory("sub"));
+    EXPECT_FALSE(std::filesystem::exists(root.file("locked/f.bin")));
+    EXPECT_TRUE(ftp->PutFile(local.file("f.bin").c_str(), "/f.bin"));
 }
 
 } // namespace
