@@ -7,6 +7,7 @@
 // copies a site from an HTTP server into a local folder, following the links of its pages that
 // stay in the start page's folder or below it. Both read HTML with the same tokenizer.
 
+#include "content/import/QZImportURL.h"
 #include "content/import/QZImportedForm.h"
 #include "db/QZKeyCombo.h"
 #include "template/parser/QZVantrelCompileContext.h"
@@ -15,6 +16,7 @@
 #include <vector>
 
 class CActiveXSet;
+class CHttpFile;
 class CScriptSet;
 class QZVantrelPage;
 class SymbolTable;
@@ -56,6 +58,12 @@ public:
     // saves the page afterwards.
     QZHTMLContext(QZVantrelPage* page, SymbolTable* names, const CString& rootDirectory,
                   const CString& pageDirectory);
+    // The retrieval: copies the site of the page at `url` into the local directory, following
+    // its links depth first in the order they are met, down to `depthLimit` (0 to 2) directory
+    // levels below the page's own. A starting call passes no name table and an empty base;
+    // its flag ends 1 only when the start page was saved. Progress and errors are logged.
+    QZHTMLContext(const CString& url, const CString& localDirectory, int* pIsPage,
+                  SymbolTable* names, int depthLimit, const CString& baseURL);
     ~QZHTMLContext() override;
 
     void Parse(const CString& text) override;
@@ -70,6 +78,16 @@ public:
     // page names (with "/", whatever separators the link used); also kept as the resolved
     // location.
     const CString& ResolveLocalPath(const CString& link);
+
+    // Retrieves one URL into the local directory; a page's text becomes the context's text.
+    // TRUE when its file was written.
+    BOOL Download(const CString& url);
+    // Retrieves every new link of the context's text, and theirs in turn, depth first.
+    void FollowLinks();
+    // The absolute URL of a link of the page last retrieved; empty when it may not be
+    // retrieved (another site, above the base, deeper than the depth limit). Also kept as the
+    // resolved location.
+    const CString& ResolveURL(const CString& link);
 
     // The exact text of the current token.
     const CString& GetTokenText() const { return m_strTokenText; }
@@ -123,6 +141,18 @@ private:
     void WarnCommandStarts(const CString& text);
     void Warn(const CString& text);
 
+    // ---- Retrieval ----
+    // The URLs that the links of the context's text resolve to, in order.
+    std::vector<CString> FindLinks();
+    // Downloads a URL whose local path is known to be safe; TRUE when written.
+    BOOL Fetch(const CString& url, const std::vector<CString>& segments, BOOL isPage);
+    // Reads the answer into the file (and a page's text into the context's text).
+    BOOL Save(CHttpFile& answer, const CString& url, const std::vector<CString>& segments,
+              BOOL isPage);
+    // The local path segments of a URL under the base; FALSE when it has no safe one.
+    BOOL LocalSegments(const QZImportURL& address, std::vector<CString>& segments) const;
+    static void Log(int kind, const CString& text);
+
     // ---- Attributes of the tag last read ----
     BOOL HasAttribute(LPCTSTR name) const;
     CString Attribute(LPCTSTR name) const;
@@ -141,13 +171,15 @@ private:
     CString m_strRootDirectory;
     CString m_strPageDirectory;
     CString m_strSavedForm;
-    CString m_strObjectPath;
-    CString m_strServer;
+    // Retrieval: the address of the page last retrieved (its server and object path).
+    QZImportURL m_page;
     CString m_strSavedScript;
     CString m_strBaseURL;
     CString m_strResolved;
     SymbolTable* m_pNameTable = nullptr;
     int m_nDepthLimit = 0;
+    // Retrieval: the base URL taken apart.
+    QZImportURL m_base;
     // Where the name of the tag last read begins; the token start for a text run.
     int m_nNameStart = 0;
 

@@ -90,7 +90,7 @@ BOOL SafeLocalSegments(const CString& relativePath, std::vector<CString>& segmen
     for (const std::string& part : Split(relativePath.str())) {
         std::string name = PercentDecode(CString(part)).str();
         if (name.empty() || name == "." || name == ".." ||
-            name.find_first_of(std::string("\0\\:", 3)) != std::string::npos)
+            name.find_first_of(std::string("\0\\:/", 4)) != std::string::npos)
             return FALSE;
         segments.push_back(CString(name));
     }

@@ -19,5 +19,6 @@ CString RemoveDotSegments(const CString& path);
 CString PercentDecode(const CString& text);
 
 // The segments of a relative URL path decoded, each one a safe local name: not empty, not "."
-// or "..", and without NUL, "\" or ":". FALSE, with `segments` undefined, when one is not.
+// or "..", and without NUL, "\", ":" or an escaped "/". FALSE, with `segments` undefined,
+// when one is not.
 BOOL SafeLocalSegments(const CString& relativePath, std::vector<CString>& segments);
