@@ -178,6 +178,8 @@ private:
     CString m_strResolved;
     SymbolTable* m_pNameTable = nullptr;
     int m_nDepthLimit = 0;
+    // Retrieval: the name table of a starting call, which the context owns.
+    std::unique_ptr<SymbolTable> m_pOwnNameTable;
     // Retrieval: the base URL taken apart.
     QZImportURL m_base;
     // Where the name of the tag last read begins; the token start for a text run.

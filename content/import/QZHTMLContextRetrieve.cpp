@@ -72,11 +72,10 @@ QZHTMLContext::QZHTMLContext(const CString& url, const CString& localDirectory, 
                              SymbolTable* names, int depthLimit, const CString& baseURL)
     : QZVantrelCompileContext(nullptr), m_strRootDirectory(localDirectory), m_pNameTable(names),
       m_nDepthLimit(depthLimit) {
-    std::unique_ptr<SymbolTable> own;
     m_strBaseURL = baseURL;
     if (names == nullptr) {
-        own = std::make_unique<SymbolTable>();
-        m_pNameTable = own.get();
+        m_pOwnNameTable = std::make_unique<SymbolTable>();
+        m_pNameTable = m_pOwnNameTable.get();
         m_strBaseURL = IsPageName(url) ? url.Left(url.ReverseFind('/') + 1) : CString();
     }
     if (pIsPage != nullptr)
