@@ -54,8 +54,20 @@ CHttpFile* CHttpConnection::OpenRequest(int nVerb, LPCTSTR pstrObjectName, LPCTS
                                   "Only GET requests are made.");
     CString object = pstrObjectName != nullptr ? pstrObjectName : "";
     HttpTransfer::Request request;
-    request.url = "http://" + m_host.str() + ":" + std::to_string(m_port) + RequestTarget(object);
+    std::string scheme = (dwFlags & INTERNET_FLAG_SECURE) ? "https://" : "http://";
+    request.url = scheme + m_host.str() + ":" + std::to_string(m_port) + RequestTarget(object);
     request.agent = m_pSession != nullptr ? m_pSession->GetAgent() : CString();
+    if (m_pSession != nullptr) {
+        request.connectTimeoutMs = static_cast<long>(m_pSession->GetConnectTimeout());
+        request.receiveTimeoutMs = static_cast<long>(m_pSession->GetReceiveTimeout());
+        if (m_pSession->IsStatusCallbackEnabled()) {
+            CInternetSession* session = m_pSession;
+            request.onProgress = [session, dwContext] {
+                session->OnStatusCallback(dwContext, INTERNET_STATUS_RECEIVING_RESPONSE, nullptr,
+                                          0);
+            };
+        }
+    }
     request.user = m_user;
     request.password = m_password;
     request.followRedirects = !(dwFlags & INTERNET_FLAG_NO_AUTO_REDIRECT);

@@ -24,7 +24,9 @@ public:
     // A request for the object (its path and query, sent as given; blanks and bytes outside
     // printable ASCII are escaped). A referrer and accept types, when given, become the
     // request's headers; the version is always HTTP/1.1. INTERNET_FLAG_RELOAD asks caches on
-    // the way for a fresh answer; INTERNET_FLAG_NO_AUTO_REDIRECT leaves redirections unfollowed.
+    // the way for a fresh answer; INTERNET_FLAG_NO_AUTO_REDIRECT leaves redirections unfollowed;
+    // INTERNET_FLAG_SECURE sends the request over TLS. The session's timeouts and status
+    // callback hold for the request.
     // Throws CInternetException for a verb other than GET. The caller deletes the request.
     CHttpFile* OpenRequest(int nVerb, LPCTSTR pstrObjectName, LPCTSTR pstrReferer = nullptr,
                            DWORD_PTR dwContext = 1, LPCTSTR* ppstrAcceptTypes = nullptr,

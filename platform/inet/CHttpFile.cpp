@@ -38,6 +38,14 @@ BOOL CHttpFile::QueryInfoStatusCode(DWORD& dwStatusCode) const {
     return TRUE;
 }
 
+BOOL CHttpFile::QueryInfo(DWORD dwInfoLevel, CString& str) const {
+    if (m_transfer == nullptr || dwInfoLevel != HTTP_QUERY_LOCATION ||
+        m_transfer->GetLocation().empty())
+        return FALSE;
+    str = m_transfer->GetLocation();
+    return TRUE;
+}
+
 UINT CHttpFile::Read(void* lpBuf, UINT nCount) {
     if (m_transfer == nullptr)
         AfxThrowFileException(CFileException::invalidFile, -1, m_strFileName);

@@ -25,6 +25,9 @@ public:
     BOOL SendRequest(LPCTSTR pstrHeaders = nullptr, DWORD dwHeadersLen = 0);
     // The answer's status code; FALSE before the request was sent.
     BOOL QueryInfoStatusCode(DWORD& dwStatusCode) const;
+    // What the answer says at that level: HTTP_QUERY_LOCATION, its Location header. FALSE
+    // before the request was sent, for another level, and when the answer has no such header.
+    BOOL QueryInfo(DWORD dwInfoLevel, CString& str) const;
 
     CString GetObject() const { return m_objectName; }
     CString GetVerb() const { return "GET"; }

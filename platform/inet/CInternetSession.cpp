@@ -34,3 +34,20 @@ CHttpConnection* CInternetSession::GetHttpConnection(LPCTSTR pstrServer, INTERNE
 }
 
 void CInternetSession::Close() {}
+
+BOOL CInternetSession::SetOption(DWORD dwOption, DWORD dwValue) {
+    if (dwOption == INTERNET_OPTION_CONNECT_TIMEOUT)
+        m_dwConnectTimeout = dwValue;
+    else if (dwOption == INTERNET_OPTION_RECEIVE_TIMEOUT)
+        m_dwReceiveTimeout = dwValue;
+    else
+        return FALSE;
+    return TRUE;
+}
+
+BOOL CInternetSession::EnableStatusCallback(BOOL bEnable) {
+    m_bStatusCallback = bEnable;
+    return TRUE;
+}
+
+void CInternetSession::OnStatusCallback(DWORD_PTR, DWORD, LPVOID, DWORD) {}

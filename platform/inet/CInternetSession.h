@@ -35,10 +35,26 @@ public:
                                        LPCTSTR pstrPassword = nullptr);
     virtual void Close();
 
+    // Sets INTERNET_OPTION_CONNECT_TIMEOUT or INTERNET_OPTION_RECEIVE_TIMEOUT (milliseconds,
+    // 0 for the default of 30 seconds) for the requests made from now on; FALSE for another
+    // option.
+    BOOL SetOption(DWORD dwOption, DWORD dwValue);
+    DWORD GetConnectTimeout() const { return m_dwConnectTimeout; }
+    DWORD GetReceiveTimeout() const { return m_dwReceiveTimeout; }
+    // While enabled, OnStatusCallback is called again and again while a request of this
+    // session waits for or reads its answer (at least about once a second).
+    BOOL EnableStatusCallback(BOOL bEnable = TRUE);
+    BOOL IsStatusCallbackEnabled() const { return m_bStatusCallback; }
+    virtual void OnStatusCallback(DWORD_PTR dwContext, DWORD dwInternetStatus,
+                                  LPVOID lpvStatusInformation, DWORD dwStatusInformationLength);
+
     DWORD_PTR GetContext() const { return m_dwContext; }
     const CString& GetAgent() const { return m_strAgent; }
 
 private:
     CString m_strAgent;
+    DWORD m_dwConnectTimeout = 0;
+    DWORD m_dwReceiveTimeout = 0;
+    BOOL m_bStatusCallback = FALSE;
     DWORD_PTR m_dwContext;
 };

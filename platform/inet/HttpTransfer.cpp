@@ -85,9 +85,19 @@ void HttpTransfer::Prepare() {
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, m_request.followRedirects ? 1L : 0L);
     curl_easy_setopt(curl, CURLOPT_MAXREDIRS, kMaxRedirections);
     curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, kTimeoutSeconds);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, kTimeoutSeconds);
+    long connectMs =
+        m_request.connectTimeoutMs > 0 ? m_request.connectTimeoutMs : kTimeoutSeconds * 1000;
+    long receiveMs =
+        m_request.receiveTimeoutMs > 0 ? m_request.receiveTimeoutMs : kTimeoutSeconds * 1000;
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, connectMs);
+    // The wait for data is watched by Pump: the library's own low-speed check averages over
+    // several seconds.
+    m_receiveTimeoutMs = receiveMs;
+    if (m_request.onProgress) {
+        curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &HttpTransfer::OnProgress);
+        curl_easy_setopt(curl, CURLOPT_XFERINFODATA, this);
+        curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    }
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, m_error);
     curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, &HttpTransfer::OnHeader);
@@ -132,6 +142,8 @@ size_t HttpTransfer::Read(char* buffer, size_t count) {
 }
 
 template <class Condition> void HttpTransfer::Pump(Condition done) {
+    // The wait for data is counted from when the reader begins to wait.
+    m_lastData = std::chrono::steady_clock::now();
     while (!done() && !m_finished) {
         int running = 0;
         CURLMcode code = curl_multi_perform(Multi(m_multi), &running);
@@ -144,8 +156,27 @@ template <class Condition> void HttpTransfer::Pump(Condition done) {
         CollectResult();
         if (done() || m_finished)
             return;
-        curl_multi_poll(Multi(m_multi), nullptr, 0, 1000, nullptr);
+        long idle = IdleMilliseconds();
+        if (idle >= m_receiveTimeoutMs) {
+            m_finished = true;
+            m_result = CURLE_OPERATION_TIMEDOUT;
+            std::snprintf(m_error, sizeof m_error, "No data received for %ld milliseconds", idle);
+            return;
+        }
+        int wait = static_cast<int>(std::min(1000L, m_receiveTimeoutMs - idle));
+        curl_multi_poll(Multi(m_multi), nullptr, 0, wait, nullptr);
     }
+}
+
+long HttpTransfer::IdleMilliseconds() {
+    auto now = std::chrono::steady_clock::now();
+    // The wait for data begins once the connection is made; connecting has its own limit.
+    curl_off_t connected = 0;
+    curl_easy_getinfo(Easy(m_easy), CURLINFO_CONNECT_TIME_T, &connected);
+    if (connected == 0)
+        m_lastData = now;
+    return static_cast<long>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(now - m_lastData).count());
 }
 
 void HttpTransfer::CollectResult() {
@@ -173,13 +204,20 @@ void HttpTransfer::ThrowFailure() const {
 
 size_t HttpTransfer::OnHeader(char* data, size_t size, size_t count, void* self) {
     auto* transfer = static_cast<HttpTransfer*>(self);
+    transfer->m_lastData = std::chrono::steady_clock::now();
     std::string line(data, size * count);
     if (line.rfind("HTTP/", 0) == 0) {
         size_t space = line.find(' ');
         transfer->m_blockStatus = space != std::string::npos ? std::atol(line.c_str() + space) : 0;
         transfer->m_blockRedirects = false;
+        transfer->m_location.clear();
     } else if (StartsWithNoCase(line, "Location:")) {
         transfer->m_blockRedirects = true;
+        std::string value = line.substr(std::strlen("Location:"));
+        size_t first = value.find_first_not_of(" \t");
+        size_t last = value.find_last_not_of(" \t\r\n");
+        transfer->m_location =
+            first == std::string::npos ? std::string() : value.substr(first, last - first + 1);
     } else if (line == "\r\n" || line == "\n") {
         long status = transfer->m_blockStatus;
         // The headers of an answer that the library goes on to follow are not the answer's.
@@ -191,6 +229,11 @@ size_t HttpTransfer::OnHeader(char* data, size_t size, size_t count, void* self)
     return size * count;
 }
 
+int HttpTransfer::OnProgress(void* self, long long, long long, long long, long long) {
+    static_cast<HttpTransfer*>(self)->m_request.onProgress();
+    return 0;
+}
+
 size_t HttpTransfer::OnBody(char* data, size_t size, size_t count, void* self) {
     auto* transfer = static_cast<HttpTransfer*>(self);
     if (transfer->m_held.size() - transfer->m_readOffset >= kHeldLimit) {
@@ -198,6 +241,7 @@ size_t HttpTransfer::OnBody(char* data, size_t size, size_t count, void* self) {
         return CURL_WRITEFUNC_PAUSE;
     }
     transfer->m_held.append(data, size * count);
+    transfer->m_lastData = std::chrono::steady_clock::now();
     transfer->m_headersDone = true;
     return size * count;
 }

@@ -8,6 +8,8 @@
 #include "platform/core/CString.h"
 #include "platform/inet/InternetTypes.h"
 
+#include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,13 @@ public:
         CString user;
         CString password;
         bool followRedirects = true;
+        // Milliseconds to wait for a connection, and for the answer to move at all; 0 for 30
+        // seconds.
+        long connectTimeoutMs = 0;
+        long receiveTimeoutMs = 0;
+        // Called again and again while the transfer waits or reads (about once a second at
+        // least); none when empty.
+        std::function<void()> onProgress;
     };
 
     HttpTransfer(Request request, DWORD_PTR context);
@@ -32,16 +41,21 @@ public:
     void Start();
     // The status code of the answer (of the last one, after redirections).
     DWORD GetStatusCode() const;
+    // The Location header of the answer; "" when it has none.
+    const std::string& GetLocation() const { return m_location; }
     // Up to `count` bytes of the body, waiting for them; 0 at its end.
     size_t Read(char* buffer, size_t count);
 
 private:
     static size_t OnHeader(char* data, size_t size, size_t count, void* self);
     static size_t OnBody(char* data, size_t size, size_t count, void* self);
+    static int OnProgress(void* self, long long, long long, long long, long long);
     void Prepare();
     // Drives the transfer until `done` holds or the transfer ends.
     template <class Condition> void Pump(Condition done);
     void CollectResult();
+    // Milliseconds since data last arrived on the connection (0 before it is made).
+    long IdleMilliseconds();
     void ResumeIfPaused();
     [[noreturn]] void ThrowFailure() const;
 
@@ -54,6 +68,9 @@ private:
     // The answer's headers: the status of the block being read and whether it redirects.
     long m_blockStatus = 0;
     bool m_blockRedirects = false;
+    std::string m_location;
+    long m_receiveTimeoutMs = 0;
+    std::chrono::steady_clock::time_point m_lastData;
     bool m_headersDone = false;
     // The body received and not yet read, from m_readOffset on.
     std::string m_held;

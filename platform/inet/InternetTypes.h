@@ -27,6 +27,19 @@ constexpr INTERNET_PORT INTERNET_DEFAULT_HTTPS_PORT = 443;
 constexpr DWORD INTERNET_FLAG_RELOAD = 0x80000000;
 constexpr DWORD INTERNET_FLAG_EXISTING_CONNECT = 0x20000000;
 constexpr DWORD INTERNET_FLAG_NO_AUTO_REDIRECT = 0x00200000;
+// The request goes over TLS (https).
+constexpr DWORD INTERNET_FLAG_SECURE = 0x00800000;
+
+// Options of a session, in milliseconds: the wait for a connection, and the longest wait for
+// the answer to move at all.
+constexpr DWORD INTERNET_OPTION_CONNECT_TIMEOUT = 2;
+constexpr DWORD INTERNET_OPTION_RECEIVE_TIMEOUT = 6;
+
+// What a session's status callback is told while a request waits for its answer.
+constexpr DWORD INTERNET_STATUS_RECEIVING_RESPONSE = 40;
+
+// What CHttpFile::QueryInfo reads of an answer: the Location header.
+constexpr DWORD HTTP_QUERY_LOCATION = 33;
 
 // How a request header is added: only when the request has none of that name, or always.
 constexpr DWORD HTTP_ADDREQ_FLAG_ADD_IF_NEW = 0x10000000;
