@@ -25,6 +25,9 @@ public:
     // take them.
     virtual QZKeyCombo& GetCurrentServiceKey() = 0;
     virtual QZKeyCombo& GetCurrentSectionKey() = 0;
+    // The web server's path to the server-side interpreter program, put in front of its name
+    // in links ("/CGI-BIN/" unless the settings say otherwise).
+    virtual const CString& GetCGIAppRelPath() = 0;
     // TRUE while the detailed-messages preference is on.
     virtual BOOL IsVerboseMessages() = 0;
     // Takes over one log line made with new: a detail line (kind 3) is dropped unless the
