@@ -16,11 +16,11 @@ CString Normalise(QZVantrelMemoFld& context, const CString& text) {
     return normalised;
 }
 
-void DefineRequestVariables(SymbolTable& reserved, const CString& webmaster) {
+void DefineRequestVariables(SymbolTable& scope, const CString& webmaster) {
     COleDateTime now = COleDateTime::GetCurrentTime();
-    reserved.SetDate("Date", now);
-    reserved.SetDate("Time", now);
-    reserved.SetString("Webmaster", webmaster);
+    scope.SetDate("Date", now);
+    scope.SetDate("Time", now);
+    scope.SetString("Webmaster", webmaster);
 }
 
 } // namespace QZTemplateText

@@ -13,7 +13,9 @@ namespace QZTemplateText {
 // the context is left in mode 2.
 CString Normalise(QZVantrelMemoFld& context, const CString& text);
 
-// "Date" and "Time" (both now, as dates) and "Webmaster" in the reserved-word table of a run.
-void DefineRequestVariables(SymbolTable& reserved, const CString& webmaster);
+// "Date" and "Time" (both now, as dates) and "Webmaster", set from the scope of a run: they
+// land on the reserved words of those names that its text sees, whichever context's table
+// holds them (the calling context's when there is one).
+void DefineRequestVariables(SymbolTable& scope, const CString& webmaster);
 
 } // namespace QZTemplateText

@@ -38,7 +38,7 @@ int QZVantrelEvent::RunAction() {
     m_pParseContext->SetMode(QZVantrelContext::MODE_GENERATE);
     try {
         LoadService();
-        QZTemplateText::DefineRequestVariables(*m_pParseContext->GetKeywordTable(),
+        QZTemplateText::DefineRequestVariables(*m_pParseContext->GetSymbolTable(),
                                                GetService()->GetRecordset()->m_WebMasterEmail);
         m_pParseContext->Parse(CString(GetText()));
         m_pParseContext->Execute();

@@ -9,6 +9,18 @@ IMPLEMENT_DYNAMIC(QZVantrelForm, QZVantrelTemplate)
 
 namespace {
 const QZColumnBinding::Names kColumns{"[FormID]", "[Title]"};
+
+// Sets a flag for as long as it lives.
+class FlagScope {
+public:
+    explicit FlagScope(BOOL& flag) : m_flag(flag) { m_flag = TRUE; }
+    ~FlagScope() { m_flag = FALSE; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    BOOL& m_flag;
+};
 } // namespace
 
 QZVantrelForm::QZVantrelForm(const QZKeyCombo& key, BOOL bOpen, QZVantrelContext* parent)
@@ -57,14 +69,28 @@ CString& QZVantrelForm::GetActionBody() {
 
 void QZVantrelForm::SetActionBody(const CString& text) {
     *m_pActionBody = text;
+    ParseAction(text);
+}
+
+void QZVantrelForm::ParseAction(const CString& text) {
+    FlagScope parsing(m_bParsingAction);
     m_pActionContext->Parse(text);
+}
+
+QZVantrelMemoFld* QZVantrelForm::GetParser() const {
+    return m_bParsingAction ? m_pActionContext.get() : m_pParseContext.get();
 }
 
 int QZVantrelForm::Save() {
     if (m_pRecordset == nullptr || !m_bLoaded || !m_bEditable)
         return 0;
     SetText(QZTemplateText::Normalise(*m_pParseContext, GetText()));
-    SetActionBody(QZTemplateText::Normalise(*m_pActionContext, GetActionBody()));
+    CString action;
+    {
+        FlagScope parsing(m_bParsingAction);
+        action = QZTemplateText::Normalise(*m_pActionContext, GetActionBody());
+    }
+    SetActionBody(action);
     return QZVantrelBase::Save();
 }
 
@@ -76,11 +102,11 @@ int QZVantrelForm::RunAction() {
     m_nStatementCount = 0;
     m_pActionContext->SetMode(QZVantrelContext::MODE_GENERATE);
     try {
-        m_pActionContext->Parse(CString(GetActionBody()));
-        SymbolTable& reserved = *m_pActionContext->GetKeywordTable();
-        QZTemplateText::DefineRequestVariables(reserved,
+        ParseAction(CString(GetActionBody()));
+        SymbolTable& scope = *m_pActionContext->GetSymbolTable();
+        QZTemplateText::DefineRequestVariables(scope,
                                                GetService()->GetRecordset()->m_WebMasterEmail);
-        reserved.SetDate("lastchanged", GetLastChanged());
+        scope.SetDate("lastchanged", GetLastChanged());
         m_pActionContext->Execute();
     } catch (...) {
         m_pActionContext->SetMode(QZVantrelContext::MODE_PLAIN);

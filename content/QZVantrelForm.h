@@ -38,6 +38,9 @@ public:
 
     // The context the form runs on behalf of: the one given at construction.
     QZVantrelContext* GetCallingContext() const override { return m_pParentContext; }
+    // The action context while it parses (its commands take their lines from it), else the
+    // generation context.
+    QZVantrelMemoFld* GetParser() const override;
 
     CFormsSet* GetRecordset() const { return RowAs<CFormsSet>(); }
 
@@ -46,8 +49,10 @@ private:
     // A context of the form's own for one of its texts: it writes for the form unless it took
     // over a generated page from the calling context.
     std::unique_ptr<QZVantrelMemoFld> MakeActionContext();
+    void ParseAction(const CString& text);
 
     CString* m_pActionBody = nullptr;
     std::unique_ptr<QZVantrelMemoFld> m_pActionContext;
     BOOL m_bReturnedPage = FALSE;
+    BOOL m_bParsingAction = FALSE;
 };

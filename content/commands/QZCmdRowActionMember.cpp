@@ -6,7 +6,6 @@
 #include "template/commands/QZCommandDialogs.h"
 #include "template/data/CActionSet.h"
 #include "template/parser/QZVantrelContext.h"
-#include "template/values/QZBlockList.h"
 #include "template/values/QZSymbol.h"
 #include "template/values/SymbolTable.h"
 
@@ -68,8 +67,7 @@ void QZCmdRowActionMember::ExecuteAction() {
 void QZCmdRowActionMember::RunSingleRow() {
     SymbolTable* parameters = GetArguments()->GetSymbolTable();
     if (!m_pActionSet->Prepare(m_pSiteDb, m_queryKey, parameters)) {
-        SymbolTable* scope = m_pContext->GetSymbolTable();
-        scope->SetString("DbError", m_member.invalidKey);
+        m_pContext->GetSymbolTable()->SetString("DbError", m_member.invalidKey);
         return;
     }
     CString failure = (m_pActionSet->*m_member.operation)(parameters);
@@ -87,19 +85,19 @@ void QZCmdRowActionMember::RunRows() {
     SymbolTable* parameters = GetArguments()->GetSymbolTable();
     CString failures;
     LONG failed = 0;
-    for (QZBlockList::Node* node = m_pRows->GetBlocks().GetHead(); node; node = node->next) {
-        for (LONG i = 0; i < node->used; i++) {
-            const QZSymbol& element = node->item[i];
-            if (!element.HasValue() || element.GetType() != QZSymbol::TYPE_RECORD)
-                continue;
-            // The command's parameters stand in for the fields the record lacks.
-            SymbolTable row(parameters);
-            row = *element.GetRecord();
-            CString failure = (m_pActionSet->*m_member.operation)(&row);
-            if (!failure.IsEmpty()) {
-                failures += failure + "<br>";
-                failed++;
-            }
+    // The elements in index order; an index without a value, or a value that is no record,
+    // is no row.
+    for (LONG index = 1; index <= m_pRows->GetCount(); index++) {
+        QZSymbol* element = m_pRows->GetElement(index, FALSE);
+        if (element == nullptr || element->GetType() != QZSymbol::TYPE_RECORD)
+            continue;
+        // The command's parameters stand in for the fields the record lacks.
+        SymbolTable row(parameters);
+        row = *element->GetRecord();
+        CString failure = (m_pActionSet->*m_member.operation)(&row);
+        if (!failure.IsEmpty()) {
+            failures += failure + "<br>";
+            failed++;
         }
     }
     if (failed == 0) {
