@@ -82,7 +82,8 @@ BOOL QZVantrelQuery::IsLoaded() const {
 }
 
 BOOL QZVantrelQuery::ResolveRow(const QZKeyCombo& key) {
-    if (m_pRecordset == nullptr)
+    // An object without a row of its own (none yet, or its key had none) opens the key's.
+    if (m_pRecordset == nullptr || !m_bLoaded)
         LoadRow<CQuerySet>(key, FALSE, nullptr, kColumns);
     if (!m_bLoaded)
         return FALSE;
@@ -134,7 +135,9 @@ int QZVantrelQuery::MoveFirstRow() {
 }
 
 int QZVantrelQuery::MoveNextRow() {
-    if (m_pRowSet == nullptr || !m_pRowSet->MoveToNext())
+    // Past the last row there is nothing further to move to.
+    if (m_pRowSet == nullptr || !m_pRowSet->IsOpen() || m_pRowSet->IsEOF() ||
+        !m_pRowSet->MoveToNext())
         return 0;
     m_pRowSet->LoadFieldInfo();
     m_nRow++;

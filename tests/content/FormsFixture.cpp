@@ -71,6 +71,8 @@ void FormsTest::CreateShopFile(const std::string& path, const std::string& tag) 
         AddField(products, "Name", dbText, 40, true);
         AddField(products, "Category", dbText, 20, false);
         AddField(products, "Price", dbDouble, 8, false);
+        AddField(products, "Notes", dbMemo, 0, false);
+        AddField(products, "Added", dbDate, 8, false);
         products.Append();
         AddPrimaryKey(products, "ProductID");
         CDaoTableDef orders(&db);

@@ -1,15 +1,15 @@
 #pragma once
 // The generation site of GenerationTest with what forms, scripts, messages and queries need:
-// three data databases of a shop (the development file "C:\data\shop.mdb", the production file
-// "C:\data\shop-prod.mdb" and the service's own "C:\data\service.mdb", which the service names
-// as its ClientsDb, and "C:\data\service-prod.mdb" as its ClientsProdDb), the query objects of
-// the site that name them, and rows of the four template kinds.
+// four data databases of a shop (the development file "C:\data\shop.mdb", the production file
+// "C:\data\shop-prod.mdb", and the service's own "C:\data\service.mdb" and
+// "C:\data\service-prod.mdb", which the service names as its ClientsDb and ClientsProdDb), the
+// query objects of the site that name them, and rows of the four template kinds.
 //
 // Each shop file: Products (ProductID counter key, Name text 40 required, Category text 20,
-// Price double) with Hammer 12.5, Saw 20 and Drill 99.5 in "tools" and Apple 0.5 in "food",
-// each name followed by the file's tag; Orders (OrderID counter key, Customer text 40 required,
-// Qty long), empty; stored queries ProductsByCategory (cat), AllProducts, AllOrders and the
-// action query RaisePrices (delta).
+// Price double, Notes memo, Added date) with Hammer 12.5, Saw 20 and Drill 99.5 in "tools"
+// and Apple 0.5 in "food", each name followed by the file's tag; Orders (OrderID counter key,
+// Customer text 40 required, Qty long), empty; stored queries ProductsByCategory (cat),
+// AllProducts, AllOrders and the action query RaisePrices (delta).
 
 #include "tests/content/GenerationFixture.h"
 #include "tests/template/FakeRunOwner.h"
