@@ -1,6 +1,7 @@
 #include "content/QZVantrelQuery.h"
 
 #include "content/QZServiceLookups.h"
+#include "db/QZDataDatabaseCache.h"
 #include "platform/core/CException.h"
 #include "platform/dao/CDaoDatabase.h"
 #include "platform/dao/CDaoException.h"
@@ -63,7 +64,9 @@ QZVantrelQuery::QZVantrelQuery(const CString&, const QZKeyCombo& key, int mode,
     if (!ResolveRow(key))
         return;
     m_pContext = context;
-    m_pDataDb = OpenDataDatabase();
+    // A data file is opened, never made: a missing one is the engine's error. One that the
+    // run has open already is shared.
+    m_pDataDb = g_DataDatabaseCache.Open(DataPath());
     OpenRows(mode);
 }
 
@@ -98,13 +101,10 @@ BOOL QZVantrelQuery::ResolveRow(const QZKeyCombo& key) {
     return TRUE;
 }
 
-std::unique_ptr<CDaoDatabase> QZVantrelQuery::OpenDataDatabase() const {
+const CString& QZVantrelQuery::DataPath() const {
     CVantrelDb* site = SiteDb();
     BOOL production = site != nullptr && site->GetProductionOutput();
-    auto db = std::make_unique<CDaoDatabase>();
-    // A data file is opened, never made: a missing one is the engine's error.
-    db->OpenDataFile(production ? m_strProductionPath : m_strDevelopPath, FALSE);
-    return db;
+    return production ? m_strProductionPath : m_strDevelopPath;
 }
 
 void QZVantrelQuery::OpenRows(int mode) {
@@ -164,12 +164,14 @@ void QZVantrelQuery::ListFieldsAndParameters(const QZKeyCombo& key, CPtrList& fi
     try {
         if (!ResolveRow(key))
             return;
-        std::unique_ptr<CDaoDatabase> db = OpenDataDatabase();
+        // The editor asks outside any run: the file is opened for the listing only.
+        CDaoDatabase db;
+        db.OpenDataFile(DataPath(), FALSE);
         if (GetRecordset()->m_QueryType != 0)
-            ListTableFields(*db, fields);
+            ListTableFields(db, fields);
         else
-            ListQueryFields(*db, fields, parameters);
-        db->Close();
+            ListQueryFields(db, fields, parameters);
+        db.Close();
     } catch (CException* e) {
         e->Delete();
     }

@@ -66,8 +66,8 @@ private:
     // The stored row (opened without a claim when the object has none) and the data files,
     // an empty name standing for the service's; FALSE when there is no row.
     BOOL ResolveRow(const QZKeyCombo& key);
-    // The data database of the resolved paths, as the production-output switch chooses.
-    std::unique_ptr<CDaoDatabase> OpenDataDatabase() const;
+    // The data file of the resolved paths, as the production-output switch chooses.
+    const CString& DataPath() const;
     void OpenRows(int mode);
     // The context's own table of row values, where the counters live.
     SymbolTable* CounterTable() const;
@@ -78,7 +78,7 @@ private:
     CString m_strDevelopPath;
     CString m_strProductionPath;
     // The run-time rows; the set goes before the database it reads.
-    std::unique_ptr<CDaoDatabase> m_pDataDb;
+    std::shared_ptr<CDaoDatabase> m_pDataDb;
     std::unique_ptr<CClientQuerySet> m_pRowSet;
     QZVantrelContext* m_pContext = nullptr;
     LONG m_nRow = 0;

@@ -4,11 +4,14 @@
 // lists; and the query command written back.
 
 #include "content/QZVantrelQuery.h"
+#include "db/QZDataDatabaseCache.h"
+#include "db/QZRecordsetCaches.h"
 #include "platform/dao/CDaoException.h"
 #include "template/expressions/QZQueryExprContext.h"
 #include "template/values/QZSymbol.h"
 #include "template/values/SymbolTable.h"
 #include "tests/content/FormsFixture.h"
+#include "tests/support/ChildProcess.h"
 
 #include <filesystem>
 #include <memory>
@@ -179,6 +182,29 @@ TEST_F(QueryObjectsTest, ANestedQueryKeepsItsOwnCounters) {
     EXPECT_EQ(file.substr(start, file.find("</body>") - start),
               "[1/4:123:1/4][2/4:123:2/4][3/4:123:3/4][4/4:123:4/4]");
     EXPECT_TRUE(Errors().empty());
+}
+
+// The run keeps the file open, and every query still sees what another program wrote.
+TEST_F(QueryObjectsTest, AnOpenDataDatabaseSeesWhatAnotherProgramWrites) {
+    auto customers = [&] {
+        std::string names;
+        auto query = Open(kOrders);
+        for (int more = query->MoveFirstRow(); more; more = query->MoveNextRow())
+            names += Field(*query, "Customer") + ";";
+        return names;
+    };
+    EXPECT_EQ(customers(), "");
+    EXPECT_EQ(g_DataDatabaseCache.GetCount(), 1);
+    for (const char* customer : {"Ann", "Bob"}) {
+        ChildProcess other("add-order", {{"FILE", ShopFile()}, {"CUSTOMER", customer}});
+        EXPECT_EQ(other.Wait(), 0);
+    }
+    EXPECT_EQ(customers(), "Ann;Bob;");
+    EXPECT_EQ(g_DataDatabaseCache.GetCount(), 1);
+    // The end of the run closes it.
+    ClearRecordsetCaches();
+    EXPECT_EQ(g_DataDatabaseCache.GetCount(), 0);
+    EXPECT_EQ(customers(), "Ann;Bob;");
 }
 
 TEST_F(QueryObjectsTest, TheQueryCommandIsWrittenBackWithItsBlocks) {
