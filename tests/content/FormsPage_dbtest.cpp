@@ -119,12 +119,16 @@ TEST_F(FormsPageTest, ACommandWhoseKeyLoadsNothingWritesNothingAndSaysWhy) {
                              "[<<script :99>>]\n"
                              "[<<script s=:98>>]\n"
                              "[<<addrow :0>>]\n"
-                             "[<<email :99>><<returnpage :99>><<generate :99>><<execquery :0>>]\n";
+                             "[<<email :99>><<returnpage :99>><<generate :99>><<execquery :0>>]\n"
+                             "[<<run \"\">>]\n"
+                             "[<<run \"no-such-program-mq\">>]\n"
+                             "[<<file \"\">>]\n"
+                             "[<<printfile \"C:\\none.txt\">>]\n";
     Update(ContentKindOf(OBJ_PAGE), 40, "ScriptBody = " + Quote(text));
     std::string file = GenerateShop("dev/site/news/shop.html");
     size_t start = file.find(">\n", file.find("<body")) + 2;
     EXPECT_EQ(file.substr(start, file.find("</body>") - start),
-              "[]\n[]\n[]\n[]\n[]\n[]\n[]\n[]\n[]\n[]\n[]\n[]\n");
+              "[]\n[]\n[]\n[]\n[]\n[]\n[]\n[]\n[]\n[]\n[]\n[]\n[]\n[]\n[]\n[]\n");
     // An empty list is reported by the expression language as the text is parsed.
     EXPECT_EQ(Errors(), (std::vector<std::string>{
                             "Page :40, Line 1: error: operand expected",
@@ -141,6 +145,12 @@ TEST_F(FormsPageTest, ACommandWhoseKeyLoadsNothingWritesNothingAndSaysWhy) {
                             "Page :40, Line 9: error: script: invalid script key 5:99 specified",
                             "Page :40, Line 10: error: script: invalid script key s=5:98 specified",
                             "Page :40, Line 11: error: row action: no valid query key specified",
+                            "Page :40, Line 13: error: run: no program specified",
+                            "Page :40, Line 14: error: run: the program no-such-program-mq "
+                            "unable to execute",
+                            "Page :40, Line 15: error: file: no filename specified",
+                            "Page :40, Line 16: error: file: can't open file C:\\none.txt for "
+                            "reading",
                         }));
     // The query of a missing data file made no file.
     EXPECT_FALSE(std::filesystem::exists(UnderRoot("data/missing.mdb")));

@@ -76,6 +76,21 @@ TEST_F(QueryObjectsTest, WalksTheRowsCountingThem) {
     EXPECT_EQ(Field(*query, "NoSuchField"), "null");
 }
 
+TEST_F(QueryObjectsTest, TwoQueriesOfOneFileWalkTheirRowsSideBySide) {
+    auto outer = Open(kByCategory);
+    ASSERT_EQ(outer->MoveFirstRow(), 1);
+    QZQueryExprContext inner(m_query.get());
+    auto second = std::make_unique<QZVantrelQuery>(
+        CString(), QZKeyCombo(kDbId, kByCategory, OBJ_QUERY), 0, &inner);
+    std::string names;
+    for (int more = second->MoveFirstRow(); more; more = second->MoveNextRow())
+        names += Field(*second, "Name") + ";";
+    EXPECT_EQ(names, "Hammer;Saw;Drill;");
+    EXPECT_EQ(outer->MoveNextRow(), 1);
+    EXPECT_EQ(Field(*outer, "Name"), "Saw");
+    EXPECT_EQ(g_DataDatabaseCache.GetCount(), 1);
+}
+
 TEST_F(QueryObjectsTest, AnEmptyResultHasNoFirstRow) {
     auto query = Open(kOrders);
     ASSERT_TRUE(query->IsLoaded());
