@@ -60,7 +60,6 @@ QZVantrelQuery::QZVantrelQuery() : QZVantrelBase(OBJ_QUERY) {
 QZVantrelQuery::QZVantrelQuery(const CString&, const QZKeyCombo& key, int mode,
                                QZVantrelContext* context)
     : QZVantrelBase(OBJ_QUERY), m_nMode(mode) {
-    m_bEditable = FALSE;
     if (!ResolveRow(key))
         return;
     m_pContext = context;
