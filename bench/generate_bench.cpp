@@ -1,9 +1,10 @@
 // Generating a site: a site database of N pages (MQ_BENCH_PAGES, default 10,000), each with one
-// macro (a heading with the page's title), four paragraphs and five links to other pages; every
-// page is opened for editing, generated into its local file and saved, one after another on one
-// thread, as the generate dialog does. Items per second is pages per second; the peak resident
-// memory of the process is reported beside it. Each link loads the page it names and writes
-// its address, and is recorded as a dependency of the page.
+// macro (a heading with the page's title), four paragraphs, five links to other pages and a
+// table of the 20 rows of a stored query of the shop's data database; every page is opened for
+// editing, generated into its local file and saved, one after another on one thread, as the
+// generate dialog does. Items per second is pages per second; the peak resident memory of the
+// process is reported beside it. Each link loads the page it names and writes its address, and
+// is recorded as a dependency of the page.
 
 #include "content/QZEngineMessage.h"
 #include "content/QZEngineMessageSink.h"
@@ -12,6 +13,8 @@
 #include "db/QZDbUpdate.h"
 #include "db/QZRecordsetCaches.h"
 #include "platform/dao/CDaoDatabase.h"
+#include "platform/dao/CDaoQueryDef.h"
+#include "platform/dao/CDaoTableDef.h"
 #include "platform/dao/CDaoWorkspace.h"
 #include "shell/CVantrel3App.h"
 #include "template/expressions/QZTemplateExprContext.h"
@@ -67,7 +70,29 @@ std::string PageText(int id, int pages) {
         text += "<li><<link linkid=5:" + std::to_string(target) + ">>Page " +
                 std::to_string(target) + "<</link>></li>\n";
     }
-    return text + "</ul>\n";
+    return text + "</ul>\n<table>\n<<query :50>><tr><td><<print [rownumber]>></td><td>"
+                  "<<print [Name]>></td><td><<print [Price]>></td></tr>\n<</query>></table>\n";
+}
+
+// The shop's data database: Items (ItemID counter, Name, Price) with 20 rows, and the stored
+// query AllItems over them.
+void MakeShop(const std::string& path) {
+    CDaoDatabase db;
+    db.Create(path.c_str());
+    CDaoTableDef items(&db);
+    items.Create("Items");
+    items.CreateField("ItemID", dbLong, 4, dbAutoIncrField);
+    items.CreateField("Name", dbText, 40);
+    items.CreateField("Price", dbDouble, 8);
+    items.Append();
+    for (int item = 1; item <= 20; item++)
+        db.Execute(("INSERT INTO Items (Name, Price) VALUES ('Item " + std::to_string(item) +
+                    "', " + std::to_string(item) + ".5)")
+                       .c_str());
+    CDaoQueryDef query(&db);
+    query.Create("AllItems", "SELECT Name, Price FROM Items ORDER BY ItemID;");
+    query.Append();
+    db.Close();
 }
 
 // A site database in a folder of its own with one service, section, style and macro and the
@@ -84,8 +109,10 @@ public:
         if (child == 0) {
             QZDbUpdate update;
             bool made = update.CreateNewDatabase(path.c_str(), 0, 1);
-            if (made)
+            if (made) {
+                MakeShop(m_dir + "/shop.mdb");
                 Fill(path, pages);
+            }
             _exit(made ? 0 : 1);
         }
         int status = 1;
@@ -121,6 +148,11 @@ private:
                    "BackImageDbID, BackImageID, BackColor, TextColor, LinkColor, UsedLinkColor, "
                    "ActiveLinkColor, Deleted) VALUES (5, 30, 'House', 5, 10, 0, 0, 'FFFFFF', "
                    "'000000', '0000FF', '770077', 'FF0000', 0)");
+        db.Execute(("INSERT INTO Query (DbID, QueryID, QueryName, SQLName, DatabaseName, "
+                    "QueryType, ServiceDbID, ServiceID, Deleted) VALUES (5, 50, 'Items', "
+                    "'AllItems', '" +
+                    m_dir + "/shop.mdb', 0, 5, 10, 0)")
+                       .c_str());
         db.Execute("INSERT INTO Templates (DbID, TemplateID, TemplateName, ScriptBody, "
                    "ServiceDbID, ServiceID, Deleted) VALUES (5, 1, 'Heading', "
                    "'<h1><<interpret title>></h1>', 5, 10, 0)");

@@ -5,10 +5,15 @@
 #include "content/QZVantrelAd.h"
 #include "content/QZVantrelAdSpace.h"
 #include "content/QZVantrelAdvertiser.h"
+#include "content/QZVantrelEvent.h"
+#include "content/QZVantrelForm.h"
 #include "content/QZVantrelImage.h"
 #include "content/QZVantrelJava.h"
 #include "content/QZVantrelMedia.h"
+#include "content/QZVantrelMessage.h"
 #include "content/QZVantrelPage.h"
+#include "content/QZVantrelQuery.h"
+#include "content/QZVantrelScript.h"
 #include "content/QZVantrelTemplate.h"
 #include "platform/core/CException.h"
 
@@ -30,6 +35,9 @@ constexpr FactoryEntry kKinds[] = {
     {OBJ_ACTIVEX, Build<QZVantrelActiveX>}, {OBJ_JAVA, Build<QZVantrelJava>},
     {OBJ_MEDIA, Build<QZVantrelMedia>},     {OBJ_ADVERTISER, Build<QZVantrelAdvertiser>},
     {OBJ_ADSPACE, Build<QZVantrelAdSpace>}, {OBJ_AD, Build<QZVantrelAd>},
+    {OBJ_QUERY, Build<QZVantrelQuery>},     {OBJ_MESSAGE, Build<QZVantrelMessage>},
+    {OBJ_FORM, Build<QZVantrelForm>},       {OBJ_SCRIPT, Build<QZVantrelScript>},
+    {OBJ_EVENT, Build<QZVantrelEvent>},
 };
 
 } // namespace

@@ -321,3 +321,36 @@ void QZVantrelPage::WriteBanner() {
     WriteComment(dashes);
     WriteOutput("\n");
 }
+
+// ---- Answering a request ----
+
+int QZVantrelPage::ReturnInto(CFile* output) {
+    auto copy = std::make_shared<CDocumentSet>(&GetVantrelApp()->GetVantrelDb());
+    copy->m_bCopyOwnId = TRUE;
+    copy->CopyFields(GetRecordset());
+    copy->m_bCopyOwnId = FALSE;
+    copy->m_Dynamic = 1;
+    m_Columns = BindColumns(*copy, kColumns);
+    m_pRecordset = copy;
+    BindPageColumns(*copy);
+    // The output switch lets the head and foot through to the output given.
+    RunScope scope(*this, m_nGenerateOutput);
+    LoadService();
+    LoadSection();
+    m_bFailed = FALSE;
+    m_nStatementCount = 0;
+    m_nLinkFlag = 1;
+    m_strRelativePath = "/";
+    m_pOutputFile = output;
+    try {
+        DefineBuiltinVariables();
+        WriteHead();
+        CompileText();
+        WriteFoot();
+    } catch (...) {
+        m_pOutputFile = nullptr;
+        throw;
+    }
+    m_pOutputFile = nullptr;
+    return m_bFailed ? 0 : 1;
+}

@@ -31,6 +31,10 @@ public:
     // engine errors pass to the caller, and a compile that logged errors answers 0 (the file
     // and rows are written all the same).
     int WriteDependents();
+    // Answers a request with the page, as the returnpage command does: the page runs on a
+    // private copy of its row marked Dynamic (the cached row stays as it is), writing its
+    // head, text and foot into `output`, or nowhere without one. 1 unless writing failed.
+    int ReturnInto(CFile* output);
     // Copies the page file to production and, after a good copy, counts the publication.
     int MarkPublished() override;
 

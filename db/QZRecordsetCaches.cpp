@@ -1,5 +1,7 @@
 #include "db/QZRecordsetCaches.h"
 
+#include "db/QZDataDatabaseCache.h"
+
 QZRecordsetCache<CTemplatesSet> g_TemplatesCache;
 QZRecordsetCache<CDocumentSet> g_DocumentCache;
 QZRecordsetCache<CFormsSet> g_FormsCache;
@@ -18,4 +20,5 @@ void ClearRecordsetCaches() {
     g_SectionsCache.RemoveAll();
     g_EventsCache.RemoveAll();
     g_ImagesCache.RemoveAll();
+    g_DataDatabaseCache.RemoveAll();
 }

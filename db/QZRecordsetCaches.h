@@ -21,6 +21,7 @@ extern QZRecordsetCache<CImagesSet> g_ImagesCache;
 extern QZRecordsetCache<CServicesSet> g_ServicesCache;
 extern QZRecordsetCache<CSectionsSet> g_SectionsCache;
 
-// Empties all eight (pages, messages, macros, forms, services, sections, events, images):
-// after every generate or preview run, after publishing and at exit.
+// Empties all eight (pages, messages, macros, forms, services, sections, events, images), and
+// the cache of open data databases: after every generate or preview run, after publishing and
+// at exit.
 void ClearRecordsetCaches();

@@ -2,6 +2,7 @@
 
 #include "template/commands/RegisterDataCommands.h"
 #include "template/commands/RegisterFlowCommands.h"
+#include "template/commands/RegisterServerCommands.h"
 #include "template/values/SymbolTable.h"
 
 QZTemplateExprContext::QZTemplateExprContext(QZVantrelContext* parent)
@@ -24,4 +25,5 @@ void QZTemplateExprContext::Register() {
     QZArgumentContext::SetTemplateMaker(&QZTemplateExprContext::Make);
     RegisterDataCommands();
     RegisterFlowCommands();
+    RegisterServerCommands();
 }

@@ -7,11 +7,15 @@
 #include "content/QZVantrelAd.h"
 #include "content/QZVantrelAdSpace.h"
 #include "content/QZVantrelAdvertiser.h"
+#include "content/QZVantrelEvent.h"
+#include "content/QZVantrelForm.h"
 #include "content/QZVantrelImage.h"
 #include "content/QZVantrelJava.h"
 #include "content/QZVantrelMedia.h"
+#include "content/QZVantrelMessage.h"
 #include "content/QZVantrelPage.h"
 #include "content/QZVantrelPhoto.h"
+#include "content/QZVantrelScript.h"
 #include "content/QZVantrelTemplate.h"
 
 #include <stdexcept>
@@ -62,6 +66,14 @@ const std::vector<ContentKind>& ContentKinds() {
          Creator<QZVantrelAd>()},
         {"ad space", OBJ_ADSPACE, "MQ_AdSpace", "AdSpaceID", "Title", K::inService, false, false,
          Loader<QZVantrelAdSpace>(), Creator<QZVantrelAdSpace>()},
+        {"form", OBJ_FORM, "Forms", "FormID", "Title", K::inService, true, false,
+         Loader<QZVantrelForm>(), Creator<QZVantrelForm>()},
+        {"event", OBJ_EVENT, "MQ_Events", "EventID", "Title", K::inService, true, false,
+         Loader<QZVantrelEvent>(), Creator<QZVantrelEvent>()},
+        {"script", OBJ_SCRIPT, "MQ_Script", "ScriptID", "Title", K::inServiceAndSection, false,
+         false, Loader<QZVantrelScript>(), Creator<QZVantrelScript>()},
+        {"e-mail message", OBJ_MESSAGE, "Messages", "MessageID", "Title", K::inService, true, false,
+         Loader<QZVantrelMessage>(), Creator<QZVantrelMessage>()},
     };
     return kinds;
 }

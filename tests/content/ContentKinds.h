@@ -26,7 +26,7 @@ struct ContentKind {
 };
 
 // Service, section, page, macro, style, image, photo, multimedia object, Java applet, ActiveX
-// object, advertiser, ad and ad space.
+// object, advertiser, ad, ad space, form, event, script and e-mail message.
 const std::vector<ContentKind>& ContentKinds();
 
 // The kind of a type code; throws when there is none.

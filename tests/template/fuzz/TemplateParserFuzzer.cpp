@@ -7,7 +7,9 @@
 #include "template/commands/QZCmdHTML.h"
 #include "template/commands/QZCmdStandIn.h"
 #include "template/expressions/QZTemplateExprContext.h"
+#include "template/parser/QZCommandFactory.h"
 #include "template/parser/QZTemplateRunOwner.h"
+#include "template/parser/QZToken.h"
 #include "template/parser/QZVantrelMemoFld.h"
 #include "template/parser/QZVantrelStmtContext.h"
 
@@ -87,9 +89,11 @@ void Check(bool ok, const char* what) {
 
 } // namespace
 
-// The page runs with the language's real expressions and commands.
+// The page runs with the language's real expressions and commands, except that arbitrary
+// text must not start programs: run keeps its stand-in.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     QZTemplateExprContext::Register();
+    QZCommandFactory::Register(TOKEN_RUN, nullptr);
     return 0;
 }
 
