@@ -7,8 +7,8 @@
 // copies a site from an HTTP server into a local folder, following the links of its pages that
 // stay in the start page's folder or below it. Both read HTML with the same tokenizer.
 
+#include "content/QZVantrelForm.h"
 #include "content/import/QZImportURL.h"
-#include "content/import/QZImportedForm.h"
 #include "db/QZKeyCombo.h"
 #include "template/parser/QZVantrelCompileContext.h"
 
@@ -163,7 +163,7 @@ private:
     static BOOL IsRemote(const CString& link) { return link.Find(":/") >= 0; }
 
     QZVantrelPage* m_pPage = nullptr;
-    std::unique_ptr<QZImportedForm> m_pForm;
+    std::unique_ptr<QZVantrelForm> m_pForm;
     std::unique_ptr<CScriptSet> m_pScriptSet;
     std::unique_ptr<CActiveXSet> m_pActiveXSet;
     CString m_strTokenText;

@@ -303,7 +303,7 @@ void QZHTMLContext::ConvertForm() {
         return AppendToken();
     CloseOpen(OPEN_FORM);
     CString action = "<<run \"" + EscapeQuotedValue(Attribute("action")) + "\">>";
-    m_pForm = MakeImportedForm();
+    m_pForm = std::make_unique<QZVantrelForm>();
     CString key = m_pForm->GetKey().FormatFull();
     Append("<<form " + key);
     AppendAttributes(kFormAttributes);
@@ -532,7 +532,7 @@ void QZHTMLContext::CloseTop() {
 }
 
 void QZHTMLContext::CloseForm() {
-    m_pForm->SetScriptBody(m_strConverted);
+    m_pForm->SetTemplateText(m_strConverted);
     m_pForm->Save();
     m_pForm.reset();
     m_strConverted = m_strSavedForm;
