@@ -25,11 +25,17 @@ public:
     // take them.
     virtual QZKeyCombo& GetCurrentServiceKey() = 0;
     virtual QZKeyCombo& GetCurrentSectionKey() = 0;
+    // The web server's path to the server-side interpreter program, put in front of its name
+    // in links ("/CGI-BIN/" unless the settings say otherwise).
+    virtual const CString& GetCGIAppRelPath() = 0;
     // TRUE while the detailed-messages preference is on.
     virtual BOOL IsVerboseMessages() = 0;
     // Takes over one log line made with new: a detail line (kind 3) is dropped unless the
     // detailed-messages preference is on; every other line goes to the engine-message sink.
     virtual void PostEngineMessage(QZEngineMessage* message) = 0;
+    // The program's root directory ("VantrelRoot"), as the settings give it: where remote
+    // publishing makes its transfer database.
+    virtual const CString& GetVantrelRoot() = 0;
 };
 
 // The current application object; null when there is none.
