@@ -142,6 +142,24 @@ TEST_F(PublishLocalTest, TheSetUpFailsWithItsLineWhenTheServiceOrTheProductionDa
                                               UnderRoot("none.mdb") + "."});
     EXPECT_EQ(m_boxes.shown().size(), 1u); // the database layer's own box
     EXPECT_EQ(MarksIn(m_path, OBJ_QUERY, 60), Unmarked());
+
+    m_messages.Clear();
+    Update(ContentKindOf(OBJ_SERVICE), kService, "Directory = '..\\site'");
+    EXPECT_EQ(Run(), QZPublishDb::publishFailed);
+    EXPECT_EQ(Log(),
+              std::vector<std::string>{
+                  "0|error: The directory or file name ..\\site leaves the site directory."});
+
+    // The engine's own text follows the line when the service cannot be read at all.
+    m_messages.Clear();
+    ExecuteOn(m_path, "DROP TABLE Services");
+    EXPECT_EQ(Run(), QZPublishDb::publishFailed);
+    std::vector<std::string> log = Log();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0], "0|error: No production server listed, please enter a production alias "
+                      "before publishing.");
+    EXPECT_EQ(log[1].rfind("0|error: ", 0), 0u);
+    EXPECT_GT(log[1].size(), 9u);
 }
 
 TEST_F(PublishLocalTest, AnEmptyListAnswers0BeforeAnythingIsSetUp) {
