@@ -33,6 +33,9 @@ public:
     // Takes over one log line made with new: a detail line (kind 3) is dropped unless the
     // detailed-messages preference is on; every other line goes to the engine-message sink.
     virtual void PostEngineMessage(QZEngineMessage* message) = 0;
+    // The program's root directory ("VantrelRoot"), as the settings give it: where remote
+    // publishing makes its transfer database.
+    virtual const CString& GetVantrelRoot() = 0;
 };
 
 // The current application object; null when there is none.

@@ -25,8 +25,11 @@ public:
     const CString& GetCGIAppRelPath() override { return m_strCGIAppRelPath; }
     BOOL IsVerboseMessages() override { return m_bVerboseMessages; }
     void PostEngineMessage(QZEngineMessage* message) override;
+    const CString& GetVantrelRoot() override { return m_strVantrelRoot; }
 
     CVantrelDb m_VantrelDb;
+    // The program's root directory ("VantrelRoot"), as the settings give it.
+    CString m_strVantrelRoot = "C:\\Marquill";
     // The detailed-messages preference ("Verbose Messages"); off until the settings say more.
     BOOL m_bVerboseMessages = FALSE;
     // The interpreter's path on the web server ("CGIAppRelPath").
