@@ -219,17 +219,7 @@ int QZVantrelPage::Compile() {
         m_bFailed = TRUE;
         return 0;
     }
-    try {
-        DefineBuiltinVariables();
-        WriteHead();
-        CompileText();
-        WriteFoot();
-    } catch (...) {
-        AbortOutput(destination);
-        throw;
-    }
-    CloseOutput(destination);
-    return m_bFailed ? 0 : 1;
+    return WriteOpenedOutput(destination);
 }
 
 void QZVantrelPage::DefineBuiltinVariables() {

@@ -253,6 +253,20 @@ void QZVantrelTemplate::AbortOutput(QZFileDestination& destination) {
     destination.DisconnectFtp();
 }
 
+int QZVantrelTemplate::WriteOpenedOutput(QZFileDestination& destination) {
+    try {
+        DefineBuiltinVariables();
+        WriteHead();
+        CompileText();
+        WriteFoot();
+    } catch (...) {
+        AbortOutput(destination);
+        throw;
+    }
+    CloseOutput(destination);
+    return m_bFailed ? 0 : 1;
+}
+
 // ---- Preview ----
 
 BOOL QZVantrelTemplate::BuildOutputDirectory(const QZSiteSettings& site, CString& path) {
@@ -330,17 +344,7 @@ int QZVantrelTemplate::Preview() {
         QZFileDestination destination = site.Destination(path);
         if (!OpenOutput(destination))
             return 0;
-        try {
-            DefineBuiltinVariables();
-            WriteHead();
-            CompileText();
-            WriteFoot();
-        } catch (...) {
-            AbortOutput(destination);
-            throw;
-        }
-        CloseOutput(destination);
-        return m_bFailed ? 0 : 1;
+        return WriteOpenedOutput(destination);
     } catch (CException* e) {
         LogException(e);
         return 0;

@@ -152,6 +152,10 @@ protected:
     void CloseOutput(QZFileDestination& destination);
     // Drops the output file unsent after an error.
     void AbortOutput(QZFileDestination& destination);
+    // Writes the whole file into the opened destination (built-in variables, head, the compiled
+    // text, foot) and closes it; an exception drops the file unsent and goes on. 1 when the run
+    // did not fail.
+    int WriteOpenedOutput(QZFileDestination& destination);
     // Logs the text of an exception as an error line of this object and frees it.
     void LogException(CException* e);
     // The style of the key, loaded once for the run.
