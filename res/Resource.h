@@ -28,4 +28,7 @@ constexpr UINT IDC_VSIZEBAR = 30981;
 
 // Strings
 constexpr UINT IDS_PROGRESS_CAPTION = 114;
+// The key of the application's settings under HKEY_CURRENT_USER.
+constexpr UINT IDS_SETTINGS_KEY = 1004;
+constexpr UINT IDS_INVALID_DATABASE = 1012;
 constexpr UINT IDS_OTHER_COLOR = 20616;

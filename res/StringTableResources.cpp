@@ -13,6 +13,9 @@ struct StringResource {
 
 const StringResource g_strings[] = {
     {IDS_PROGRESS_CAPTION, "Please Wait:  Converting Database..."},
+    {IDS_SETTINGS_KEY, "Software\\Zerin\\Marquill\\3.0\\Application"},
+    {IDS_INVALID_DATABASE,
+     "Invalid Marquill Database:  %s\n\nPlease locate the database you wish to access"},
     {IDS_OTHER_COLOR, "&Other..."},
 };
 
