@@ -29,3 +29,10 @@ constexpr UINT IDC_VSIZEBAR = 30981;
 // Strings
 constexpr UINT IDS_PROGRESS_CAPTION = 114;
 constexpr UINT IDS_OTHER_COLOR = 20616;
+// The status bar's hint while a bar is dragged, the commands of a bar's context menu, and the
+// status bar's idle prompt.
+constexpr UINT IDS_SEC_DRAGHINT = 20621;
+constexpr UINT IDS_SEC_ALLOWDOCKING = 45095;
+constexpr UINT IDS_SEC_HIDE = 45096;
+constexpr UINT IDS_SEC_FLOATINMAIN = 45097;
+constexpr UINT IDS_IDLEMESSAGE = 57345;

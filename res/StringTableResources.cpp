@@ -14,6 +14,11 @@ struct StringResource {
 const StringResource g_strings[] = {
     {IDS_PROGRESS_CAPTION, "Please Wait:  Converting Database..."},
     {IDS_OTHER_COLOR, "&Other..."},
+    {IDS_SEC_DRAGHINT, "Press the Ctrl key to prevent docking."},
+    {IDS_SEC_ALLOWDOCKING, "Allow Docking"},
+    {IDS_SEC_HIDE, "Hide"},
+    {IDS_SEC_FLOATINMAIN, "Float In Main Window"},
+    {IDS_IDLEMESSAGE, "Ready"},
 };
 
 } // namespace
