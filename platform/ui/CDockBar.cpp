@@ -67,10 +67,11 @@ void CDockBar::ShowAll(BOOL bShow) {
 }
 
 void CDockBar::TakeBar(CControlBar* pBar, BOOL bPlaceHolder) {
-    if (pBar->m_pDockBar && pBar->m_pDockBar != this)
-        pBar->m_pDockBar->RemoveControlBar(pBar, -1, bPlaceHolder);
+    // Made a child here first: the old dock bar's floating frame may go when the bar leaves it.
     if (pBar->GetParent() != this)
         pBar->SetParent(this);
+    if (pBar->m_pDockBar && pBar->m_pDockBar != this)
+        pBar->m_pDockBar->RemoveControlBar(pBar, -1, bPlaceHolder);
     pBar->m_pDockBar = this;
 }
 
@@ -206,10 +207,10 @@ void CDockBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd) {
             m_arrBars.Add(PlaceHolderOf(barId));
             continue;
         }
-        if (bar->m_pDockBar && bar->m_pDockBar != this)
-            bar->m_pDockBar->RemoveControlBar(bar, -1, 0);
         if (bar->GetParent() != this)
             bar->SetParent(this);
+        if (bar->m_pDockBar && bar->m_pDockBar != this)
+            bar->m_pDockBar->RemoveControlBar(bar, -1, 0);
         bar->m_pDockBar = this;
         const DWORD align = m_dwStyle & CBRS_ALIGN_ANY;
         bar->SetBarStyle((bar->GetBarStyle() & ~(CBRS_ALIGN_ANY | CBRS_FLOATING)) | align |

@@ -2,24 +2,26 @@
 
 #include <wx/app.h>
 #include <wx/popupwin.h>
+#include <wx/weakref.h>
 
 #include <algorithm>
 #include <array>
 
 // Four edge windows; the first alone stands for a filled band.
+// The windows may go with the top-level window they belong to before the outline does.
 struct CDragOutline::Windows {
-    std::array<wxPopupWindow*, 4> edges{};
+    std::array<wxWeakRef<wxPopupWindow>, 4> edges{};
 
     ~Windows() {
-        for (wxPopupWindow* edge : edges) {
-            if (edge)
-                edge->Destroy();
+        for (auto& edge : edges) {
+            if (wxPopupWindow* window = edge.get())
+                window->Destroy();
         }
     }
     wxPopupWindow* Edge(size_t i) {
-        if (!edges[i] && wxTheApp && wxTheApp->GetTopWindow())
+        if (!edges[i].get() && wxTheApp && wxTheApp->GetTopWindow())
             edges[i] = new wxPopupWindow(wxTheApp->GetTopWindow(), wxBORDER_NONE);
-        return edges[i];
+        return edges[i].get();
     }
     void Place(size_t i, const CRect& r, const wxColour& colour) {
         wxPopupWindow* edge = Edge(i);
@@ -63,9 +65,9 @@ void CDragOutline::ShowFilled(const CRect& rect, COLORREF colour) {
 }
 
 void CDragOutline::Hide() {
-    for (wxPopupWindow* edge : m_windows->edges) {
-        if (edge)
-            edge->Hide();
+    for (auto& edge : m_windows->edges) {
+        if (wxPopupWindow* window = edge.get())
+            window->Hide();
     }
     m_shown = FALSE;
 }

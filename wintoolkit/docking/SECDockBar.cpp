@@ -210,10 +210,11 @@ void SECDockBar::TakeStyleOf(CControlBar* pBar) {
 // Makes the bar a child of this dock bar at the rectangle's corner (or the pen's start), with
 // no size until the layout gives it one.
 void SECDockBar::Adopt(CControlBar* pBar, LPCRECT lpRect) {
-    if (pBar->m_pDockBar && pBar->m_pDockBar != this)
-        pBar->m_pDockBar->RemoveControlBar(pBar, -1, 1);
+    // Made a child here first: the old dock bar's floating frame may go when the bar leaves it.
     if (pBar->GetParent() != this)
         pBar->SetParent(this);
+    if (pBar->m_pDockBar && pBar->m_pDockBar != this)
+        pBar->m_pDockBar->RemoveControlBar(pBar, -1, 1);
     pBar->m_pDockBar = this;
     CPoint corner(-secData.cxBorder2, -secData.cyBorder2);
     if (lpRect) {

@@ -75,11 +75,15 @@ void SECFrameDocking::DockSized(CFrameWnd& frame, CControlBar* pBar, UINT nDockB
         dockBar = SideOf(frame, pBar);
     if (toolkit)
         toolkit->m_fPctWidth = fWidthFraction;
+    // The length is the bar's thickness on the side it goes to: a height on the top or bottom,
+    // a width on the left or right (a bar aligned both top and left would otherwise be sized
+    // for the wrong side).
     const DWORD style = pBar->GetBarStyle();
+    const DWORD side = dockBar ? (dockBar->GetBarStyle() & CBRS_ALIGN_ANY) : style;
     DWORD mode = LM_COMMIT;
     if ((style & CBRS_SIZE_DYNAMIC) && (style & CBRS_FLOATING))
         mode |= LM_HORZ | LM_MRUWIDTH | LM_LENGTHY;
-    else if (style & CBRS_ORIENT_HORZ)
+    else if (side & CBRS_ORIENT_HORZ)
         mode |= LM_HORZ | LM_HORZDOCK | LM_LENGTHY;
     else
         mode |= LM_VERTDOCK;
