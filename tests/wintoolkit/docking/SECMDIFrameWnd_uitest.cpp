@@ -405,3 +405,61 @@ TEST_F(DockingFrameTest, LayoutSavedOnCloseIsRestoredWithEqualRectangles) {
     SettleWindows();
     SetRegistryKey(nullptr);
 }
+
+TEST_F(DockingFrameTest, FloatingBarResizesFromAnyEdgeAndDoubleClicksToggleDocking) {
+    PaneBar pane;
+    MakePane(pane, "Output Window", CBRS_ALIGN_BOTTOM, 0, 108);
+    frame.DockControlBar(&pane, AFX_IDW_DOCKBAR_BOTTOM);
+    Layout();
+    const CRect docked = InFrame(&frame, &pane);
+
+    // A double click on the docked bar floats it; its frame can be sized.
+    pane.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 20));
+    SettleWindows();
+    ASSERT_TRUE(pane.IsFloating());
+    CFrameWnd* floating = GetParentFrameOf(&pane);
+    ASSERT_TRUE(floating->GetStyle() & MFS_THICKFRAME);
+    const CRect before = ScreenRect(floating);
+    const CPoint edge(before.left + 1, before.CenterPoint().y);
+    Mouse(WM_LBUTTONDOWN, edge, MK_LBUTTON);
+    ASSERT_TRUE(pane.m_pDockContext->IsTracking());
+    Mouse(WM_MOUSEMOVE, edge + CPoint(-40, 0), MK_LBUTTON);
+    Mouse(WM_LBUTTONUP, edge + CPoint(-40, 0));
+    SettleWindows();
+    const CRect wider = ScreenRect(GetParentFrameOf(&pane));
+    EXPECT_EQ(wider.left, before.left - 40);
+    EXPECT_EQ(wider.Width(), before.Width() + 40);
+    const CPoint corner(wider.right - 1, wider.bottom - 1);
+    Mouse(WM_LBUTTONDOWN, corner, MK_LBUTTON);
+    Mouse(WM_MOUSEMOVE, corner + CPoint(10, 25), MK_LBUTTON);
+    Mouse(WM_LBUTTONUP, corner + CPoint(10, 25));
+    SettleWindows();
+    const CRect bigger = ScreenRect(GetParentFrameOf(&pane));
+    EXPECT_EQ(bigger.Size(), wider.Size() + CSize(10, 25));
+
+    // A double click on the caption docks it where it was.
+    const CPoint caption = bigger.TopLeft() + CPoint(30, 8);
+    Mouse(WM_LBUTTONDBLCLK, caption, MK_LBUTTON);
+    SettleWindows();
+    EXPECT_FALSE(pane.IsFloating());
+    EXPECT_EQ(InFrame(&frame, &pane), docked);
+}
+
+TEST_F(DockingFrameTest, ShowingAndHidingABarRelaysTheRow) {
+    PaneBar a, b;
+    MakePane(a, "A", CBRS_ALIGN_BOTTOM, 0, 201);
+    MakePane(b, "B", CBRS_ALIGN_BOTTOM, 0, 202);
+    frame.DockControlBarSized(&a, AFX_IDW_DOCKBAR_BOTTOM, 0, 0, 0.5f, 100);
+    frame.DockControlBarSized(&b, AFX_IDW_DOCKBAR_BOTTOM, 1, 0, 0.5f, 100);
+    Layout();
+    const int half = ScreenRect(&a).Width();
+    frame.ShowControlBar(&b, FALSE, FALSE);
+    Layout();
+    EXPECT_FALSE(b.IsVisible());
+    EXPECT_GT(ScreenRect(&a).Width(), half + 100);
+    frame.ShowControlBar(&b, TRUE, TRUE);
+    EXPECT_TRUE(b.IsVisible());
+    SettleWindows();
+    EXPECT_TRUE(b.IsWindowVisible());
+    EXPECT_NEAR(ScreenRect(&b).Width(), half, 2);
+}

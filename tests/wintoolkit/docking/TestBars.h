@@ -2,6 +2,7 @@
 // Bars for the docking tests: a sizable toolkit bar, and a fixed-size one standing for a toolbar
 // (its own size whatever the mode), both usable with or without a window.
 
+#include "tests/support/GeometryPrint.h"
 #include "wintoolkit/docking/SECControlBar.h"
 
 class SizableBar : public SECControlBar {
@@ -29,16 +30,3 @@ public:
 private:
     CSize m_size;
 };
-
-#include <ostream>
-
-// Rectangles, points and sizes in test messages.
-inline void PrintTo(const CRect& rect, std::ostream* os) {
-    *os << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
-}
-inline void PrintTo(const CPoint& point, std::ostream* os) {
-    *os << "(" << point.x << ", " << point.y << ")";
-}
-inline void PrintTo(const CSize& size, std::ostream* os) {
-    *os << "(" << size.cx << " x " << size.cy << ")";
-}
