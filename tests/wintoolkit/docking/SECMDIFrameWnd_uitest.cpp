@@ -2,11 +2,13 @@
 #include "platform/ui/CDockBar.h"
 #include "platform/ui/CDockContext.h"
 #include "platform/ui/CMiniDockFrameWnd.h"
+#include "platform/ui/SystemSettings.h"
 #include "res/Resources.h"
 #include "tests/platform/registry/SettingsFolder.h"
 #include "tests/wintoolkit/docking/DockingFrame.h"
 #include "tests/wintoolkit/docking/TestBars.h"
 #include "wintoolkit/docking/SECDockBar.h"
+#include "wintoolkit/frame/SECFrameWnd.h"
 
 #include <memory>
 
@@ -462,4 +464,34 @@ TEST_F(DockingFrameTest, ShowingAndHidingABarRelaysTheRow) {
     SettleWindows();
     EXPECT_TRUE(b.IsWindowVisible());
     EXPECT_NEAR(ScreenRect(&b).Width(), half, 2);
+}
+
+TEST_F(DockingFrameTest, CaptionGradientIsASettingOnly) {
+    EXPECT_FALSE(frame.EnableCaptionGradient(TRUE, TRUE));
+    EXPECT_TRUE(frame.EnableCaptionGradient(FALSE, FALSE));
+    EXPECT_FALSE(frame.IsCaptionGradientEnabled());
+    CRect caption;
+    frame.GetCaptionRect(&frame, &caption);
+    EXPECT_EQ(caption.Height(), GetSystemMetrics(SM_CYSIZE));
+}
+
+TEST(SingleDocumentFrame, DocksSizedOnTheFrameworksDockBars) {
+    SECFrameWnd frame;
+    ASSERT_TRUE(
+        frame.Create(nullptr, "Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 600, 400)));
+    frame.EnableDocking(CBRS_ALIGN_ANY);
+    PaneBar pane;
+    ASSERT_TRUE(pane.Create(&frame, "Pane", WS_VISIBLE | CBRS_LEFT | CBRS_SIZE_DYNAMIC, 0, 300));
+    pane.EnableDocking(CBRS_ALIGN_ANY);
+    frame.DockControlBarSized(&pane, AFX_IDW_DOCKBAR_LEFT, 0, 0, 1.0f, 150);
+    frame.RecalcLayout();
+    SettleWindows();
+    EXPECT_EQ(pane.m_pDockBar, frame.GetControlBar(AFX_IDW_DOCKBAR_LEFT));
+    EXPECT_EQ(ScreenRect(&pane).Width(), 150);
+    EXPECT_FALSE(frame.EnableCaptionGradient(TRUE, FALSE));
+    frame.FloatControlBar(&pane, CPoint(200, 200), CBRS_ALIGN_TOP);
+    SettleWindows();
+    EXPECT_TRUE(pane.IsFloating());
+    frame.DestroyWindow();
+    SettleWindows();
 }
