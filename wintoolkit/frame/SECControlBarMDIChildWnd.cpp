@@ -61,6 +61,12 @@ void SECControlBarMDIChildWnd::RecalcLayout(BOOL bNotify) {
     Invalidate();
 }
 
+void SECControlBarMDIChildWnd::FitBar() {
+    CRect client;
+    GetClientRect(&client);
+    SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.Width(), client.Height()));
+}
+
 LRESULT SECControlBarMDIChildWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     CControlBar* bar = TheBar();
     switch (message) {

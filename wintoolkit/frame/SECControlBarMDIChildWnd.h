@@ -18,6 +18,9 @@ public:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void RecalcLayout(BOOL bNotify = TRUE) override;
     SECDockBar* GetDockBar() { return &m_wndDockBar; }
+    // Gives the bar the frame's inside size, as a change of the frame's size does; used once
+    // the bar is in the frame, whose size came before it.
+    void FitBar();
 
     SECDockBar m_wndDockBar;
 

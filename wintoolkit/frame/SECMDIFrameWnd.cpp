@@ -130,6 +130,7 @@ void SECMDIFrameWnd::FloatControlBarInMDIChild(CControlBar* pBar, CPoint point, 
     child = CreateMDIFloatingFrame(dwStyle);
     child->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     child->GetDockBar()->CDockBar::DockControlBar(pBar, nullptr);
+    child->FitBar();
     child->RecalcLayout();
     child->ShowWindow(SW_SHOWNA);
     child->UpdateWindow();
@@ -228,6 +229,7 @@ void SECMDIFrameWnd::SetDockState(const CDockState& state) {
         CRect rect(at, CSize(10, 10));
         child->CalcWindowRect(&rect);
         child->SetWindowPos(nullptr, rect.left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        child->FitBar();
     }
     DelayRecalcLayout(TRUE);
 }
