@@ -32,3 +32,10 @@ constexpr UINT IDS_PROGRESS_CAPTION = 114;
 constexpr UINT IDS_SETTINGS_KEY = 1004;
 constexpr UINT IDS_INVALID_DATABASE = 1012;
 constexpr UINT IDS_OTHER_COLOR = 20616;
+// The status bar's hint while a bar is dragged, the commands of a bar's context menu, and the
+// status bar's idle prompt.
+constexpr UINT IDS_SEC_DRAGHINT = 20621;
+constexpr UINT IDS_SEC_ALLOWDOCKING = 45095;
+constexpr UINT IDS_SEC_HIDE = 45096;
+constexpr UINT IDS_SEC_FLOATINMAIN = 45097;
+constexpr UINT IDS_IDLEMESSAGE = 57345;

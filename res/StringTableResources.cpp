@@ -17,6 +17,11 @@ const StringResource g_strings[] = {
     {IDS_INVALID_DATABASE,
      "Invalid Marquill Database:  %s\n\nPlease locate the database you wish to access"},
     {IDS_OTHER_COLOR, "&Other..."},
+    {IDS_SEC_DRAGHINT, "Press the Ctrl key to prevent docking."},
+    {IDS_SEC_ALLOWDOCKING, "Allow Docking"},
+    {IDS_SEC_HIDE, "Hide"},
+    {IDS_SEC_FLOATINMAIN, "Float In Main Window"},
+    {IDS_IDLEMESSAGE, "Ready"},
 };
 
 } // namespace

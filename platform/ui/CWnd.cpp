@@ -642,6 +642,21 @@ CWnd* CWnd::GetParent() const {
     return window ? FromHandle(OuterWindowOf(window)->GetParent()) : nullptr;
 }
 
+CWnd* CWnd::SetParent(CWnd* pWndNewParent) {
+    wxWindow* window = GetSafeHwnd();
+    wxWindow* parent = pWndNewParent ? pWndNewParent->GetSafeHwnd() : nullptr;
+    if (!window || !parent || window->IsTopLevel())
+        return nullptr;
+    CWnd* old = GetParent();
+    if (window->GetParent() != parent)
+        window->Reparent(parent);
+    return old;
+}
+
+BOOL CWnd::OnCmdMsg(UINT, int, void*, void*) {
+    return FALSE;
+}
+
 CWnd* CWnd::GetTopLevelParent() const {
     wxWindow* window = GetSafeHwnd();
     if (!window)
@@ -652,6 +667,17 @@ CWnd* CWnd::GetTopLevelParent() const {
     if (info && info->kind == WindowKind::popupHost && !top->GetChildren().empty())
         return FromHandle(top->GetChildren().front());
     return FromHandle(top);
+}
+
+std::vector<CWnd*> CWnd::GetChildren() const {
+    std::vector<CWnd*> children;
+    if (const wxWindow* window = GetSafeHwnd()) {
+        for (wxWindow* child : window->GetChildren()) {
+            if (!child->IsTopLevel())
+                children.push_back(FromHandle(child));
+        }
+    }
+    return children;
 }
 
 BOOL CWnd::IsChild(const CWnd* pWnd) const {
@@ -724,7 +750,8 @@ void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint) {
 }
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {
-    wxWindow* window = GetSafeHwnd();
+    // A pop-up window moves, shows and hides with its frame.
+    wxWindow* window = GetSafeHwnd() ? OuterWindowOf(GetSafeHwnd()) : nullptr;
     if (!window)
         return FALSE;
     const wxRect now = window->GetRect();

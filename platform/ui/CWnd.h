@@ -15,6 +15,7 @@
 #include "platform/ui/WindowMessages.h"
 
 #include <memory>
+#include <vector>
 
 class CDC;
 class CFont;
@@ -76,8 +77,13 @@ public:
     // The direct child whose id is `id`, or nullptr.
     CWnd* GetDlgItem(int id) const;
     CWnd* GetParent() const;
+    // Makes the window a child of another (keeping its position in the new parent's client
+    // coordinates); returns the old parent.
+    CWnd* SetParent(CWnd* pWndNewParent);
     CWnd* GetTopLevelParent() const;
     BOOL IsChild(const CWnd* pWnd) const;
+    // The direct child windows (not pop-ups), top of the z-order first.
+    std::vector<CWnd*> GetChildren() const;
 
     void GetClientRect(LPRECT lpRect) const;
     // In screen coordinates.
@@ -113,6 +119,10 @@ public:
     // The next (or previous) control after pWndCtl in this dialog's Tab order that is visible,
     // enabled and a Tab stop, wrapping round; nullptr when there is none.
     CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
+
+    // A command or its update (CN_COMMAND, CN_UPDATE_COMMAND_UI with the CCmdUI in pExtra)
+    // offered to this window; TRUE when a handler took it. The base has no handlers.
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo);
 
     // The window under a point of the screen (the innermost), or nullptr.
     static CWnd* WindowFromPoint(POINT point);

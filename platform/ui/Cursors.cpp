@@ -21,6 +21,10 @@ wxStockCursor StockCursorOf(UINT_PTR id) {
         return wxCURSOR_WAIT;
     case 32515:
         return wxCURSOR_CROSS;
+    case 32642:
+        return wxCURSOR_SIZENWSE;
+    case 32643:
+        return wxCURSOR_SIZENESW;
     case 32644:
         return wxCURSOR_SIZEWE;
     case 32645:

@@ -159,3 +159,62 @@ struct DRAWITEMSTRUCT {
     ULONG_PTR itemData;
 };
 using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;
+
+// Messages of frames, bars and the non-client area.
+constexpr UINT WM_SHOWWINDOW = 0x0018;
+constexpr UINT WM_WINDOWPOSCHANGED = 0x0047;
+constexpr UINT WM_CONTEXTMENU = 0x007B;
+constexpr UINT WM_NCHITTEST = 0x0084;
+constexpr UINT WM_NCPAINT = 0x0085;
+constexpr UINT WM_NCACTIVATE = 0x0086;
+constexpr UINT WM_NCMOUSEMOVE = 0x00A0;
+constexpr UINT WM_NCLBUTTONDOWN = 0x00A1;
+constexpr UINT WM_NCLBUTTONUP = 0x00A2;
+constexpr UINT WM_NCLBUTTONDBLCLK = 0x00A3;
+constexpr UINT WM_NCRBUTTONDOWN = 0x00A4;
+constexpr UINT WM_NCMBUTTONDOWN = 0x00A7;
+constexpr UINT WM_SYSCOMMAND = 0x0112;
+constexpr UINT WM_PARENTNOTIFY = 0x0210;
+constexpr UINT WM_MDIREFRESHMENU = 0x0234;
+// The framework's own: a bar takes its part of the frame (AFX_SIZEPARENTPARAMS*), the status
+// bar's prompt (a string id, or 0 and the text), and the idle update of the bars.
+constexpr UINT WM_SIZEPARENT = 0x0361;
+constexpr UINT WM_SETMESSAGESTRING = 0x0362;
+constexpr UINT WM_IDLEUPDATECMDUI = 0x0363;
+
+// Hit-test codes of the non-client area.
+constexpr int HTERROR = -2;
+constexpr int HTNOWHERE = 0;
+constexpr int HTCAPTION = 2;
+constexpr int HTSYSMENU = 3;
+constexpr int HTMINBUTTON = 8;
+constexpr int HTMAXBUTTON = 9;
+constexpr int HTLEFT = 10;
+constexpr int HTRIGHT = 11;
+constexpr int HTTOP = 12;
+constexpr int HTTOPLEFT = 13;
+constexpr int HTTOPRIGHT = 14;
+constexpr int HTBOTTOM = 15;
+constexpr int HTBOTTOMLEFT = 16;
+constexpr int HTBOTTOMRIGHT = 17;
+constexpr int HTBORDER = 18;
+constexpr int HTCLOSE = 20;
+
+// System commands (WM_SYSCOMMAND).
+constexpr UINT SC_SIZE = 0xF000;
+constexpr UINT SC_MOVE = 0xF010;
+constexpr UINT SC_MINIMIZE = 0xF020;
+constexpr UINT SC_MAXIMIZE = 0xF030;
+constexpr UINT SC_CLOSE = 0xF060;
+constexpr UINT SC_RESTORE = 0xF120;
+
+// More SetWindowPos flags and ShowWindow commands.
+constexpr UINT SWP_NOCOPYBITS = 0x0100;
+constexpr int SW_MINIMIZE = 6;
+constexpr int SW_SHOWNOACTIVATE = 4;
+constexpr int SW_MAXIMIZE = 3;
+constexpr int SW_RESTORE = 9;
+
+// Command notifications of OnCmdMsg.
+constexpr int CN_COMMAND = 0;
+constexpr int CN_UPDATE_COMMAND_UI = -1;

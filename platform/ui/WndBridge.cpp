@@ -454,6 +454,21 @@ LRESULT WndBridge::DefaultProcessing(CWnd* wnd, UINT message, WPARAM wParam, LPA
     case WM_ERASEBKGND:
         result = TRUE;
         break;
+    case WM_RBUTTONUP:
+        // After the button's own processing, the window (or, unhandled, its parents) is asked
+        // for its context menu.
+        if (!info || info->kind != WindowKind::native) {
+            const wxPoint at =
+                window->ClientToScreen(wxPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+            wnd->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window),
+                             MAKELPARAM(at.x, at.y));
+        }
+        break;
+    case WM_CONTEXTMENU:
+        if (!window->IsTopLevel() && !PopupHostOf(window) && window->GetParent())
+            result = CWnd::FromHandle(window->GetParent())->SendMessage(message, wParam, lParam);
+        consumed = true;
+        break;
     case WM_GETDLGCODE:
         if (info && info->kind == WindowKind::native && dynamic_cast<wxButton*>(window))
             result = DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
 
 TEST(Resources, RegisteringMakesStringsAndDialogsKnown) {
     RegisterResources();
@@ -47,4 +48,20 @@ TEST(Resources, ProgressDialogHasItsFrameAndTwoControls) {
     EXPECT_EQ(status.style, WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT);
     EXPECT_EQ((std::array{status.x, status.y, status.cx, status.cy}),
               (std::array<short, 4>{13, 7, 158, 8}));
+}
+
+TEST(Resources, DockingStrings) {
+    RegisterResources();
+    const std::pair<UINT, const char*> strings[] = {
+        {20621, "Press the Ctrl key to prevent docking."},
+        {45095, "Allow Docking"},
+        {45096, "Hide"},
+        {45097, "Float In Main Window"},
+        {57345, "Ready"},
+    };
+    for (const auto& [id, text] : strings) {
+        CString loaded;
+        ASSERT_TRUE(loaded.LoadString(id)) << id;
+        EXPECT_EQ(loaded, text) << id;
+    }
 }

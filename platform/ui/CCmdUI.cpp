@@ -1,0 +1,40 @@
+#include "platform/ui/CCmdUI.h"
+
+#include "platform/ui/CMenu.h"
+#include "platform/ui/CWnd.h"
+
+CCmdUI::CCmdUI()
+    : m_nID(0), m_nIndex(0), m_pMenu(nullptr), m_pOther(nullptr), m_bEnableChanged(FALSE),
+      m_bContinueRouting(FALSE) {}
+
+void CCmdUI::Enable(BOOL bOn) {
+    if (m_pMenu)
+        m_pMenu->EnableMenuItem(m_nID, MF_BYCOMMAND | (bOn ? MF_ENABLED : MF_GRAYED));
+    else if (m_pOther)
+        m_pOther->EnableWindow(bOn);
+    m_bEnableChanged = TRUE;
+}
+
+void CCmdUI::SetCheck(int nCheck) {
+    if (m_pMenu)
+        m_pMenu->CheckMenuItem(m_nID, MF_BYCOMMAND | (nCheck ? MF_CHECKED : MF_UNCHECKED));
+    m_bEnableChanged = TRUE;
+}
+
+void CCmdUI::SetRadio(BOOL bOn) {
+    SetCheck(bOn ? 1 : 0);
+}
+
+void CCmdUI::SetText(LPCTSTR lpszText) {
+    if (m_pOther)
+        m_pOther->SetWindowText(lpszText);
+    m_bEnableChanged = TRUE;
+}
+
+BOOL CCmdUI::DoUpdate(CWnd* pTarget, BOOL bDisableIfNoHndler) {
+    m_bEnableChanged = FALSE;
+    const BOOL handled = pTarget && pTarget->OnCmdMsg(m_nID, CN_UPDATE_COMMAND_UI, this, nullptr);
+    if (!handled && bDisableIfNoHndler && !m_bEnableChanged)
+        Enable(FALSE);
+    return handled;
+}

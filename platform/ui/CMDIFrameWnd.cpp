@@ -1,0 +1,70 @@
+#include "platform/ui/CMDIFrameWnd.h"
+
+#include "platform/ui/CDC.h"
+#include "platform/ui/CMDIChildWnd.h"
+#include "platform/ui/SystemSettings.h"
+#include "platform/ui/WindowStyles.h"
+
+#include <wx/window.h>
+
+namespace {
+
+// The MDI client: the application workspace behind the child frames; maximised children
+// follow its size.
+class MDIClientWnd : public CWnd {
+protected:
+    BOOL OnEraseBkgnd(CDC* pDC) override {
+        CRect client;
+        GetClientRect(&client);
+        pDC->FillSolidRect(&client, GetSysColor(COLOR_APPWORKSPACE));
+        return TRUE;
+    }
+    void OnSize(UINT nType, int cx, int cy) override {
+        CWnd::OnSize(nType, cx, cy);
+        for (wxWindow* child : GetSafeHwnd()->GetChildren()) {
+            if (auto* frame = dynamic_cast<CMDIChildWnd*>(CWnd::FromHandle(child)))
+                frame->FitMaximized();
+        }
+    }
+};
+
+} // namespace
+
+IMPLEMENT_DYNCREATE(CMDIFrameWnd, CFrameWnd)
+
+CMDIFrameWnd::CMDIFrameWnd() = default;
+
+CMDIFrameWnd::~CMDIFrameWnd() = default;
+
+BOOL CMDIFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                          const RECT& rect, CWnd* pParentWnd, UINT nID, CCreateContext* pContext) {
+    if (!CFrameWnd::Create(lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, nID, pContext))
+        return FALSE;
+    m_pWndMDIClient = std::make_unique<MDIClientWnd>();
+    CRect client;
+    GetInsideClientRect(&client);
+    if (!m_pWndMDIClient->Create(nullptr, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, client, this,
+                                 AFX_IDW_PANE_FIRST))
+        return FALSE;
+    RecalcLayout();
+    return TRUE;
+}
+
+CMDIChildWnd* CMDIFrameWnd::MDIGetActive() const {
+    if (!m_pWndMDIClient || !m_pWndMDIClient->GetSafeHwnd())
+        return nullptr;
+    const wxWindowList& children = m_pWndMDIClient->GetSafeHwnd()->GetChildren();
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        auto* frame = dynamic_cast<CMDIChildWnd*>(CWnd::FromHandle(*it));
+        if (frame && frame->IsWindowVisible())
+            return frame;
+    }
+    return nullptr;
+}
+
+void CMDIFrameWnd::MDIActivate(CWnd* pWndActivate) {
+    if (pWndActivate && pWndActivate->GetSafeHwnd()) {
+        pWndActivate->GetSafeHwnd()->Raise();
+        pWndActivate->SetFocus();
+    }
+}

@@ -1,0 +1,3 @@
+#include "wintoolkit/frame/SECMDIChildWnd.h"
+
+IMPLEMENT_DYNCREATE(SECMDIChildWnd, CMDIChildWnd)
