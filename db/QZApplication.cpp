@@ -1,5 +1,7 @@
 #include "db/QZApplication.h"
 
+#include "platform/core/Paths.h"
+
 namespace {
 // A plain pointer: the program builds exactly one application object, and each test process at
 // most one at a time.
@@ -12,4 +14,10 @@ QZApplication* GetVantrelApp() {
 
 void SetVantrelApp(QZApplication* app) {
     g_currentApp = app;
+}
+
+CString QZApplication::GetDatabaseRoot() {
+    if (!m_strDatabaseRoot.IsEmpty())
+        return m_strDatabaseRoot;
+    return MapWindowsPath("C:\\Marquill");
 }

@@ -33,6 +33,14 @@ public:
     // Takes over one log line made with new: a detail line (kind 3) is dropped unless the
     // detailed-messages preference is on; every other line goes to the engine-message sink.
     virtual void PostEngineMessage(QZEngineMessage* message) = 0;
+    // The component root (setting "VantrelDatabaseRoot"), whose Components folder holds the
+    // registered component packages: the root set last, else the program's root folder
+    // "C:\Marquill" as a native path.
+    virtual CString GetDatabaseRoot();
+    void SetDatabaseRoot(const CString& root) { m_strDatabaseRoot = root; }
+
+private:
+    CString m_strDatabaseRoot;
 };
 
 // The current application object; null when there is none.
