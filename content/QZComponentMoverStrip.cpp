@@ -93,8 +93,8 @@ template <typename Remove> RemoveOutcome RemoveEach(QZStringPtrList& names, Remo
 }
 
 void DeleteList(QZStringPtrList* list) {
-    while (!list->IsEmpty())
-        delete list->RemoveHead();
+    for (POSITION position = list->GetHeadPosition(); position != nullptr;)
+        delete list->GetNext(position);
     delete list;
 }
 

@@ -88,7 +88,7 @@ void AddOwnTable(const std::string& path) {
     CDaoDatabase db;
     db.Open(path.c_str());
     CDaoTableDef table(&db);
-    table.Create("GuestEntries");
+    table.Create("Guest's Entries");
     AddTextField(table, "EntryID", dbLong, 4);
     AddTextField(table, "PageKey", dbText, 50);
     AddTextField(table, "ImageKey", dbText, 50);
@@ -97,10 +97,10 @@ void AddOwnTable(const std::string& path) {
     AddTextField(table, "Note", dbText, 50);
     table.Append();
     CDaoQueryDef own(&db);
-    own.Create("EntriesByPage", "SELECT * FROM GuestEntries ORDER BY EntryID");
+    own.Create("EntriesByPage", "SELECT * FROM [Guest's Entries] ORDER BY EntryID");
     own.Append();
     CDaoQueryDef cleanup(&db);
-    cleanup.Create("REM_Cleanup", "DELETE FROM GuestEntries");
+    cleanup.Create("REM_Cleanup", "DELETE FROM [Guest's Entries]");
     cleanup.Append();
     db.Close();
     for (const char* row : {
@@ -108,7 +108,7 @@ void AddOwnTable(const std::string& path) {
              "(2, '99:10', '77:0', 'none', '77:10@page', '77:4')",
              "(3, NULL, '77:7', '12', ':10', NULL)",
          })
-        ExecuteOn(path, std::string("INSERT INTO GuestEntries (EntryID, PageKey, ImageKey, "
+        ExecuteOn(path, std::string("INSERT INTO [Guest's Entries] (EntryID, PageKey, ImageKey, "
                                     "HomePageImageKey, backpagekey, Note) VALUES ") +
                             row);
 }
@@ -153,7 +153,7 @@ void ComponentTest::BuildPackage(const fs::path& folder, LONG version) {
             ExecuteOn(db, row);
         AddOwnTable(db);
         ExecuteOn(db, "INSERT INTO ComponentsInstalled (ComponentSrc, ComponentTitle, "
-                      "VersionNumber) VALUES ('Zerin Labs', 'Guest Book', 0)");
+                      "VersionNumber) VALUES ('Zerin''s Labs', 'Guest Book', 0)");
     }
     ExecuteOn(db, "UPDATE ComponentsInstalled SET VersionNumber = " + std::to_string(version));
     WriteFile((folder / "pics" / "logo.gif").string(), "GIF89a logo");
@@ -179,7 +179,7 @@ int ComponentTest::Register(const fs::path& folder, const std::string& fileName)
 int ComponentTest::InsertGuestBook(const std::string& targetDirectory) {
     QZComponentMover mover;
     return mover.InstallComponent(&Db(), QZKeyCombo(kDbId, kService, OBJ_SERVICE),
-                                  "Zerin Labs\tGuest Book\t3", targetDirectory.c_str());
+                                  "Zerin's Labs\tGuest Book\t3", targetDirectory.c_str());
 }
 
 std::vector<std::string> ComponentTest::Rows(const std::string& path, const std::string& sql) {

@@ -76,24 +76,27 @@ TEST_F(ComponentInsertionTest, EveryKindIsCopiedUnderNewKeysWithItsReferencesRew
 
 TEST_F(ComponentInsertionTest, TheCopyKeepsOnlyItsOwnTablesWithTheirKeysMapped) {
     ASSERT_EQ(InsertGuestBook(Target().string()), 2);
-    EXPECT_EQ(TableNames(Copy()), (std::vector<std::string>{"GuestEntries"}));
+    EXPECT_EQ(TableNames(Copy()), (std::vector<std::string>{"Guest's Entries"}));
     EXPECT_EQ(QueryNames(Copy()), (std::vector<std::string>{"EntriesByPage"}));
     EXPECT_EQ(Rows(Copy(), "SELECT EntryID, PageKey, ImageKey, HomePageImageKey, backpagekey, "
-                           "Note FROM GuestEntries ORDER BY EntryID"),
+                           "Note FROM [Guest's Entries] ORDER BY EntryID"),
               (std::vector<std::string>{"1|5:1|5:1|5:1|5:2|77:10", "2|99:10|77:0|none|5:1|77:4",
                                         "3|NULL|77:7|12|:10|NULL"}));
 }
 
 TEST_F(ComponentInsertionTest, TheFilesGoToTheDevelopmentDirectoryAndTheLinksNowhere) {
     WriteFile((ServiceDirectory() / "index.html").string(), "<p>Home</p>");
+    // A site file that happens to have the component database's name is the site's own.
+    WriteFile((ServiceDirectory() / "guest.mdb").string(), "the site's own file");
     // A site file equal to the component's is no conflict.
     WriteFile((ServiceDirectory() / "readme.txt").string(), "Guest book version 3");
     ASSERT_EQ(InsertGuestBook(Target().string()), 2);
-    EXPECT_EQ(
-        Tree(ServiceDirectory()),
-        (std::vector<std::string>{"index.html", "pages/", "pages/entry.html", "pages/more/",
-                                  "pages/more/help.html", "pics/", "pics/logo.gif", "readme.txt"}));
+    EXPECT_EQ(Tree(ServiceDirectory()),
+              (std::vector<std::string>{"guest.mdb", "index.html", "pages/", "pages/entry.html",
+                                        "pages/more/", "pages/more/help.html", "pics/",
+                                        "pics/logo.gif", "readme.txt"}));
     EXPECT_EQ(ReadFile((ServiceDirectory() / "pics" / "logo.gif").string()), "GIF89a logo");
+    EXPECT_EQ(ReadFile((ServiceDirectory() / "guest.mdb").string()), "the site's own file");
     EXPECT_EQ(Tree(Target()), (std::vector<std::string>{"guest.mdb"}));
 }
 
@@ -106,7 +109,7 @@ TEST_F(ComponentInsertionTest, ASecondInsertionIntoTheSameDirectoryChangesNothin
                                                   " exists already."}));
     EXPECT_FALSE(fs::exists(ServiceDirectory() / "pics" / "logo.gif"));
     EXPECT_EQ(Count("SELECT * FROM Documents"), 2);
-    EXPECT_EQ(TableNames(Copy()), (std::vector<std::string>{"GuestEntries"}));
+    EXPECT_EQ(TableNames(Copy()), (std::vector<std::string>{"Guest's Entries"}));
     EXPECT_EQ(fs::current_path().string(), m_savedDirectory);
 }
 
@@ -192,7 +195,7 @@ TEST_F(ComponentInsertionTest, AServiceOrRegisteredLocationThatCannotServeInsert
             ExecuteOn(m_path, c.sql);
         QZComponentMover mover;
         EXPECT_EQ(mover.InstallComponent(&Db(), QZKeyCombo(kDbId, c.service, OBJ_SERVICE),
-                                         "Zerin Labs\tGuest Book\t3", Target().c_str()),
+                                         "Zerin's Labs\tGuest Book\t3", Target().c_str()),
                   1);
         EXPECT_EQ(Errors(), (std::vector<std::string>{c.error}));
         EXPECT_TRUE(fs::is_empty(Target()));

@@ -16,7 +16,7 @@ TEST_F(ComponentRegistrationTest, RegistersACompleteCopyWithoutTheLinks) {
     ASSERT_EQ(Register(Package()), 1);
     EXPECT_EQ(Rows(m_path, "SELECT ComponentSrc, ComponentTitle, VersionNumber, DatabaseLocation "
                            "FROM ComponentsInstalled"),
-              (std::vector<std::string>{"Zerin Labs|Guest Book|3|" +
+              (std::vector<std::string>{"Zerin's Labs|Guest Book|3|" +
                                         (Components() / "guestbook" / "guest.mdb").string()}));
     EXPECT_EQ(Tree(Components()),
               (std::vector<std::string>{"guestbook/", "guestbook/guest.mdb", "guestbook/pages/",
@@ -99,10 +99,9 @@ TEST_F(ComponentRegistrationTest, TheFolderNameIgnoresTrailingSeparatorsAndBelon
     ExecuteOn((other / "guest.mdb").string(),
               "UPDATE ComponentsInstalled SET ComponentTitle = 'Visitors'");
     EXPECT_EQ(Register(other), 0);
-    EXPECT_EQ(Errors(), (std::vector<std::string>{"error: The component folder " +
-                                                  (Components() / "guestbook").string() +
-                                                  " holds the component Guest Book of Zerin "
-                                                  "Labs."}));
+    EXPECT_EQ(Errors(), (std::vector<std::string>{
+                            "error: The component folder " + (Components() / "guestbook").string() +
+                            " holds the component Guest Book of Zerin's Labs."}));
     EXPECT_EQ(Count("SELECT * FROM ComponentsInstalled"), 1);
     EXPECT_EQ(ReadFile((Components() / "guestbook" / "readme.txt").string()),
               "Guest book version 3");
@@ -128,8 +127,8 @@ TEST_F(ComponentRegistrationTest, InstalledComponentsAreListedInTableOrder) {
     QZStringPtrList* list = ListInstalledComponents(&Db());
     ASSERT_NE(list, nullptr);
     std::vector<std::string> entries;
-    while (!list->IsEmpty()) {
-        CString* entry = list->RemoveHead();
+    for (POSITION position = list->GetHeadPosition(); position != nullptr;) {
+        CString* entry = list->GetNext(position);
         entries.push_back(entry->str());
         delete entry;
     }

@@ -207,4 +207,20 @@ TEST_F(ImportSiteTest, AFileThatCannotBeReadGetsNoRowAndTheWalkGoesOn) {
               (std::vector<std::string>{"1|Photo.JPG"}));
 }
 
+TEST_F(ImportSiteTest, NamesLongerThanTheirColumnsAreSkippedWithAnErrorLine) {
+    // File names and directory names are stored whole, in columns of 30 characters.
+    std::string longName(31, 'n');
+    WriteFile(Path(longName + ".gif"), "GIF");
+    WriteFile(Path(longName + "/inside.html"), "inside");
+    Import(1);
+    EXPECT_EQ(Errors(), (std::vector<std::string>{
+                            "error: The directory " + Path(longName) +
+                                " is skipped: its name is longer than 30 characters.",
+                            "error: The file " + Path(longName + ".gif") +
+                                " is skipped: its name is longer than 30 characters."}));
+    EXPECT_EQ(Created().size(), 8u);
+    EXPECT_EQ(Count("SELECT * FROM Documents WHERE FileName = 'inside.html'"), 0);
+    EXPECT_EQ(Count("SELECT * FROM Sections"), 3);
+}
+
 } // namespace
