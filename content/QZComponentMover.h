@@ -32,7 +32,8 @@ class QZComponentMover : public CObject {
 public:
     // Results of InstallComponent.
     enum InstallResult : int {
-        installUnstripped = 0,  // the copy could not be searched for own tables
+        installUnstripped = 0,  // not stripped (no longer arises: a copy is stripped whether or
+                                // not it holds own tables)
         installNothing = 1,     // nothing inserted: a check or the database copy failed
         installDone = 2,        // inserted; the copy stripped and closed
         installStripFailed = 7, // inserted; stripping the copy ended on an engine error

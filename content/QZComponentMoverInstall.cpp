@@ -16,9 +16,9 @@
 namespace {
 
 constexpr int kRemapped = 8;
+constexpr int kStripped = 6;
 // The files the database engine keeps beside a database file, after its name.
 const char* const kEngineFileSuffixes[] = {"", ".lock", "-journal", "-wal", "-shm"};
-constexpr int kStripped = 6;
 
 // What is at a path the user chose, a link followed.
 QZPathKind FollowedPathKind(const CString& path) {

@@ -117,6 +117,16 @@ TEST_F(ComponentRegistrationTest, APackageWithoutItsComponentRowIsRefused) {
     EXPECT_FALSE(fs::exists(Components() / "guestbook"));
 }
 
+TEST_F(ComponentRegistrationTest, TheComponentsFolderLiesUnderTheComponentRoot) {
+    // The drive root of the original stands for the test's folder (MARQUILL_ROOT).
+    TestApp().SetDatabaseRoot("");
+    EXPECT_EQ(QZComponentMover::GetComponentsFolder().str(),
+              (m_dir.path() / "Marquill" / "Components").string());
+    TestApp().SetDatabaseRoot("C:\\Sites\\");
+    EXPECT_EQ(QZComponentMover::GetComponentsFolder().str(),
+              (m_dir.path() / "Sites" / "Components").string());
+}
+
 TEST_F(ComponentRegistrationTest, InstalledComponentsAreListedInTableOrder) {
     EXPECT_EQ(ListInstalledComponents(&Db()), nullptr);
     ExecuteOn(m_path, "INSERT INTO ComponentsInstalled (ComponentSrc, ComponentTitle, "
