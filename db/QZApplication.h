@@ -36,6 +36,9 @@ public:
     // The program's root directory ("VantrelRoot"), as the settings give it: where remote
     // publishing makes its transfer database.
     virtual const CString& GetVantrelRoot() = 0;
+    // The component root (setting "VantrelDatabaseRoot"), whose Components folder holds the
+    // registered component packages, as stored text.
+    virtual CString GetDatabaseRoot() = 0;
 };
 
 // The current application object; null when there is none.

@@ -26,10 +26,17 @@ public:
     BOOL IsVerboseMessages() override { return m_bVerboseMessages; }
     void PostEngineMessage(QZEngineMessage* message) override;
     const CString& GetVantrelRoot() override { return m_strVantrelRoot; }
+    // The component root set last, else the program's root folder.
+    CString GetDatabaseRoot() override {
+        return m_strDatabaseRoot.IsEmpty() ? m_strVantrelRoot : m_strDatabaseRoot;
+    }
+    void SetDatabaseRoot(const CString& root) { m_strDatabaseRoot = root; }
 
     CVantrelDb m_VantrelDb;
     // The program's root directory ("VantrelRoot"), as the settings give it.
     CString m_strVantrelRoot = "C:\\Marquill";
+    // The component root ("VantrelDatabaseRoot").
+    CString m_strDatabaseRoot;
     // The detailed-messages preference ("Verbose Messages"); off until the settings say more.
     BOOL m_bVerboseMessages = FALSE;
     // The interpreter's path on the web server ("CGIAppRelPath").
