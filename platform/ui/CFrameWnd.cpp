@@ -1,5 +1,9 @@
 #include "platform/ui/CFrameWnd.h"
 
+#include "platform/core/CRuntimeClass.h"
+#include "platform/ui/CCreateContext.h"
+#include "platform/ui/CView.h"
+
 #include "platform/core/CString.h"
 #include "platform/ui/CControlBar.h"
 #include "platform/ui/CControlBarInfo.h"
@@ -659,4 +663,48 @@ void CFrameWnd::EndFrameTracking(BOOL bCancel) {
         MoveWindow(&m_rectTrackStart);
     if (CWnd::GetCapture() == this)
         ReleaseCapture();
+}
+
+void CFrameWnd::SetActiveView(CView* pViewNew, BOOL bNotify) {
+    CView* old = m_pViewActive;
+    if (old == pViewNew)
+        return;
+    m_pViewActive = pViewNew;
+    if (bNotify && old)
+        old->OnActivateView(FALSE, pViewNew, old);
+    if (bNotify && pViewNew)
+        pViewNew->OnActivateView(TRUE, pViewNew, old);
+}
+
+CDocument* CFrameWnd::GetActiveDocument() {
+    return m_pViewActive ? m_pViewActive->GetDocument() : nullptr;
+}
+
+CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID) {
+    if (!pContext || !pContext->m_pNewViewClass)
+        return nullptr;
+    CObject* object = pContext->m_pNewViewClass->CreateObject();
+    auto* wnd = dynamic_cast<CWnd*>(object);
+    if (!wnd) {
+        delete object;
+        return nullptr;
+    }
+    CRect client;
+    GetInsideClientRect(&client);
+    if (!wnd->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, client, this, nID, pContext)) {
+        delete wnd;
+        return nullptr;
+    }
+    return wnd;
+}
+
+BOOL CFrameWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) {
+    if (!pContext || !pContext->m_pNewViewClass)
+        return TRUE;
+    CWnd* view = CreateView(pContext, AFX_IDW_PANE_FIRST);
+    if (!view)
+        return FALSE;
+    if (auto* asView = dynamic_cast<CView*>(view))
+        SetActiveView(asView);
+    return TRUE;
 }

@@ -16,7 +16,9 @@
 #include <vector>
 
 class CControlBar;
+class CDocument;
 class CDockBar;
+class CView;
 class CDockState;
 class CMiniDockFrameWnd;
 struct CRuntimeClass;
@@ -78,6 +80,13 @@ public:
     // The idle work: a delayed layout, then the bars' command update.
     virtual void OnIdleUpdateCmdUI();
 
+    // The view that commands reach first, and its document.
+    CView* GetActiveView() const { return m_pViewActive; }
+    virtual void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
+    virtual CDocument* GetActiveDocument();
+    // Makes the context's view (its run-time class) as the pane; nullptr when it fails.
+    CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
+
     static const CRect rectDefault;
 
     CPtrList m_listControlBars;
@@ -89,6 +98,8 @@ public:
     DWORD m_dwDockStyle;
 
 protected:
+    // Makes the frame's client: the context's view when it names one.
+    virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnSize(UINT nType, int cx, int cy) override;
     void OnDestroy() override;
@@ -116,6 +127,7 @@ private:
     void EndFrameTracking(BOOL bCancel);
     void PurgeDestroyed();
 
+    CView* m_pViewActive = nullptr;
     int m_nTrackHit;
     CPoint m_ptTrackStart;
     CRect m_rectTrackStart;

@@ -146,3 +146,27 @@ LRESULT CMDIChildWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     }
     return CFrameWnd::DefWindowProc(message, wParam, lParam);
 }
+
+BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                             CCreateContext* pContext) {
+    auto* mdiFrame = dynamic_cast<CMDIFrameWnd*>(pParentWnd);
+    if (!mdiFrame)
+        return FALSE;
+    m_nIDHelp = nIDResource;
+    CString title;
+    if (nIDResource)
+        title.LoadString(nIDResource);
+    const DWORD style = dwDefaultStyle & ~WS_VISIBLE;
+    if (!Create(nullptr, title, style, CRect(0, 0, 300, 200), mdiFrame, pContext))
+        return FALSE;
+    if (!OnCreateClient(nullptr, pContext)) {
+        DestroyWindow();
+        return FALSE;
+    }
+    RecalcLayout();
+    if (dwDefaultStyle & WS_VISIBLE) {
+        ShowWindow(SW_SHOW);
+        mdiFrame->MDIActivate(this);
+    }
+    return TRUE;
+}

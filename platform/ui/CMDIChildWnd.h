@@ -20,6 +20,11 @@ public:
     virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                         const RECT& rect, CMDIFrameWnd* pParentWnd,
                         CCreateContext* pContext = nullptr);
+    // Creates the frame in the main window's MDI client (its title the string nIDResource when
+    // there is one), then its client from the context (OnCreateClient).
+    virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                           CCreateContext* pContext = nullptr);
+    UINT GetResourceId() const { return m_nIDHelp; }
     // Lets a derived frame change the creation's style before the window is made.
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     CMDIFrameWnd* GetMDIFrame() const { return m_pMDIFrame; }
@@ -42,6 +47,7 @@ private:
     void BindPositionEvents();
 
     CMDIFrameWnd* m_pMDIFrame;
+    UINT m_nIDHelp = 0;
     BOOL m_bMaximized;
     BOOL m_bMinimized;
     CRect m_rectRestore;

@@ -1,0 +1,3 @@
+#include "platform/ui/CDocument.h"
+
+IMPLEMENT_DYNCREATE(CDocument, CObject)

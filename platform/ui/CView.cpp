@@ -1,0 +1,22 @@
+#include "platform/ui/CView.h"
+
+#include "platform/ui/CCreateContext.h"
+#include "platform/ui/CPaintDC.h"
+
+IMPLEMENT_DYNCREATE(CView, CWnd)
+
+BOOL CView::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                   CWnd* pParentWnd, UINT nID, CCreateContext* pContext) {
+    if (pContext)
+        m_pDocument = pContext->m_pCurrentDoc;
+    return CWnd::Create(lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, nID, pContext);
+}
+
+void CView::OnActivateView(BOOL, CView*, CView*) {}
+
+void CView::OnDraw(CDC*) {}
+
+void CView::OnPaint() {
+    CPaintDC dc(this);
+    OnDraw(&dc);
+}

@@ -1,0 +1,3 @@
+#include "wintoolkit/tabs/SECTab.h"
+
+IMPLEMENT_DYNCREATE(SECTab, CObject)
