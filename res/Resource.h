@@ -21,13 +21,24 @@ constexpr UINT IDC_PREF_VANTRELCOLOR = 1008;
 constexpr UINT IDC_PREF_COMMENTCOLOR = 1168;
 constexpr UINT IDC_PREF_BRACKETCOLOR = 1010;
 
+// Bitmaps: the splash window's picture.
+constexpr UINT IDB_SPLASH = 113;
+
 // Cursors: sizing across vertical bands (left and right) and across horizontal ones (up and
 // down), for the dock bars' sizers and the tab window's splitter.
 constexpr UINT IDC_HSIZEBAR = 30980;
 constexpr UINT IDC_VSIZEBAR = 30981;
 
 // Strings
+constexpr UINT IDS_OLE_FAILED = 101;
+constexpr UINT IDS_APPLICATION = 104;
 constexpr UINT IDS_PROGRESS_CAPTION = 114;
+// The endings of the version message: a newer database, the mismatch, the update question.
+constexpr UINT IDS_REINSTALL = 115;
+constexpr UINT IDS_VERSION_MISMATCH = 116;
+constexpr UINT IDS_UPDATE_QUESTION = 117;
+// The key of the bars' layout, beneath "Software".
+constexpr UINT IDS_BAR_REGISTRY_KEY = 131;
 // The key of the application's settings under HKEY_CURRENT_USER.
 constexpr UINT IDS_SETTINGS_KEY = 1004;
 constexpr UINT IDS_INVALID_DATABASE = 1012;

@@ -4,7 +4,7 @@
 
 #include "platform/ui/DialogTemplate.h"
 
-// Registers every string (core string table), dialog template and cursor (ui layer).
+// Registers every string (core string table), dialog template, cursor and bitmap (ui layer).
 void RegisterResources();
 
 // The dialog template of `id` in the resource table, or nullptr.
@@ -16,3 +16,5 @@ void RegisterStringTable();
 void RegisterDialogTemplates();
 // Registers the cursors (called by RegisterResources).
 void RegisterCursors();
+// Registers bitmap 113, the splash window's picture (called by RegisterResources).
+void RegisterSplashBitmap();

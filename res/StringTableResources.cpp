@@ -12,7 +12,16 @@ struct StringResource {
 };
 
 const StringResource g_strings[] = {
+    {IDS_OLE_FAILED,
+     "OLE initialization failed.  Make sure that the OLE libraries are the correct version."},
+    {IDS_APPLICATION, "Application"},
     {IDS_PROGRESS_CAPTION, "Please Wait:  Converting Database..."},
+    {IDS_REINSTALL, "\n\nPlease re-install Marquill.  If this does not solve the problem, "
+                    "\nPlease contact Zerin for assistance."},
+    {IDS_VERSION_MISMATCH, " doesn't match the version expected by the program."},
+    {IDS_UPDATE_QUESTION,
+     "\n\nSelect \"Yes\" to update your database.  Select \"no\" to close Marquill."},
+    {IDS_BAR_REGISTRY_KEY, "Zerin\\Marquill\\3.0\\Application\\Bar"},
     {IDS_SETTINGS_KEY, "Software\\Zerin\\Marquill\\3.0\\Application"},
     {IDS_INVALID_DATABASE,
      "Invalid Marquill Database:  %s\n\nPlease locate the database you wish to access"},

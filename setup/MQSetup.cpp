@@ -1,5 +1,6 @@
 #include "setup/MQSetup.h"
 
+#include "db/CVantrelDb.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/WindowSystemScope.h"
 #include "platform/ui/WxMessageBoxSink.h"
@@ -7,6 +8,7 @@
 #include "setup/DefaultSiteDatabase.h"
 #include "setup/SetupExtension.h"
 #include "setup/SiteDatabaseQuestion.h"
+#include "shell/SiteDatabaseSettings.h"
 
 #include <cstdio>
 
@@ -54,7 +56,15 @@ int RunSetup(const std::vector<std::string>& arguments, const CString& extension
     }
     RegisterResources();
     const int made = MakeDefaultSiteDatabase();
-    if (made != 0 || !choose)
+    if (made != 0)
         return made;
+    // As an installer would: a first set-up names the default database in the settings.
+    if (!SiteDatabaseSettings::KeyExists()) {
+        CString error;
+        if (!SiteDatabaseSettings::WriteDatabase(CVantrelDb::DefaultPath(), &error))
+            return Fail(error);
+    }
+    if (!choose)
+        return 0;
     return ChooseSiteDatabase(extensionPath);
 }

@@ -9,7 +9,7 @@
 #include "res/Resource.h"
 #include "setup/SetupExtension.h"
 #include "setup/SetupTable.h"
-#include "setup/SiteDatabaseSettings.h"
+#include "shell/SiteDatabaseSettings.h"
 
 SiteDatabaseQuestion::Outcome SiteDatabaseQuestion::Ask(CString* chosen, CString* error) {
     const CString stored = SiteDatabaseSettings::ReadDatabase();
@@ -19,7 +19,7 @@ SiteDatabaseQuestion::Outcome SiteDatabaseQuestion::Ask(CString* chosen, CString
         AskOnce(offered, &answer, &given);
         if (answer == given)
             return NothingChosen;
-        if (IsSiteDatabase(answer)) {
+        if (SiteDatabaseSettings::IsSiteDatabase(answer)) {
             *chosen = answer;
             return SiteDatabaseSettings::WriteDatabase(answer, error) ? Chosen : Failed;
         }
@@ -37,21 +37,4 @@ void SiteDatabaseQuestion::AskOnce(const CString& offered, CString* answer, CStr
     *given = table.Value("VANTREL_DIR");
     m_extension.GetCPU(table.Get());
     *answer = table.Value("VANTREL_DIR");
-}
-
-BOOL SiteDatabaseQuestion::IsSiteDatabase(const CString& path) {
-    if (path.IsEmpty() || !PathFileExistsA(path))
-        return FALSE;
-    try {
-        CVantrelDb db(path);
-        db.Open(db.GetDatabasePath(), FALSE, TRUE, "");
-        LONG dbId = 0;
-        CString version;
-        const BOOL read = db.ReadVersionRow(&dbId, &version);
-        db.Close();
-        return read;
-    } catch (CDaoException* e) {
-        CaughtDaoError ignored(e);
-        return FALSE;
-    }
 }

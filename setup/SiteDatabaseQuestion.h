@@ -20,10 +20,6 @@ public:
     // says why the settings could not be written (Failed).
     Outcome Ask(CString* chosen, CString* error);
 
-    // TRUE when the file opens as a site database (its one version row read); never writes to it
-    // and shows nothing.
-    static BOOL IsSiteDatabase(const CString& path);
-
 private:
     // One GetCPU call: the path that VANTREL_DIR holds afterwards and the one it was given.
     void AskOnce(const CString& offered, CString* answer, CString* given) const;

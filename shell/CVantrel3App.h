@@ -1,21 +1,58 @@
 #pragma once
 // The one application object: it owns the site database for the whole run, the key of the
-// logged-in user, the selected service and section and the preference flags, and answers the
-// lower layers through QZApplication.
+// logged-in user, the selected service and section, the settings and the preference flags; it
+// starts the program (InitInstance) and ends it (ExitInstance), and answers the lower layers
+// through QZApplication.
 
 #include "db/CVantrelDb.h"
 #include "db/QZApplication.h"
 #include "db/QZKeyCombo.h"
-#include "platform/core/CObject.h"
+#include "platform/ui/CWinApp.h"
+#include "shell/QZEditorColors.h"
+#include "shell/QZOptionFlags.h"
 
-class CVantrel3App : public CObject, public QZApplication {
+class CDocTemplate;
+class SECRegistry;
+class QZStartupWindows;
+
+class CVantrel3App : public CWinApp, public QZApplication {
 public:
     // Builds the site database object on its default path and makes this the current
     // application object; one at a time.
     CVantrel3App();
     ~CVantrel3App() override;
-    CVantrel3App(const CVantrel3App&) = delete;
-    CVantrel3App& operator=(const CVantrel3App&) = delete;
+
+    // Start-up and shut-down.
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    // 0 when another copy runs (it was asked to come to the front), 1 otherwise.
+    BOOL FindRunningInstance();
+    // 1 when a site database is open, 0 when the user gave up.
+    BOOL ChooseDatabase(SECRegistry* registry);
+    // 1 when start-up may go on, 0 when it must end.
+    BOOL CheckDatabaseVersion();
+    BOOL LoginUser(const QZKeyCombo& user);
+    void LogoutUser();
+
+    // The settings (all under the key of string 1004). Reading leaves what cannot be read at
+    // its default; writing writes every value that start-up reads.
+    void ReadLocationSettings(SECRegistry& registry);
+    void ReadOptionCodes(SECRegistry& registry);
+    void ReadEditorColors(SECRegistry& registry);
+    void WriteSettings(SECRegistry& registry);
+    void UnpackOptionCodes(DWORD codes);
+    DWORD PackOptionCodes();
+
+    // The window system's parts of start-up (not owned); the program's own when none is set.
+    void SetStartupWindows(QZStartupWindows* windows) { m_pWindows = windows; }
+    // The log-in name: the account's name, else $USER, else "User".
+    static CString GetLoginName();
+    // "SetupMarquillDir" when missing: the folder of the program's executable.
+    static CString GetExecutableDirectory();
+
+    // Empties the output pane's log.
+    void ClearEngineMessages();
 
     CVantrelDb& GetVantrelDb() override { return m_VantrelDb; }
     LONG GetDbID() override;
@@ -26,24 +63,62 @@ public:
     BOOL IsVerboseMessages() override { return m_bVerboseMessages; }
     void PostEngineMessage(QZEngineMessage* message) override;
     const CString& GetVantrelRoot() override { return m_strVantrelRoot; }
-    // The component root set last, else the program's root folder.
-    CString GetDatabaseRoot() override {
-        return m_strDatabaseRoot.IsEmpty() ? m_strVantrelRoot : m_strDatabaseRoot;
-    }
+    // The component root set last; when none is set, the installation's default folder.
+    CString GetDatabaseRoot() override;
     void SetDatabaseRoot(const CString& root) { m_strDatabaseRoot = root; }
 
     CVantrelDb m_VantrelDb;
-    // The program's root directory ("VantrelRoot"), as the settings give it.
-    CString m_strVantrelRoot = "C:\\Marquill";
-    // The component root ("VantrelDatabaseRoot").
-    CString m_strDatabaseRoot;
-    // The detailed-messages preference ("Verbose Messages"); off until the settings say more.
+    BOOL m_bConfirmDeletes = TRUE;
+    BOOL m_bConfirmSave = TRUE;
+    BOOL m_bAddComments = TRUE;
+    BOOL m_bWorkBookMode = TRUE;
     BOOL m_bVerboseMessages = FALSE;
-    // The interpreter's path on the web server ("CGIAppRelPath").
+    BOOL m_bSpareOption = FALSE;
+    BOOL m_bOlderDatabase = FALSE;
+    BOOL m_bCommandLineGiven = FALSE;
+    BOOL m_bCGIBINMode = TRUE;
+    BOOL m_bHelpRemote = FALSE;
     CString m_strCGIAppRelPath = "/CGI-BIN/";
-
-private:
-    QZKeyCombo m_UserKey;
+    CString m_strProgramDirectory;
+    CString m_strDatabasePath;
+    CString m_strDatabaseRoot;
+    CString m_strVantrelRoot;
+    CString m_strDatabaseVersion;
     QZKeyCombo m_SelectedService;
     QZKeyCombo m_SelectedSection;
+    // The sixteen document templates, in the order of the kinds; filled by the registrar.
+    CDocTemplate* m_pTemplates[16] = {};
+    LONG m_lDbID = 0;
+    QZKeyCombo m_UserKey;
+    DWORD m_dwOptionCodes = 0;
+    // The splash flag of the command line (--no-splash turns it off).
+    BOOL m_bShowSplash = TRUE;
+    // Set once start-up has read every setting: only then are they written back at exit.
+    BOOL m_bSettingsRead = FALSE;
+
+private:
+    QZKeyCombo ReadUserKey(SECRegistry* registry);
+    void ReadSelection(SECRegistry* registry);
+    BOOL OpenChosenDatabase();
+    BOOL OfferUpdate(const CString& text);
+    BOOL ReopenUpdatedDatabase();
+    QZStartupWindows& Windows();
+
+    QZStartupWindows* m_pWindows = nullptr;
+    BOOL m_bInstanceRegistered = FALSE;
 };
+
+// The program-wide values beside the application object.
+extern BOOL g_bUseWizards;
+extern BOOL g_bAlwaysPrompt;
+extern QZEditorColors g_EditorColors;
+// The class name of the main window ("ZerinMarquillClass"), kept for what names it.
+extern const char* const g_szMainWindowClass;
+
+// The application object (the running one, or the one under test).
+CVantrel3App* GetVantrel3App();
+
+// Step 18's registration of the document templates: the editors fill it in; none is a no-op.
+using DocTemplateRegistrar = void (*)(CVantrel3App& app);
+void SetDocTemplateRegistrar(DocTemplateRegistrar registrar);
+DocTemplateRegistrar GetDocTemplateRegistrar();

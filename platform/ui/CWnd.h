@@ -13,6 +13,7 @@
 #include "platform/core/CRect.h"
 #include "platform/core/CString.h"
 #include "platform/ui/WindowMessages.h"
+#include "platform/ui/WindowPlacement.h"
 
 #include <memory>
 #include <vector>
@@ -70,6 +71,12 @@ public:
     BOOL ShowWindow(int nCmdShow);
     // Raises the window's top-level window above the others.
     BOOL SetForegroundWindow();
+    // The placement of the window's top-level window, and setting it (the size and the
+    // maximised or minimised state; showing is left to ShowWindow).
+    BOOL GetWindowPlacement(WINDOWPLACEMENT* placement) const;
+    BOOL SetWindowPlacement(const WINDOWPLACEMENT* placement);
+    // Centres the window on the screen.
+    void CenterWindow(CWnd* pAlternateOwner = nullptr);
 
     void SetWindowText(LPCTSTR text);
     void GetWindowText(CString& text) const;

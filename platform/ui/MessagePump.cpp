@@ -4,6 +4,8 @@
 
 #include <wx/app.h>
 
+#include <csignal>
+
 namespace {
 
 class WxMessagePump : public MessagePump {
@@ -18,6 +20,7 @@ public:
 };
 
 ReplaceableService<MessagePump, WxMessagePump> g_pump;
+volatile sig_atomic_t g_quitRequested = 0;
 
 } // namespace
 
@@ -27,4 +30,12 @@ MessagePump* SetMessagePump(MessagePump* pump) {
 
 void PumpWaitingMessages() {
     g_pump.Get().PumpWaitingMessages();
+}
+
+void RequestQuit() {
+    g_quitRequested = 1;
+}
+
+bool IsQuitRequested() {
+    return g_quitRequested != 0;
 }

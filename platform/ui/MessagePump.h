@@ -16,3 +16,10 @@ MessagePump* SetMessagePump(MessagePump* pump);
 
 // Dispatches the waiting messages through the installed pump.
 void PumpWaitingMessages();
+
+// A request to end the program (the main loop asked to stop, SIGTERM, SIGHUP) is never dropped:
+// it is kept until the program ends, long runs that pump between their steps stop after the
+// step they are in, as on Abort, and the program then ends normally.
+void RequestQuit();
+// TRUE once the end of the program has been asked for.
+bool IsQuitRequested();

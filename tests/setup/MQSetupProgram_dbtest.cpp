@@ -1,5 +1,7 @@
 // The program mqsetup as `./dev run` and an installer start it, without a display.
 
+#include "res/Resources.h"
+#include "shell/SiteDatabaseSettings.h"
 #include "tests/setup/SetupFixture.h"
 
 #include <gtest/gtest.h>
@@ -21,12 +23,18 @@ int RunProgram(const SetupFolders& folders, const std::string& arguments, std::s
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-TEST(MQSetupProgram, WithoutArgumentsItAsksNothing) {
+TEST(MQSetupProgram, WithoutArgumentsItAsksNothingAndNamesTheDatabaseInNewSettings) {
+    RegisterResources();
     SetupFolders folders;
     std::string output;
     EXPECT_EQ(RunProgram(folders, "", &output), 0) << output;
     EXPECT_TRUE(std::filesystem::exists(folders.file("Marquill/mq.mdb")));
-    EXPECT_FALSE(std::filesystem::exists(folders.file("config"))) << "settings were written";
+    EXPECT_EQ(SiteDatabaseSettings::ReadDatabase(), folders.file("Marquill/mq.mdb").c_str());
+    // Settings that are there already are left alone.
+    CString error;
+    ASSERT_TRUE(SiteDatabaseSettings::WriteDatabase(folders.file("other.mdb").c_str(), &error));
+    EXPECT_EQ(RunProgram(folders, "", &output), 0) << output;
+    EXPECT_EQ(SiteDatabaseSettings::ReadDatabase(), folders.file("other.mdb").c_str());
 }
 
 TEST(MQSetupProgram, TheQuestionLoadsTheExtensionBesideItAndNeedsADisplay) {
@@ -35,7 +43,6 @@ TEST(MQSetupProgram, TheQuestionLoadsTheExtensionBesideItAndNeedsADisplay) {
     EXPECT_EQ(RunProgram(folders, "--choose-database", &output), 1) << output;
     EXPECT_NE(output.find("mqsetup: no display to ask for the site database on"), std::string::npos)
         << output;
-    EXPECT_FALSE(std::filesystem::exists(folders.file("config"))) << "settings were written";
 }
 
 TEST(MQSetupProgram, AnUnknownArgumentIsAUsageError) {

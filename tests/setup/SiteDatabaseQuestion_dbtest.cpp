@@ -1,6 +1,7 @@
 // Which files the set-up step takes for site databases.
 
 #include "setup/SiteDatabaseQuestion.h"
+#include "shell/SiteDatabaseSettings.h"
 #include "tests/setup/SetupFixture.h"
 
 #include "platform/dao/CDaoDatabase.h"
@@ -23,10 +24,10 @@ TEST(SiteDatabaseQuestion, OnlyAFileWithItsVersionRowIsASiteDatabase) {
     std::ofstream(folder.file("empty.mdb"));
     const std::string site = FileBytes(folder.file("site.mdb"));
 
-    EXPECT_TRUE(SiteDatabaseQuestion::IsSiteDatabase(folder.file("site.mdb").c_str()));
+    EXPECT_TRUE(SiteDatabaseSettings::IsSiteDatabase(folder.file("site.mdb").c_str()));
     for (const char* name : {"text.mdb", "other.mdb", "empty.mdb", "missing.mdb", ""})
-        EXPECT_FALSE(SiteDatabaseQuestion::IsSiteDatabase(folder.file(name).c_str())) << name;
-    EXPECT_FALSE(SiteDatabaseQuestion::IsSiteDatabase(""));
+        EXPECT_FALSE(SiteDatabaseSettings::IsSiteDatabase(folder.file(name).c_str())) << name;
+    EXPECT_FALSE(SiteDatabaseSettings::IsSiteDatabase(""));
 
     EXPECT_FALSE(std::filesystem::exists(folder.file("missing.mdb"))) << "checking made a file";
     EXPECT_EQ(FileBytes(folder.file("site.mdb")), site) << "checking changed the database";

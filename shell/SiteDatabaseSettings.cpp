@@ -1,5 +1,9 @@
-#include "setup/SiteDatabaseSettings.h"
+#include "shell/SiteDatabaseSettings.h"
 
+#include "db/CVantrelDb.h"
+#include "platform/core/FileServices.h"
+#include "platform/dao/CDaoException.h"
+#include "platform/dao/CaughtDaoError.h"
 #include "res/Resource.h"
 #include "wintoolkit/registry/SECRegistry.h"
 
@@ -12,6 +16,11 @@ CString SettingsKey() {
 }
 
 } // namespace
+
+BOOL SiteDatabaseSettings::KeyExists() {
+    SECRegistry registry;
+    return registry.Connect(HKEY_CURRENT_USER) && registry.Open(SettingsKey(), KEY_READ);
+}
 
 CString SiteDatabaseSettings::ReadDatabase() {
     SECRegistry registry;
@@ -41,4 +50,21 @@ BOOL SiteDatabaseSettings::WriteDatabase(const CString& path, CString* error) {
 CString SiteDatabaseSettings::RootOf(const CString& path) {
     const int separator = path.ReverseFind('/');
     return separator < 0 ? CString() : path.Left(separator);
+}
+
+BOOL SiteDatabaseSettings::IsSiteDatabase(const CString& path) {
+    if (path.IsEmpty() || !PathFileExistsA(path))
+        return FALSE;
+    try {
+        CVantrelDb db(path);
+        db.Open(db.GetDatabasePath(), FALSE, TRUE, "");
+        LONG dbId = 0;
+        CString version;
+        const BOOL read = db.ReadVersionRow(&dbId, &version);
+        db.Close();
+        return read;
+    } catch (CDaoException* e) {
+        CaughtDaoError ignored(e);
+        return FALSE;
+    }
 }

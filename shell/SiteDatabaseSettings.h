@@ -6,12 +6,17 @@
 
 class SiteDatabaseSettings {
 public:
+    // TRUE when the application's settings key is there.
+    static BOOL KeyExists();
     // The "VantrelDatabase" value; "" when it or the key is missing.
     static CString ReadDatabase();
     // Writes both values for the database file `path` (each only when not empty), creating the
     // key when it is missing; every other value stays. FALSE, with the reason in *error, when
     // the settings could not be written.
     static BOOL WriteDatabase(const CString& path, CString* error);
+    // TRUE when the file opens as a site database (its one version row read); never writes to it
+    // and shows nothing.
+    static BOOL IsSiteDatabase(const CString& path);
     // The folder of a database file: the text before its last separator.
     static CString RootOf(const CString& path);
 };
