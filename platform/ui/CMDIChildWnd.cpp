@@ -170,3 +170,23 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
     }
     return TRUE;
 }
+
+void CMDIChildWnd::ActivateFrame(int nCmdShow) {
+    if (nCmdShow == -1 && !IsWindowVisible())
+        nCmdShow = SW_SHOW;
+    if (nCmdShow != -1)
+        ShowWindow(nCmdShow);
+    if (m_pMDIFrame)
+        m_pMDIFrame->MDIActivate(this);
+}
+
+void CMDIChildWnd::OnMDIActivate(BOOL, CWnd*, CWnd*) {}
+
+LRESULT CMDIChildWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_MDIACTIVATE) {
+        auto* activated = reinterpret_cast<CWnd*>(lParam);
+        OnMDIActivate(activated == this, activated, reinterpret_cast<CWnd*>(wParam));
+        return 0;
+    }
+    return CFrameWnd::WindowProc(message, wParam, lParam);
+}

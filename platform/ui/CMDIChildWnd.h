@@ -34,6 +34,8 @@ public:
     BOOL IsMinimized() const { return m_bMinimized; }
     // Fills the MDI client again (the client changed size).
     void FitMaximized();
+    // Shows the frame (nCmdShow, or as it was with -1) and makes it the active child.
+    virtual void ActivateFrame(int nCmdShow = -1);
 
     static constexpr int kCaptionHeight = 18;
     static constexpr int kBorder = 4;
@@ -42,6 +44,9 @@ protected:
     FrameGeometry GetFrameGeometry() const override;
     void OnSysCommand(UINT nID, LPARAM lParam) override;
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // WM_MDIACTIVATE: this frame activated (bActivate) or deactivated.
+    virtual void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd);
 
 private:
     void BindPositionEvents();

@@ -40,19 +40,35 @@ BOOL CMDIFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD d
                           const RECT& rect, CWnd* pParentWnd, UINT nID, CCreateContext* pContext) {
     if (!CFrameWnd::Create(lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, nID, pContext))
         return FALSE;
-    m_pWndMDIClient = std::make_unique<MDIClientWnd>();
-    CRect client;
-    GetInsideClientRect(&client);
-    if (!m_pWndMDIClient->Create(nullptr, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, client, this,
-                                 AFX_IDW_PANE_FIRST))
+    if (!CreateClient(nullptr, nullptr))
         return FALSE;
     RecalcLayout();
     return TRUE;
 }
 
+BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT, CMenu*) {
+    m_pWndMDIClient = std::make_unique<MDIClientWnd>();
+    CRect client;
+    GetInsideClientRect(&client);
+    return m_pWndMDIClient->Create(nullptr, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, client,
+                                   this, AFX_IDW_PANE_FIRST);
+}
+
+CMDIChildWnd* CMDIFrameWnd::ChildOfHandle(wxWindow* window) const {
+    if (!window || !m_pWndMDIClient || !m_pWndMDIClient->GetSafeHwnd())
+        return nullptr;
+    for (wxWindow* child : m_pWndMDIClient->GetSafeHwnd()->GetChildren()) {
+        if (child == window)
+            return dynamic_cast<CMDIChildWnd*>(CWnd::FromHandle(child));
+    }
+    return nullptr;
+}
+
 CMDIChildWnd* CMDIFrameWnd::MDIGetActive() const {
     if (!m_pWndMDIClient || !m_pWndMDIClient->GetSafeHwnd())
         return nullptr;
+    if (CMDIChildWnd* active = ChildOfHandle(m_hWndActive); active && active->IsWindowVisible())
+        return active;
     const wxWindowList& children = m_pWndMDIClient->GetSafeHwnd()->GetChildren();
     for (auto it = children.rbegin(); it != children.rend(); ++it) {
         auto* frame = dynamic_cast<CMDIChildWnd*>(CWnd::FromHandle(*it));
@@ -63,8 +79,17 @@ CMDIChildWnd* CMDIFrameWnd::MDIGetActive() const {
 }
 
 void CMDIFrameWnd::MDIActivate(CWnd* pWndActivate) {
-    if (pWndActivate && pWndActivate->GetSafeHwnd()) {
-        pWndActivate->GetSafeHwnd()->Raise();
-        pWndActivate->SetFocus();
-    }
+    if (!pWndActivate || !pWndActivate->GetSafeHwnd())
+        return;
+    CMDIChildWnd* previous = MDIGetActive();
+    m_hWndActive = pWndActivate->GetSafeHwnd();
+    pWndActivate->GetSafeHwnd()->Raise();
+    pWndActivate->SetFocus();
+    if (previous == pWndActivate)
+        return;
+    const auto deactivated = reinterpret_cast<WPARAM>(previous);
+    const auto activated = reinterpret_cast<LPARAM>(pWndActivate);
+    if (previous)
+        previous->SendMessage(WM_MDIACTIVATE, deactivated, activated);
+    pWndActivate->SendMessage(WM_MDIACTIVATE, deactivated, activated);
 }

@@ -8,6 +8,8 @@
 #include <memory>
 
 class CMDIChildWnd;
+class CMenu;
+class wxWindow;
 
 class CMDIFrameWnd : public CFrameWnd {
     DECLARE_DYNCREATE(CMDIFrameWnd)
@@ -22,8 +24,19 @@ public:
     CWnd* GetMDIClient() const { return m_pWndMDIClient.get(); }
     // The active child frame (the top one), or nullptr.
     CMDIChildWnd* MDIGetActive() const;
+    // Raises the child and makes it the active one; the one deactivated and the one activated
+    // each get WM_MDIACTIVATE.
     void MDIActivate(CWnd* pWndActivate);
 
+protected:
+    // Makes the MDI client window; a derived frame adds what it hangs on it.
+    virtual BOOL CreateClient(LPCREATESTRUCT lpCreateStruct, CMenu* pWindowMenu);
+
 private:
+    CMDIChildWnd* ChildOfHandle(wxWindow* window) const;
+
     std::unique_ptr<CWnd> m_pWndMDIClient;
+    // The active child's window, looked up among the client's children so that a destroyed
+    // child is never touched.
+    wxWindow* m_hWndActive = nullptr;
 };

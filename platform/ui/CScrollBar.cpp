@@ -1,6 +1,7 @@
 #include "platform/ui/CScrollBar.h"
 
 #include "platform/ui/WindowStyles.h"
+#include "platform/ui/WxWindowInfo.h"
 
 #include <algorithm>
 #include <wx/scrolbar.h>
@@ -12,9 +13,11 @@ BOOL CScrollBar::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT 
         return FALSE;
     m_bVertical = (dwStyle & SBS_VERT) != 0;
     const CRect r(rect);
-    auto* bar = new wxScrollBar(pParentWnd->GetSafeHwnd(), static_cast<int>(nID),
-                                wxPoint(r.left, r.top), wxSize(r.Width(), r.Height()),
+    auto* bar = new wxScrollBar(pParentWnd->GetSafeHwnd(), WxIdOf(nID), wxPoint(r.left, r.top),
+                                wxSize(r.Width(), r.Height()),
                                 m_bVertical ? wxSB_VERTICAL : wxSB_HORIZONTAL);
+    // Ids above the window system's range live in the window's record.
+    EnsureInfo(bar).controlId = nID;
     if (!Attach(bar)) {
         bar->Destroy();
         return FALSE;

@@ -174,6 +174,8 @@ constexpr UINT WM_NCLBUTTONDBLCLK = 0x00A3;
 constexpr UINT WM_NCRBUTTONDOWN = 0x00A4;
 constexpr UINT WM_NCMBUTTONDOWN = 0x00A7;
 constexpr UINT WM_SYSCOMMAND = 0x0112;
+// To an MDI child frame: wParam the frame deactivated, lParam the one activated (CWnd*).
+constexpr UINT WM_MDIACTIVATE = 0x0222;
 constexpr UINT WM_PARENTNOTIFY = 0x0210;
 constexpr UINT WM_MDIREFRESHMENU = 0x0234;
 // The framework's own: a bar takes its part of the frame (AFX_SIZEPARENTPARAMS*), the status
