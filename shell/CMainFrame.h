@@ -2,10 +2,10 @@
 // The program's main window: the workbook frame titled "Marquill". Closing it keeps its
 // placement in "Size". Its bars, panes and commands come with the main window's own work.
 
-#include "wintoolkit/frame/SECMDIFrameWnd.h"
+#include "wintoolkit/workbook/SECWorkbook.h"
 
 // The frame class the main window stands on.
-using CMainFrameBase = SECMDIFrameWnd;
+using CMainFrameBase = SECWorkbook;
 
 class CMainFrame : public CMainFrameBase {
 public:
