@@ -428,7 +428,7 @@ void CFrameWnd::SaveBarState(LPCTSTR lpszProfileName) const {
 
 void CFrameWnd::SetMessageText(LPCTSTR lpszText) {
     if (CWnd* bar = GetDlgItem(static_cast<int>(AFX_IDW_STATUS_BAR)))
-        bar->SetWindowText(lpszText);
+        bar->SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lpszText ? lpszText : ""));
 }
 
 void CFrameWnd::SetMessageText(UINT nID) {

@@ -3,11 +3,13 @@
 #include "platform/ui/CBrush.h"
 #include "platform/ui/CDC.h"
 #include "platform/ui/CFont.h"
+#include "platform/ui/CStatusBarCtrl.h"
 #include "platform/ui/MainWnd.h"
 #include "platform/ui/SystemSettings.h"
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/WndBridge.h"
 #include "platform/ui/WxGdiData.h"
+#include "platform/ui/WxStatusControl.h"
 #include "platform/ui/WxText.h"
 #include "platform/ui/WxWindowInfo.h"
 #include "platform/ui/WxWnd.h"
@@ -105,6 +107,11 @@ wxWindow* MakeNativeControl(LPCTSTR className, const wxString& text, DWORD style
                             wxWindowID id, const wxPoint& pos, const wxSize& size) {
     if (IsClass(className, "STATIC"))
         return new wxStaticText(parent, id, text, pos, size, wxST_NO_AUTORESIZE);
+    if (IsClass(className, STATUSCLASSNAME)) {
+        auto* bar = new WxStatusControl(parent, id, (style & SBARS_SIZEGRIP) != 0);
+        bar->SetSize(wxRect(pos, size));
+        return bar;
+    }
     if (!IsClass(className, "BUTTON"))
         return nullptr;
     switch (style & BS_TYPEMASK) {
