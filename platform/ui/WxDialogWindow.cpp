@@ -1,4 +1,5 @@
 #include "platform/ui/WxDialogWindow.h"
+#include "platform/ui/WxDialogItems.h"
 
 #include "platform/ui/CDialog.h"
 #include "platform/ui/WindowStyles.h"
@@ -75,6 +76,38 @@ wxWindow* MakeButton(const DialogItemTemplate& item, wxWindow* parent, const wxP
 
 } // namespace
 
+bool AddDialogItem(wxWindow* dialog, const DialogItemTemplate& item) {
+    const wxPoint pos = dialog->ConvertDialogToPixels(wxPoint(item.x, item.y));
+    const wxSize size = dialog->ConvertDialogToPixels(wxSize(item.cx, item.cy));
+    const wxWindowID id = WxIdOf(item.id);
+    wxWindow* control = nullptr;
+    WindowKind kind = WindowKind::native;
+    if (IsClass(item.windowClass, "Button")) {
+        control = MakeButton(item, dialog, pos, size, kind);
+        if (!control)
+            return false;
+    } else if (IsClass(item.windowClass, "Static") && StaticAlignment(item.style) >= 0) {
+        control = new wxStaticText(dialog, id, ToWx(item.text), pos, size,
+                                   StaticAlignment(item.style) | wxST_NO_AUTORESIZE);
+    } else if (IsClass(item.windowClass, "msctls_progress32")) {
+        control = new WxProgressBar(dialog, id, pos, size);
+    } else {
+        return false;
+    }
+    WindowInfo& info = EnsureInfo(control);
+    info.controlId = item.id;
+    info.kind = kind;
+    info.style = item.style;
+    if (kind == WindowKind::ownerDrawn)
+        WndBridge::BindEvents(control);
+    if (!(item.style & WS_VISIBLE))
+        control->Hide();
+    if (item.style & WS_DISABLED)
+        control->Disable();
+    // The dialog owns its controls and deletes them with itself.
+    return true; // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks)
+}
+
 WxDialogWindow* WxDialogWindow::Build(const DialogTemplate& dialog, wxWindow* parent) {
     auto* window = new WxDialogWindow(dialog, parent);
     for (int i = 0; i < dialog.itemCount; ++i) {
@@ -106,35 +139,7 @@ WxDialogWindow::WxDialogWindow(const DialogTemplate& dialog, wxWindow* parent)
 }
 
 bool WxDialogWindow::AddItem(const DialogItemTemplate& item) {
-    const wxPoint pos = ConvertDialogToPixels(wxPoint(item.x, item.y));
-    const wxSize size = ConvertDialogToPixels(wxSize(item.cx, item.cy));
-    const wxWindowID id = WxIdOf(item.id);
-    wxWindow* control = nullptr;
-    WindowKind kind = WindowKind::native;
-    if (IsClass(item.windowClass, "Button")) {
-        control = MakeButton(item, this, pos, size, kind);
-        if (!control)
-            return false;
-    } else if (IsClass(item.windowClass, "Static") && StaticAlignment(item.style) >= 0) {
-        control = new wxStaticText(this, id, ToWx(item.text), pos, size,
-                                   StaticAlignment(item.style) | wxST_NO_AUTORESIZE);
-    } else if (IsClass(item.windowClass, "msctls_progress32")) {
-        control = new WxProgressBar(this, id, pos, size);
-    } else {
-        return false;
-    }
-    WindowInfo& info = EnsureInfo(control);
-    info.controlId = item.id;
-    info.kind = kind;
-    info.style = item.style;
-    if (kind == WindowKind::ownerDrawn)
-        WndBridge::BindEvents(control);
-    if (!(item.style & WS_VISIBLE))
-        control->Hide();
-    if (item.style & WS_DISABLED)
-        control->Disable();
-    // The dialog owns its controls and deletes them with itself.
-    return true; // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks)
+    return AddDialogItem(this, item);
 }
 
 CDialog* WxDialogWindow::Owner() {

@@ -91,8 +91,10 @@ protected:
     void OnHide();
     void OnFloatInMainWindow();
 
-private:
+    // Records the children's places for proportional layout.
     void TakeChildLayout();
+
+private:
     // Floating in a frame that is not a floating frame of bars (an MDI child frame).
     BOOL FloatsInChildFrame() const;
 };
