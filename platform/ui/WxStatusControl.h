@@ -14,4 +14,12 @@ public:
     }
 
     std::vector<int> edges;
+
+protected:
+    // Before the bar gives the control a size its parts have no area to redraw.
+    void DoUpdateStatusText(int number) override {
+        wxRect rect;
+        if (GetFieldRect(number, rect) && rect.width > 0 && rect.height > 0)
+            wxStatusBar::DoUpdateStatusText(number);
+    }
 };
