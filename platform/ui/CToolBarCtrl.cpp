@@ -134,7 +134,7 @@ void CToolBarCtrl::DrawButton(CDC& dc, CDC& images, int nIndex) {
                   SRCCOPY);
         return;
     }
-    // Greyed: the image's outline embossed in the highlight and shadow colours.
+    // Greyed or indeterminate: a dither of the highlight and shadow colours over the image's place.
     for (int dy = 0; dy < m_sizeImage.cy; ++dy)
         for (int dx = 0; dx < m_sizeImage.cx; dx += 2)
             dc.SetPixel(x + dx + (dy & 1), y + dy, (dx + dy) % 4 ? light : dark);
