@@ -1,7 +1,7 @@
 #include "content/commands/QZCmdRowActionMember.h"
 
 #include "content/commands/QZCommandKey.h"
-#include "platform/dao/CDaoException.h"
+#include "platform/dao/CaughtDaoError.h"
 #include "template/commands/QZArgumentContext.h"
 #include "template/commands/QZCommandDialogs.h"
 #include "template/data/CActionSet.h"
@@ -116,14 +116,9 @@ void QZCmdRowActionMember::SetResult(const CString& error, const CString& code) 
 }
 
 void QZCmdRowActionMember::SetEngineError(CDaoException* e) {
-    LONG code = 0;
-    CString description;
-    if (e->GetErrorCount() > 0) {
-        e->GetErrorInfo(0);
-        code = e->m_pErrorInfo->m_lErrorCode;
-        description = e->m_pErrorInfo->m_strDescription;
-    }
-    e->Delete();
+    CaughtDaoError error(e);
+    const LONG code = error.Code();
+    const CString description = code != 0 ? error.Message() : CString();
     SymbolTable* scope = m_pContext->GetSymbolTable();
     scope->SetString("DbError", m_member.failurePrefix + description);
     scope->SetInteger("DbErrorCode", code);

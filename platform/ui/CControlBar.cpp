@@ -115,15 +115,19 @@ void CControlBar::DelayShow(BOOL bShow) {
         m_nStateFlags |= delayHide;
 }
 
+// A layout asked only for sizes (no position batch) leaves a pending show or hide pending; the
+// deferred show or hide moves nothing and draws nothing yet.
 DWORD CControlBar::RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout) {
-    DWORD style = GetStyle();
+    const DWORD style = GetStyle();
     if (!(m_nStateFlags & (delayShow | delayHide)))
         return style;
     const bool show = (m_nStateFlags & delayShow) != 0;
+    if (lpLayout && !lpLayout->hDWP)
+        return show ? (style | WS_VISIBLE) : (style & ~WS_VISIBLE);
     m_nStateFlags &= ~(delayShow | delayHide);
-    const UINT flags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
+    const UINT flags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE |
                        (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
-    if (lpLayout && lpLayout->hDWP)
+    if (lpLayout)
         DeferWindowPos(lpLayout->hDWP, this, nullptr, 0, 0, 0, 0, flags);
     else
         SetWindowPos(nullptr, 0, 0, 0, 0, flags);

@@ -85,24 +85,6 @@ CSize SECControlBar::CalcDynamicLayout(int nLength, DWORD dwMode) {
     return m_szMRUFloat;
 }
 
-DWORD SECControlBar::RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout) {
-    const DWORD style = GetStyle();
-    if (!(m_nStateFlags & (delayShow | delayHide)))
-        return style;
-    const bool show = (m_nStateFlags & delayShow) != 0;
-    if (lpLayout && !lpLayout->hDWP)
-        return show ? (style | WS_VISIBLE) : (style & ~WS_VISIBLE);
-    m_nStateFlags &= ~(delayShow | delayHide);
-    // The deferred show or hide moves nothing and draws nothing yet.
-    const UINT flags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE |
-                       (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
-    if (lpLayout)
-        DeferWindowPos(lpLayout->hDWP, this, nullptr, 0, 0, 0, 0, flags);
-    else
-        SetWindowPos(nullptr, 0, 0, 0, 0, flags);
-    return show ? (style | WS_VISIBLE) : (style & ~WS_VISIBLE);
-}
-
 // ---- drawing ----
 
 void SECControlBar::DoPaint(CDC* pDC) {

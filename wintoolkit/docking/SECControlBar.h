@@ -47,7 +47,6 @@ public:
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
-    DWORD RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout) override;
     void DoPaint(CDC* pDC) override;
 
     // The client rectangle, less the inside margin (CBRS_EX_INSIDE_MARGIN).

@@ -129,23 +129,6 @@ CSize SECDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
     return m_layout.CalcFixedLayout(bStretch, bHorz, room, m_bLayoutQuery, borders);
 }
 
-DWORD SECDockBar::RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout) {
-    const DWORD style = GetStyle();
-    if (!(m_nStateFlags & (delayShow | delayHide)))
-        return style;
-    const bool show = (m_nStateFlags & delayShow) != 0;
-    if (lpLayout && !lpLayout->hDWP)
-        return show ? (style | WS_VISIBLE) : (style & ~WS_VISIBLE);
-    m_nStateFlags &= ~(delayShow | delayHide);
-    const UINT flags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE |
-                       (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
-    if (lpLayout)
-        DeferWindowPos(lpLayout->hDWP, this, nullptr, 0, 0, 0, 0, flags);
-    else
-        SetWindowPos(nullptr, 0, 0, 0, 0, flags);
-    return show ? (style | WS_VISIBLE) : (style & ~WS_VISIBLE);
-}
-
 LRESULT SECDockBar::OnSizeParent(WPARAM wParam, LPARAM lParam) {
     auto* layout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
     AFX_SIZEPARENTPARAMS* oldParams = m_pLayoutParams;

@@ -20,7 +20,6 @@ public:
     ~SECDockBar() override;
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
-    DWORD RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout) override;
     void DoPaint(CDC* pDC) override;
 
     // Docks the bar at the visible column of the row, and gives the docking frame a sizing
