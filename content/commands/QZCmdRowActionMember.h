@@ -47,6 +47,8 @@ public:
 private:
     void RunSingleRow();
     void RunRows();
+    // The member's row-action set operation on the prepared set.
+    CString ApplyOperation(SymbolTable* variables);
     // DbError and DbErrorCode in the scope of the command.
     void SetResult(const CString& error, const CString& code);
     void SetEngineError(CDaoException* e);
