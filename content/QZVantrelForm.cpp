@@ -72,6 +72,10 @@ void QZVantrelForm::SetActionBody(const CString& text) {
     ParseAction(text);
 }
 
+QZVantrelMemoFld::ColorSpanList QZVantrelForm::GetActionColorSpans(const CString& text) {
+    return m_pActionContext->BuildColorSpans(CString(text));
+}
+
 void QZVantrelForm::ParseAction(const CString& text) {
     FlagScope parsing(m_bParsingAction);
     m_pActionContext->Parse(text);

@@ -31,6 +31,8 @@ public:
     CString& GetActionBody();
     void SetActionBody(const CString& text);
 
+    // The colour spans that the action context makes of a text (the "Action" view's).
+    QZVantrelMemoFld::ColorSpanList GetActionColorSpans(const CString& text);
     QZVantrelMemoFld* GetActionContext() const { return m_pActionContext.get(); }
     // Set once a returnpage command has answered the request of this run.
     BOOL HasReturnedPage() const { return m_bReturnedPage; }

@@ -392,6 +392,10 @@ QZCommandBase* QZVantrelTemplate::SetSourceText(const CString& text) {
     return m_pParseContext->GetFirstStatement();
 }
 
-std::vector<QZSpellWord> QZVantrelTemplate::ExtractWords(const CString& text) {
+std::vector<QZUndoRedo> QZVantrelTemplate::ExtractWords(const CString& text) {
     return m_pParseContext->CollectSpellWords(text);
+}
+
+QZVantrelMemoFld::ColorSpanList QZVantrelTemplate::GetColorSpans(const CString& text) {
+    return m_pParseContext->BuildColorSpans(CString(text));
 }

@@ -8,7 +8,7 @@
 #include "content/QZFileDestination.h"
 #include "content/QZVantrelBase.h"
 #include "db/CTemplatesSet.h"
-#include "template/parser/QZSpellWord.h"
+#include "template/parser/QZUndoRedo.h"
 #include "template/parser/QZTemplateRunOwner.h"
 #include "template/parser/QZVantrelMemoFld.h"
 
@@ -88,7 +88,9 @@ public:
     // Parses a text with the parse context; its first command, or null.
     QZCommandBase* SetSourceText(const CString& text);
     // The words of a text for the spell check.
-    std::vector<QZSpellWord> ExtractWords(const CString& text);
+    std::vector<QZUndoRedo> ExtractWords(const CString& text);
+    // The colour spans of a text (a copy of it is lexed by the parse context).
+    QZVantrelMemoFld::ColorSpanList GetColorSpans(const CString& text);
 
     QZVantrelMemoFld* GetParseContext() const { return m_pParseContext.get(); }
     int GetLinkFlag() const override { return m_nLinkFlag; }

@@ -13,7 +13,7 @@ bool IsAsciiLetter(char c) {
 
 QZSpellWordCollector::QZSpellWordCollector(QZVantrelMemoFld& parser) : m_parser(parser) {}
 
-std::vector<QZSpellWord> QZSpellWordCollector::Collect(const CString& text) {
+std::vector<QZUndoRedo> QZSpellWordCollector::Collect(const CString& text) {
     m_words.clear();
     m_parser.StartText(text);
     for (int token = m_parser.NextToken(); token != TOKEN_EOF; token = m_parser.NextToken()) {
@@ -75,6 +75,6 @@ void QZSpellWordCollector::CutWords(int from, int to) {
         while (i < to && IsAsciiLetter(text.GetAt(i)))
             i++;
         if (i > first)
-            m_words.push_back(QZSpellWord{text.Mid(first, i - first), first, i - 1});
+            m_words.emplace_back(text.Mid(first, i - first), first, i - 1, 0);
     }
 }

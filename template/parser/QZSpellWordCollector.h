@@ -1,9 +1,10 @@
 #pragma once
 // The spell-check pass over template text: the words of plain text and comments, and of the
 // double-quoted strings of commands, each with the indexes of its first and last characters in
-// the whole text. Tags give no words; a word is a run of ASCII letters.
+// the whole text, as undo records of kind 0 (the form the editor's spell check walks). Tags give
+// no words; a word is a run of ASCII letters.
 
-#include "template/parser/QZSpellWord.h"
+#include "template/parser/QZUndoRedo.h"
 
 #include <vector>
 
@@ -16,7 +17,7 @@ public:
     QZSpellWordCollector& operator=(const QZSpellWordCollector&) = delete;
 
     // Reads the text through the parser's lexer; the caller owns the list.
-    std::vector<QZSpellWord> Collect(const CString& text);
+    std::vector<QZUndoRedo> Collect(const CString& text);
 
 private:
     void TakeToken(int token);
@@ -25,5 +26,5 @@ private:
     void CutWords(int from, int to);
 
     QZVantrelMemoFld& m_parser;
-    std::vector<QZSpellWord> m_words;
+    std::vector<QZUndoRedo> m_words;
 };

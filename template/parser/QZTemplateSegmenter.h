@@ -16,7 +16,12 @@ public:
     // text to the list.
     void Run(const CString& text, QZVantrelMemoFld::SegmentList& segments);
 
+    // Appends the span of every token of the text, as written, to the list; what the lexer
+    // cannot read (from a NUL byte on) follows as plain text.
+    void Spans(const CString& text, QZVantrelMemoFld::ColorSpanList& spans);
+
 private:
+    LONG TokenKind(const CString& tokenText) const;
     QZNameAndId* MakeSegment();
     CString CommandText(const CString& tokenText);
 

@@ -111,6 +111,14 @@ QZVantrelMemoFld::SegmentList* QZVantrelMemoFld::GetSegments(const CString& text
     return m_pSegments;
 }
 
+QZVantrelMemoFld::ColorSpanList QZVantrelMemoFld::BuildColorSpans(const CString& text) {
+    ColorSpanList spans;
+    BOOL error = m_bError;
+    QZTemplateSegmenter(*this).Spans(text, spans);
+    m_bError = error;
+    return spans;
+}
+
 void QZVantrelMemoFld::TranslateKeys(CString& text, QZKeyTable* keyTable) {
     m_pKeyTable = keyTable;
     SHORT mode = m_nMode;
@@ -124,6 +132,6 @@ void QZVantrelMemoFld::TranslateKeys(CString& text, QZKeyTable* keyTable) {
     m_nMode = mode;
 }
 
-std::vector<QZSpellWord> QZVantrelMemoFld::CollectSpellWords(const CString& text) {
+std::vector<QZUndoRedo> QZVantrelMemoFld::CollectSpellWords(const CString& text) {
     return QZSpellWordCollector(*this).Collect(text);
 }

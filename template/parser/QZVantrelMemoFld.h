@@ -11,10 +11,11 @@
 #include "platform/core/CTypedPtrList.h"
 #include "template/commands/QZCommandBase.h"
 #include "template/parser/QZContextStack.h"
-#include "template/parser/QZSpellWord.h"
+#include "template/parser/QZUndoRedo.h"
 #include "template/parser/QZTemplateLexer.h"
 #include "template/parser/QZVantrelCompileContext.h"
 
+#include <list>
 #include <memory>
 #include <vector>
 
@@ -24,6 +25,8 @@ class SymbolTable;
 class QZVantrelMemoFld : public QZVantrelCompileContext {
 public:
     using SegmentList = CTypedPtrList<CObList, QZNameAndId*>;
+    // The colour spans of a text: each holds a span's text and its SEGMENT_ kind.
+    using ColorSpanList = std::list<QZNameAndId>;
     // Segment kinds.
     enum : LONG { SEGMENT_TEXT = 0, SEGMENT_COMMAND = 1, SEGMENT_TAG = 2, SEGMENT_COMMENT = 3 };
 
@@ -42,10 +45,14 @@ public:
     virtual void Segment(const CString& text);
     // The segment list of the text; the parser owns it.
     virtual SegmentList* GetSegments(const CString& text);
+    // The text cut into spans of plain text, commands (with their brackets), tags and
+    // comments, in text order; the spans' texts together are the text, byte for byte, in every
+    // mode. Only lexes: the statement tree stays.
+    virtual ColorSpanList BuildColorSpans(const CString& text);
     // Rewrites the text with every object key mapped through the table.
     virtual void TranslateKeys(CString& text, QZKeyTable* keyTable);
     // The words of the text that the spell check is to check.
-    std::vector<QZSpellWord> CollectSpellWords(const CString& text);
+    std::vector<QZUndoRedo> CollectSpellWords(const CString& text);
 
     // Enters the reserved words into the keyword table.
     void RegisterKeywords();

@@ -79,8 +79,8 @@ TEST_F(TemplateObjectsTest, TheEditorReachesCommandsAndWordsThroughTheObject) {
     command->WriteSource(source);
     EXPECT_EQ(source.str(), "<<dump>>");
     std::vector<std::string> words;
-    for (const QZSpellWord& word : page->ExtractWords("<p>Helo wrld</p>"))
-        words.push_back(word.word.str());
+    for (const QZUndoRedo& word : page->ExtractWords("<p>Helo wrld</p>"))
+        words.push_back(word.m_strText.str());
     EXPECT_EQ(words, (std::vector<std::string>{"Helo", "wrld"}));
     // Text set for the editor is the row's until it is saved.
     page->SetTemplateText("<p>new</p>");

@@ -117,6 +117,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Check(WriteBack(parser, CString(once)) == once, "write-back is stable");
     }
     parser.GetSegments(text);
+    std::string spans;
+    for (const QZNameAndId& span : parser.BuildColorSpans(text))
+        spans += span.m_Name.str();
+    Check(spans == bytes, "colour spans cover the text");
 
     parser.SetMode(QZVantrelContext::MODE_GENERATE);
     parser.Parse(text);

@@ -115,11 +115,13 @@ TEST(QZVantrelMemoFldSegment, StartsOutsideAnyTagLeftOpenByAnEarlierPass) {
     EXPECT_EQ(Segments(parser, "a/b"), expected);
 }
 
-std::vector<std::string> Words(const std::vector<QZSpellWord>& words) {
+std::vector<std::string> Words(const std::vector<QZUndoRedo>& words) {
     std::vector<std::string> texts;
-    for (const QZSpellWord& w : words)
-        texts.push_back(w.word.str() + "@" + std::to_string(w.first) + "-" +
-                        std::to_string(w.last));
+    for (const QZUndoRedo& w : words) {
+        EXPECT_EQ(w.m_nKind, 0);
+        texts.push_back(w.m_strText.str() + "@" + std::to_string(w.m_nStart) + "-" +
+                        std::to_string(w.m_nEnd));
+    }
     return texts;
 }
 
