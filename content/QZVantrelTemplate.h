@@ -8,8 +8,8 @@
 #include "content/QZFileDestination.h"
 #include "content/QZVantrelBase.h"
 #include "db/CTemplatesSet.h"
-#include "template/parser/QZUndoRedo.h"
 #include "template/parser/QZTemplateRunOwner.h"
+#include "template/parser/QZUndoRedo.h"
 #include "template/parser/QZVantrelMemoFld.h"
 
 #include <memory>

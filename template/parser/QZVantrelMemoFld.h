@@ -11,8 +11,8 @@
 #include "platform/core/CTypedPtrList.h"
 #include "template/commands/QZCommandBase.h"
 #include "template/parser/QZContextStack.h"
-#include "template/parser/QZUndoRedo.h"
 #include "template/parser/QZTemplateLexer.h"
+#include "template/parser/QZUndoRedo.h"
 #include "template/parser/QZVantrelCompileContext.h"
 
 #include <list>

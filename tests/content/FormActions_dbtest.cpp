@@ -181,3 +181,17 @@ TEST_F(FormActionsTest, AFormBuiltAloneRunsTheGenerationOperationsAndWritesNowhe
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FormActionsTest, TheActionTextIsColouredByTheActionContext) {
+    QZVantrelForm form(QZKeyCombo(kDbId, 60, OBJ_FORM), TRUE);
+    std::vector<std::pair<std::string, LONG>> spans;
+    for (const QZNameAndId& span : form.GetActionColorSpans("<<addrow  :41>>\r\nok<b>"))
+        spans.emplace_back(span.m_Name.str(), span.m_Id);
+    std::vector<std::pair<std::string, LONG>> expected = {
+        {"<<addrow  :41>>", 1}, {"\r\nok", 0}, {"<b>", 2}};
+    EXPECT_EQ(spans, expected);
+}
+
+} // namespace

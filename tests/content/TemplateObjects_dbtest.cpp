@@ -89,3 +89,24 @@ TEST_F(TemplateObjectsTest, TheEditorReachesCommandsAndWordsThroughTheObject) {
 }
 
 } // namespace
+
+namespace {
+
+std::vector<std::pair<std::string, LONG>> SpansOf(const QZVantrelMemoFld::ColorSpanList& list) {
+    std::vector<std::pair<std::string, LONG>> spans;
+    for (const QZNameAndId& span : list)
+        spans.emplace_back(span.m_Name.str(), span.m_Id);
+    return spans;
+}
+
+// An object opened for editing colours its commands as they are typed, not as saving will
+// write them.
+TEST_F(TemplateObjectsTest, TheColourSpansOfAnEditedTextAreItsOwnText) {
+    AddPage(40, "Home");
+    auto page = LoadPage(40);
+    std::vector<std::pair<std::string, LONG>> expected = {
+        {"<p>", 2}, {"a", 0}, {"<<macro   :12 >>", 1}, {"// c", 3}};
+    EXPECT_EQ(SpansOf(page->GetColorSpans("<p>a<<macro   :12 >>// c")), expected);
+}
+
+} // namespace

@@ -39,7 +39,12 @@ TEST(QZVantrelMemoFldColorSpans, GivesEachPieceItsKindInTextOrder) {
     const SpanCase cases[] = {
         {"", {}},
         {"a<b>c<<print x>>// n\n<<title>><<!x>>",
-         {{"a", 0}, {"<b>", 2}, {"c", 0}, {"<<print x>>", 1}, {"// n\n", 3}, {"<<title>>", 1},
+         {{"a", 0},
+          {"<b>", 2},
+          {"c", 0},
+          {"<<print x>>", 1},
+          {"// n\n", 3},
+          {"<<title>>", 1},
           {"<<!x>>", 3}}},
         {"<a href=\"<<print URL>>\">x</a>",
          {{"<a href=\"", 2}, {"<<print URL>>", 1}, {"\">x", 0}, {"</a>", 2}}},
