@@ -36,8 +36,34 @@ void QZMemoryTextBuffer::ReplaceRange(LONG start, LONG end, const CString& text)
     m_text.replace(start, end - start, bytes);
     m_styles.erase(m_styles.begin() + start, m_styles.begin() + end);
     m_styles.insert(m_styles.begin() + start, bytes.size(), 0);
-    m_linesValid = false;
+    if (m_linesValid)
+        UpdateLineStarts(start, end, start + static_cast<LONG>(bytes.size()));
     m_selStart = m_selEnd = start + static_cast<LONG>(bytes.size());
+}
+
+// After [start, end) became [start, newEnd): the lines before the one holding the character
+// before the change stay, those whose break lies wholly after the old end move, and the lines
+// between are found again (a CR and an LF the change brought together are one break).
+void QZMemoryTextBuffer::UpdateLineStarts(LONG start, LONG end, LONG newEnd) {
+    const LONG delta = newEnd - end;
+    auto first =
+        std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), std::max<LONG>(start - 1, 0)) -
+        1;
+    auto kept = std::upper_bound(first, m_lineStarts.end(), end + 1);
+    std::vector<LONG> tail(kept, m_lineStarts.end());
+    m_lineStarts.erase(first + 1, m_lineStarts.end());
+    const LONG size = GetLength();
+    for (LONG i = m_lineStarts.back(); i <= newEnd && i < size; i++) {
+        char c = m_text[i];
+        if (c == '\r' && i + 1 < size && m_text[i + 1] == '\n')
+            i++;
+        else if (c != '\r' && c != '\n')
+            continue;
+        if (i + 1 <= newEnd + 1)
+            m_lineStarts.push_back(i + 1);
+    }
+    for (LONG lineStart : tail)
+        m_lineStarts.push_back(lineStart + delta);
 }
 
 const std::vector<LONG>& QZMemoryTextBuffer::LineStarts() const {

@@ -30,6 +30,7 @@ public:
 private:
     LONG Clamp(LONG position) const;
     const std::vector<LONG>& LineStarts() const;
+    void UpdateLineStarts(LONG start, LONG end, LONG newEnd);
 
     std::string m_text;
     std::vector<unsigned char> m_styles;
