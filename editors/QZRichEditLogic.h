@@ -27,8 +27,11 @@ public:
     // How many lines RecolorInsertedText colours for the text.
     static int LinesOfInsertedText(const CString& text);
 
-    // A typed character (Enter gives "\r\n", Tab "\t") in place of the selection.
+    // A typed character (the bytes of one character) in place of the selection.
     void TypeText(const CString& text);
+    // Enter puts a "\r\n" in, whatever line ends the text has; Tab a tab.
+    void Enter() { TypeText("\r\n"); }
+    void Tab() { TypeText("\t"); }
     // Removes the selection, or else the character before (Backspace) or after (Delete) the
     // caret: a whole character of several bytes, and a "\r\n" as one.
     void Backspace();
