@@ -15,7 +15,8 @@ QZQueryBrowse::~QZQueryBrowse() {
 }
 
 void QZQueryBrowse::OpenDatabase(LPCTSTR path) {
-    m_Database.Open(path, FALSE, FALSE, "");
+    // A data database may also be a plain SQLite file made by another program.
+    m_Database.OpenDataFile(path, FALSE);
 }
 
 INT_PTR QZQueryBrowse::DoModal() {

@@ -14,8 +14,8 @@ public:
     explicit QZQueryBrowse(CWnd* pParent = nullptr);
     ~QZQueryBrowse() override;
 
-    // Opens the dialog's own database on the file, shared, read and write; the engine's
-    // exception passes on to the caller.
+    // Opens the dialog's own database on the file (the program's own kind or a plain SQLite
+    // file), shared, read and write; the engine's exception passes on to the caller.
     void OpenDatabase(LPCTSTR path);
     // IDOK or IDCANCEL; -1 when the dialog cannot be shown.
     INT_PTR DoModal();
