@@ -1,5 +1,6 @@
 #include "platform/ui/CComboBox.h"
 
+#include "platform/ui/WxListControls.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/combobox.h>
@@ -148,13 +149,13 @@ void CComboBox::GetWindowText(CString& text) const {
 void CComboBox::SetWindowText(LPCTSTR text) {
     wxComboBox* box = ComboOf(this);
     if (box && !box->HasFlag(wxCB_READONLY))
-        box->ChangeValue(ToWx(text));
+        SetFieldText(box, ToWx(text));
 }
 
 BOOL CComboBox::LimitText(int maxChars) {
     wxComboBox* box = ComboOf(this);
     if (!box || box->HasFlag(wxCB_READONLY))
         return FALSE;
-    box->SetMaxLength(maxChars > 0 ? static_cast<unsigned long>(maxChars) : 0);
+    SetTextLimit(box, maxChars);
     return TRUE;
 }

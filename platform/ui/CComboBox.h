@@ -1,7 +1,8 @@
 #pragma once
 // A combo box control: a drop-down list (CBS_DROPDOWNLIST), or a list with a text field the
 // user can type into (CBS_DROPDOWN, CBS_SIMPLE). The text field of an editable combo is an edit
-// control: GetWindowText and SetWindowText read and write it, LimitText caps it in characters.
+// control: GetWindowText and SetWindowText read and write it, LimitText caps what the user
+// types in characters.
 // The parent gets WM_COMMAND with CBN_SELCHANGE and then CBN_SELENDOK when the user picks an
 // entry. A combo box is made from a dialog template (window class "ComboBox").
 
@@ -60,6 +61,7 @@ public:
     // The text field of an editable combo, or the selected entry's text of a drop-down list.
     void GetWindowText(CString& text) const;
     void SetWindowText(LPCTSTR text);
-    // Caps the text field at `maxChars` characters (0: no cap).
+    // Caps the text the user types at `maxChars` characters (0: no cap); text the program sets
+    // is never cut. FALSE for a drop-down list, which has no text field.
     BOOL LimitText(int maxChars);
 };

@@ -1,5 +1,6 @@
 #include "platform/ui/CEditField.h"
 
+#include "platform/ui/WxListControls.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/textctrl.h>
@@ -21,10 +22,10 @@ void CEditField::GetWindowText(CString& text) const {
 
 void CEditField::SetWindowText(LPCTSTR text) {
     if (wxTextCtrl* control = TextOf(this))
-        control->ChangeValue(ToWx(text));
+        SetFieldText(control, ToWx(text));
 }
 
 void CEditField::LimitText(int maxChars) {
     if (wxTextCtrl* control = TextOf(this))
-        control->SetMaxLength(maxChars > 0 ? static_cast<unsigned long>(maxChars) : 0);
+        SetTextLimit(control, maxChars);
 }

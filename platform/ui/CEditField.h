@@ -12,6 +12,7 @@ public:
     void GetWindowText(CString& text) const;
     // Sets the text without a change notification, as the program's own change.
     void SetWindowText(LPCTSTR text);
-    // Caps the text at `maxChars` characters (0: no cap); text already longer stays.
+    // Caps the text the user types at `maxChars` characters (0: no cap); text the program
+    // sets is never cut.
     void LimitText(int maxChars);
 };

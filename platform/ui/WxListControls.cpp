@@ -14,6 +14,7 @@
 #include <wx/statbmp.h>
 #include <wx/textctrl.h>
 
+#include <map>
 #include <strings.h>
 
 namespace {
@@ -74,7 +75,51 @@ wxWindow* MakeRadio(const DialogItemTemplate& item, wxWindow* parent, const wxPo
     return radio;
 }
 
+// The caps of the text fields that have one.
+std::map<wxWindow*, int>& Limits() {
+    static std::map<wxWindow*, int> limits;
+    return limits;
+}
+
+// Gives the window system the cap only while the text fits under it.
+void ApplyLimit(wxWindow* field) {
+    auto* entry = dynamic_cast<wxTextEntry*>(field);
+    const auto found = Limits().find(field);
+    if (!entry || found == Limits().end())
+        return;
+    const int limit = found->second;
+    const bool fits = static_cast<int>(entry->GetValue().length()) <= limit;
+    entry->SetMaxLength(limit > 0 && fits ? static_cast<unsigned long>(limit) : 0);
+}
+
 } // namespace
+
+void SetTextLimit(wxWindow* field, int maxChars) {
+    if (!dynamic_cast<wxTextEntry*>(field))
+        return;
+    if (Limits().find(field) == Limits().end()) {
+        field->Bind(wxEVT_TEXT, [field](wxCommandEvent& event) {
+            event.Skip();
+            ApplyLimit(field);
+        });
+        field->Bind(wxEVT_DESTROY, [field](wxWindowDestroyEvent& event) {
+            event.Skip();
+            if (event.GetEventObject() == field)
+                Limits().erase(field);
+        });
+    }
+    Limits()[field] = maxChars;
+    ApplyLimit(field);
+}
+
+void SetFieldText(wxWindow* field, const wxString& text) {
+    auto* entry = dynamic_cast<wxTextEntry*>(field);
+    if (!entry)
+        return;
+    entry->SetMaxLength(0);
+    entry->ChangeValue(text);
+    ApplyLimit(field);
+}
 
 wxWindow* MakeListControl(const DialogItemTemplate& item, wxWindow* parent, const wxPoint& pos,
                           const wxSize& size) {
