@@ -10,10 +10,6 @@ namespace {
 constexpr int kTitleLimit = 50;
 constexpr int kFileNameLimit = 30;
 
-bool SameKey(const QZKeyCombo& a, const QZKeyCombo& b) {
-    return a.m_DbID == b.m_DbID && a.m_KeyID == b.m_KeyID;
-}
-
 } // namespace
 
 QZSaveAsDlg::QZSaveAsDlg(CWnd* pParent)
@@ -61,10 +57,9 @@ BOOL QZSaveAsDlg::OnInitDialog() {
 void QZSaveAsDlg::OnOK() {
     CDialog::OnOK();
     m_TitleEdit.GetWindowText(m_strTitle);
-    if (m_ServiceCombo.GetSafeHwnd() && !SameKey(m_ServiceCombo.GetSelectedKey(), m_ServiceKey))
+    if (m_ServiceCombo.GetSafeHwnd())
         m_ServiceKey = m_ServiceCombo.GetSelectedKey();
-    if (m_bSection && m_SectionCombo.GetSafeHwnd() &&
-        !SameKey(m_SectionCombo.GetSelectedKey(), m_SectionKey))
+    if (m_bSection && m_SectionCombo.GetSafeHwnd())
         m_SectionKey = m_SectionCombo.GetSelectedKey();
     if (m_bPage)
         m_FileNameEdit.GetWindowText(m_strFileName);
