@@ -1,3 +1,6 @@
+#include "platform/core/MessageBox.h"
+#include "platform/ui/CComboBox.h"
+#include "platform/ui/CListBox.h"
 #include "platform/ui/DialogTemplates.h"
 #include "platform/ui/WindowStyles.h"
 #include "res/Resource.h"
@@ -33,12 +36,50 @@ const DialogItemTemplate g_prefEditorItems[] = {
     {IDC_PREF_BRACKETCOLOR, "Button", "Cmd Brackets", kColorButton, 80, 115, 40, 12},
 };
 
+// The Save As and "Select a Query/Table" dialogs of the editors.
+constexpr DWORD kSaveAsEdit = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP;
+constexpr DWORD kSaveAsList = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST;
+constexpr DWORD kDialogButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+constexpr DWORD kModalDialog = DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+
+const DialogItemTemplate g_saveAsItems[] = {
+    {IDC_STATIC, "Static", "Id:", kLabel, 7, 9, 34, 8},
+    {IDC_SAVEAS_KEY, "Static", "", kLabel, 45, 9, 120, 8},
+    {IDC_STATIC, "Static", "Title:", kLabel, 7, 26, 34, 8},
+    {IDC_SAVEAS_TITLE, "Edit", "", kSaveAsEdit, 45, 24, 120, 12},
+    {IDC_STATIC, "Static", "Site:", kLabel, 7, 47, 34, 8},
+    {IDC_SAVEAS_SERVICE, "ComboBox", "", kSaveAsList, 45, 45, 120, 80},
+    {IDC_SAVEAS_SECTION_LABEL, "Static", "Section:", kLabel, 7, 68, 30, 8},
+    {IDC_SAVEAS_SECTION_BITMAP, "Static", "", WS_CHILD | WS_VISIBLE | 0x000E, 36, 67, 8, 8},
+    {IDC_SAVEAS_SECTION, "ComboBox", "", kSaveAsList, 45, 66, 120, 80},
+    {IDC_SAVEAS_FILENAME_LABEL, "Static", "File Name:", WS_CHILD | SS_LEFT, 7, 89, 36, 8},
+    {IDC_SAVEAS_FILENAME, "Edit", "", WS_CHILD | WS_BORDER | WS_TABSTOP, 45, 87, 120, 12},
+    {IDOK, "Button", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 175, 7, 50, 14},
+    {IDCANCEL, "Button", "Cancel", kDialogButton, 175, 24, 50, 14},
+};
+
+const DialogItemTemplate g_queryBrowseItems[] = {
+    {IDC_STATIC, "Button", "Type", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 7, 4, 112, 28},
+    {IDC_QBROWSE_QUERY, "Button", "&Query",
+     WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_AUTORADIOBUTTON, 15, 16, 45, 10},
+    {IDC_QBROWSE_TABLE, "Button", "&Table", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, 65, 16, 45,
+     10},
+    {IDC_QBROWSE_LIST, "ListBox", "", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LBS_NOTIFY,
+     7, 38, 112, 90},
+    {IDOK, "Button", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 127, 7, 50, 14},
+    {IDCANCEL, "Button", "Cancel", kDialogButton, 127, 24, 50, 14},
+};
+
 const DialogTemplate g_dialogs[] = {
     {IDD_PROGRESS, DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_VISIBLE | WS_CAPTION, "",
      "MS Sans Serif", 8, 0, 0, 186, 47, g_progressItems,
      static_cast<int>(std::size(g_progressItems))},
     {IDD_PREF_EDITOR, DS_SETFONT | WS_CHILD | WS_DISABLED | WS_CAPTION, "Editor", "MS Sans Serif",
      8, 0, 0, 220, 140, g_prefEditorItems, static_cast<int>(std::size(g_prefEditorItems))},
+    {IDD_SAVEAS, kModalDialog, "Save As", "MS Sans Serif", 8, 0, 0, 232, 106, g_saveAsItems,
+     static_cast<int>(std::size(g_saveAsItems))},
+    {IDD_QUERY_BROWSE, kModalDialog, "Select a Query/Table", "MS Sans Serif", 8, 0, 0, 184, 135,
+     g_queryBrowseItems, static_cast<int>(std::size(g_queryBrowseItems))},
 };
 
 } // namespace

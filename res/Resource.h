@@ -21,6 +21,23 @@ constexpr UINT IDC_PREF_VANTRELCOLOR = 1008;
 constexpr UINT IDC_PREF_COMMENTCOLOR = 1168;
 constexpr UINT IDC_PREF_BRACKETCOLOR = 1010;
 
+// The Save As dialog of the editors: the object's Id, title, site, section (label, picture and
+// combo) and, for a page, file name (label and edit).
+constexpr UINT IDD_SAVEAS = 200;
+constexpr UINT IDC_SAVEAS_KEY = 1042;
+constexpr UINT IDC_SAVEAS_TITLE = 1034;
+constexpr UINT IDC_SAVEAS_SERVICE = 1027;
+constexpr UINT IDC_SAVEAS_SECTION_LABEL = 1032;
+constexpr UINT IDC_SAVEAS_SECTION_BITMAP = 1298;
+constexpr UINT IDC_SAVEAS_SECTION = 1028;
+constexpr UINT IDC_SAVEAS_FILENAME_LABEL = 1349;
+constexpr UINT IDC_SAVEAS_FILENAME = 1323;
+// The "Select a Query/Table" dialog: the two kinds and the list of names.
+constexpr UINT IDD_QUERY_BROWSE = 171;
+constexpr UINT IDC_QBROWSE_QUERY = 1184;
+constexpr UINT IDC_QBROWSE_TABLE = 1186;
+constexpr UINT IDC_QBROWSE_LIST = 1182;
+
 // Bitmaps: the splash window's picture.
 constexpr UINT IDB_SPLASH = 113;
 

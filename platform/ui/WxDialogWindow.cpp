@@ -1,5 +1,6 @@
 #include "platform/ui/WxDialogWindow.h"
 #include "platform/ui/WxDialogItems.h"
+#include "platform/ui/WxListControls.h"
 
 #include "platform/ui/CDialog.h"
 #include "platform/ui/WindowStyles.h"
@@ -80,9 +81,11 @@ bool AddDialogItem(wxWindow* dialog, const DialogItemTemplate& item) {
     const wxPoint pos = dialog->ConvertDialogToPixels(wxPoint(item.x, item.y));
     const wxSize size = dialog->ConvertDialogToPixels(wxSize(item.cx, item.cy));
     const wxWindowID id = WxIdOf(item.id);
-    wxWindow* control = nullptr;
+    wxWindow* control = MakeListControl(item, dialog, pos, size);
     WindowKind kind = WindowKind::native;
-    if (IsClass(item.windowClass, "Button")) {
+    if (control) {
+        // A combo box, list box, edit field, radio button or picture.
+    } else if (IsClass(item.windowClass, "Button")) {
         control = MakeButton(item, dialog, pos, size, kind);
         if (!control)
             return false;
