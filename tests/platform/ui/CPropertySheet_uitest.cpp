@@ -167,9 +167,12 @@ TEST_F(PropertySheetTest, OkAppliesThePagesShownInTabOrder) {
             ChooseTab(d, 2);
         },
         [&](wxDialog& d) {
+            ASSERT_NE(Tabs(d), nullptr);
             EXPECT_EQ(Tabs(d)->GetSelection(), 2);
             EXPECT_EQ(ShownTab(d), 2);
             EXPECT_EQ(sheet.GetActivePage(), &c);
+            sheet.SetTitle("Other settings");
+            EXPECT_EQ(d.GetTitle(), "Other settings");
             Click(d, IDOK);
         },
     });
@@ -219,6 +222,7 @@ TEST_F(PropertySheetTest, ARefusedExchangeKeepsThePage) {
             ChooseTab(d, 1);
         },
         [&](wxDialog& d) {
+            ASSERT_NE(Tabs(d), nullptr);
             EXPECT_EQ(Tabs(d)->GetSelection(), 0);
             EXPECT_EQ(ShownTab(d), 0);
             EXPECT_EQ(sheet.GetActivePage(), &a);
