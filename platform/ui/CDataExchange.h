@@ -6,10 +6,17 @@
 
 class CWnd;
 
+// What Fail throws; UpdateData catches it.
+struct DataExchangeRefused {};
+
 class CDataExchange {
 public:
     CDataExchange(CWnd* dlgWnd, BOOL saveAndValidate)
         : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dlgWnd) {}
+
+    // Refuses the exchange (a value the dialog cannot take): the rest of DoDataExchange is
+    // skipped and UpdateData answers FALSE.
+    [[noreturn]] void Fail();
 
     BOOL m_bSaveAndValidate;
     CWnd* m_pDlgWnd;

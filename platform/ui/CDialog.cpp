@@ -32,7 +32,11 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent) {
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate) {
     CDataExchange exchange(this, saveAndValidate);
-    DoDataExchange(&exchange);
+    try {
+        DoDataExchange(&exchange);
+    } catch (const DataExchangeRefused&) {
+        return FALSE;
+    }
     return TRUE;
 }
 

@@ -17,7 +17,8 @@ public:
     // shows the dialog when its template says visible. FALSE when the template is unknown or
     // cannot be built, or no window system runs.
     BOOL Create(UINT templateId, CWnd* parent = nullptr);
-    // Runs DoDataExchange: from the controls when `saveAndValidate`, else to them.
+    // Runs DoDataExchange: from the controls when `saveAndValidate`, else to them. FALSE when
+    // the exchange refused a value (CDataExchange::Fail).
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
     // Ends the dialog with `result`: a modeless dialog is hidden, not destroyed.
     void EndDialog(int result);
