@@ -16,8 +16,13 @@ QZVantrelBase::QZVantrelBase(SHORT nObjectType)
 QZVantrelBase::~QZVantrelBase() = default;
 
 QZVantrelBase& QZVantrelBase::operator=(const QZVantrelBase& other) {
-    if (this != &other && m_pRecordset != nullptr && other.m_pRecordset != nullptr)
-        m_pRecordset->CopyFields(other.m_pRecordset.get());
+    if (this == &other || m_pRecordset == nullptr || other.m_pRecordset == nullptr)
+        return *this;
+    // The row copy carries the other row's DbID; an object of another database must not lend
+    // this one its key, or a save would write this row under a key it does not own.
+    const QZKeyCombo own = GetKey();
+    m_pRecordset->CopyFields(other.m_pRecordset.get());
+    WriteKey(m_Columns.dbId, m_Columns.ownId, own);
     return *this;
 }
 

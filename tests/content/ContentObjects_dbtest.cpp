@@ -186,6 +186,24 @@ TEST_F(ContentObjectsTest, AssignmentCopiesTheOtherRowButNotItsNumber) {
     }
 }
 
+TEST_F(ContentObjectsTest, AssignmentFromAnotherDatabaseKeepsTheTargetsKey) {
+    for (const ContentKind& kind : ContentKinds()) {
+        SCOPED_TRACE(kind.label);
+        AddRow(kind, 7, "First");
+        Insert(kind.table,
+               std::string("DbID, ") + kind.idColumn + ", " + kind.nameColumn + ", Deleted",
+               "9, 8, 'Imported', 0");
+        auto target = kind.load(Key(kind, 7), TRUE);
+        auto source = kind.load(QZKeyCombo(9, 8, kind.type), FALSE);
+        ASSERT_TRUE(source->IsLoaded());
+        *target = *source;
+        EXPECT_EQ(target->GetKey().FormatFull(), "5:7");
+        EXPECT_EQ(target->Save(), 1);
+        EXPECT_EQ(Text(kind, 7, kind.nameColumn), "Imported");
+        EXPECT_EQ(Count(std::string("SELECT * FROM ") + kind.table + " WHERE DbID = 9"), 1);
+    }
+}
+
 TEST_F(ContentObjectsTest, AKeyWithoutARowIsNotLoadedOnEitherPath) {
     for (const ContentKind& kind : ContentKinds()) {
         SCOPED_TRACE(kind.label);
