@@ -43,6 +43,8 @@ BOOL QZChildFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) {
         m_wndTab.Create(this, WS_VISIBLE | WS_CHILD | kTabStyle, AFX_IDW_PANE_FIRST);
     if (!created)
         return created;
+    // The tab window takes the client area before its views are placed in it.
+    RecalcLayout();
     AddTabs(pContext);
     m_wndTab.ActivateTabByIndex(0);
     m_wndTab.ScrollToTab(0);

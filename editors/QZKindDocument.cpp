@@ -41,8 +41,9 @@ BOOL QZKindDocument::OnOpenDocument(LPCTSTR lpszPathName) {
         return FALSE;
     const QZKeyCombo key{CString(lpszPathName)};
     std::unique_ptr<QZVantrelBase> object = Kind().load(key);
-    // A key whose row is gone opens no editor.
-    if (!object->IsLoaded()) {
+    // A key whose row is gone opens no editor. (The object's key is the one asked for only when
+    // its row was found.)
+    if (!(object->GetKey() == key)) {
         CString text;
         text.Format(kNotFound, lpszPathName);
         AfxMessageBox(text, MB_OK);
