@@ -8,6 +8,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/dao/CDaoException.h"
 #include "platform/dao/CaughtDaoError.h"
+#include "platform/dao/DaoErrors.h"
 #include "platform/ui/CView.h"
 #include "shell/CVantrel3App.h"
 
@@ -22,6 +23,9 @@ QZDocument::TreeRefresher& Refresher() {
 
 // The question of string 1228.
 const char* const kSaveQuestion = "Do you want to save this object?\n\n%s";
+const char* const kNotSaved =
+    "The object %s could not be saved: another program holds the site database locked. Try "
+    "again in a moment.";
 
 } // namespace
 
@@ -149,7 +153,13 @@ void QZDocument::SaveObject() {
             objectView->StoreText(text);
     }
     MarkForSaving();
-    m_pObject->Save();
+    // The database layer answers 0 when another program's lock kept the row from being
+    // written: that is the engine's locked error, not a save, and the edits stay unsaved.
+    if (!m_pObject->Save() && m_pObject->m_bEditable) {
+        CString text;
+        text.Format(kNotSaved, static_cast<LPCTSTR>(m_pObject->GetKey().Format()));
+        CDaoException::Throw(daoErrLocked, text);
+    }
     SetModifiedFlag(FALSE);
     RefreshObjectTree(m_pObject->GetObjectType(), m_pObject->GetKey());
 }
