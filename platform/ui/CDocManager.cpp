@@ -43,6 +43,8 @@ BOOL CDocManager::SaveAllModified() {
 }
 
 CDocManager& AfxGetDocManager() {
-    static CDocManager manager;
-    return manager;
+    // Never destroyed: at the program's end its documents and frames would outlive the window
+    // layer they stand on. The application empties it while that layer still runs.
+    static CDocManager* manager = new CDocManager;
+    return *manager;
 }

@@ -34,5 +34,5 @@ private:
     std::vector<CDocTemplate*> m_templates;
 };
 
-// The program's one list of templates.
+// The program's one list of templates (never destroyed; DeleteTemplates empties it).
 CDocManager& AfxGetDocManager();

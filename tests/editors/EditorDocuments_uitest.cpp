@@ -160,3 +160,16 @@ TEST_F(EditorDocumentsTest, ACopyAnotherProgramHoldsIsReadOnlyForEveryKindAndNev
     WriteFileAtomically(dir + "/release", "");
     EXPECT_EQ(other.Wait(), 0);
 }
+
+TEST_F(EditorDocumentsTest, AnAdWithoutAnAdvertiserTakesTheSelectedSectionKey) {
+    const EditorKind& ad = EditorKinds()[14];
+    AddKindRow(ad, 12, "Banner", "AdvertiserDbID, AdvertiserID", "0, 0");
+    AddKindRow(ad, 13, "Button", "AdvertiserDbID, AdvertiserID", "5, 77");
+    TestApp().GetCurrentSectionKey().SetKey(5, 44);
+    for (LONG id : {12, 13}) {
+        ASSERT_TRUE(Open(OBJ_AD, id));
+        ActiveDocument()->SaveObject();
+    }
+    EXPECT_EQ(NumberOf(ad, 12, "AdvertiserID"), 44);
+    EXPECT_EQ(NumberOf(ad, 13, "AdvertiserID"), 77);
+}

@@ -289,3 +289,25 @@ TEST_F(EditorSavingTest, ASaveAtClosingBlockedByAnotherProgramsWriteLockOffersAb
         ++id;
     }
 }
+
+TEST_F(EditorSavingTest, ASaveBlockedByAnotherProgramsWriteLockIsAnEngineErrorAndKeepsTheEdits) {
+    AddKindRow(Macro(), 12, "Home");
+    QZDocument* document = OpenAndEdit(Macro());
+    ASSERT_NE(document, nullptr);
+    const std::string dir = m_dir.path().string();
+    ChildProcess locker("writelock", {{"DB", m_path}, {"DIR", dir}});
+    ASSERT_EQ(WaitForFile(dir + "/locked"), "1");
+    LONG code = 0;
+    try {
+        document->SaveObject();
+    } catch (CDaoException* e) {
+        code = CaughtDaoError(e).Code();
+    }
+    EXPECT_EQ(code, 3260);
+    EXPECT_TRUE(document->IsModified());
+    WriteFileAtomically(dir + "/release", "");
+    EXPECT_EQ(locker.Wait(), 0);
+    document->SaveObject();
+    EXPECT_EQ(NameOf(Macro(), 12), "Changed");
+    EXPECT_FALSE(document->IsModified());
+}

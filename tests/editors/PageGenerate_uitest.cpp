@@ -8,6 +8,7 @@
 #include "platform/ui/WindowStyles.h"
 #include "tests/content/GenerationFixture.h"
 #include "tests/platform/ui/UiTestEnvironment.h"
+#include "tests/support/ChildProcess.h"
 #include "wintoolkit/workbook/SECWorkbook.h"
 
 #include <gtest/gtest.h>
@@ -114,4 +115,21 @@ TEST_F(PageGenerateTest, CancelInTheSaveQuestionGeneratesNothing) {
     EXPECT_TRUE(Logged().empty());
     EXPECT_FALSE(std::filesystem::exists(UnderRoot("dev/site/news/home.html")));
     EXPECT_TRUE(document->IsModified());
+}
+
+TEST_F(PageGenerateTest, AReadOnlyCopyIsNotGenerated) {
+    AddPage(45, "Home", "FileName", "'home.html'");
+    const std::string dir = m_dir.path().string();
+    ChildProcess other("hold", {{"DB", m_path}, {"DIR", dir}, {"USER", "5:200"}, {"KEYS", "2:45"}});
+    ASSERT_EQ(WaitForFile(dir + "/claimed"), "1");
+    CVantrel3Doc* document = OpenPage(45);
+    ASSERT_NE(document, nullptr);
+    m_boxes.Clear();
+    document->OnGenerate();
+    EXPECT_EQ(m_boxes.texts(), std::vector<std::string>{"This record is a Read Only copy"});
+    EXPECT_TRUE(Logged().empty());
+    EXPECT_FALSE(std::filesystem::exists(UnderRoot("dev/site/news/home.html")));
+    EXPECT_EQ(Number(ContentKindOf(OBJ_PAGE), 45, "GenerateFlag"), 1);
+    WriteFileAtomically(dir + "/release", "");
+    EXPECT_EQ(other.Wait(), 0);
 }
