@@ -2,6 +2,7 @@
 
 #include "content/QZEngineMessage.h"
 #include "content/QZVantrelImage.h"
+#include "content/QZVantrelPage.h"
 #include "content/QZVantrelTemplate.h"
 #include "db/QZRecordsetCaches.h"
 #include "editors/QZDocumentKinds.h"
@@ -22,7 +23,16 @@ void PostLine(const CString& text) {
         app->PostEngineMessage(new QZEngineMessage(2, text));
 }
 
+QZKindDocument::SaveAsDialog& SaveAsDialogSlot() {
+    static QZKindDocument::SaveAsDialog dialog;
+    return dialog;
+}
+
 } // namespace
+
+void QZKindDocument::SetSaveAsDialog(SaveAsDialog dialog) {
+    SaveAsDialogSlot() = std::move(dialog);
+}
 
 QZKindDocument::QZKindDocument(SHORT type) : m_pKind(QZDocumentKindOf(type)) {}
 
@@ -128,4 +138,57 @@ int QZKindDocument::PreviewFile() {
     if (image && preview)
         preview->Navigate(image->GetFileURL());
     return 1;
+}
+
+void QZKindDocument::OnFileSaveAs() {
+    if (!m_pObject || Kind().type == OBJ_PHOTO || !SaveAsDialogSlot())
+        return;
+    QZVantrelBase* old = m_pObject;
+    std::unique_ptr<QZVantrelBase> made = Kind().create();
+    *made = *old;
+    // The copy takes the user's unsaved edits.
+    m_pObject = made.release();
+    UpdateObjectFromViews();
+    if (m_pObject->GetName() == old->GetName())
+        m_pObject->SetName("Copy of " + old->GetName());
+    if (SaveAsDialogSlot()(*m_pObject) == IDOK)
+        KeepCopy(old);
+    else
+        DropCopy(old);
+}
+
+void QZKindDocument::KeepCopy(QZVantrelBase* old) {
+    // The old object goes, and with it its claim.
+    delete old;
+    if (auto* page = dynamic_cast<QZVantrelPage*>(m_pObject))
+        page->GetRecordset()->m_GenerateFlag = 1;
+    else
+        m_pObject->SetPublishFlag(TRUE);
+    for (const char* viewClass : Kind().propertyViews) {
+        if (!viewClass)
+            break;
+        if (QZObjectView* view = FindObjectView(viewClass)) {
+            view->LoadFromObject();
+            break;
+        }
+    }
+    RefillStatusForm();
+    SaveObject();
+    RefillStatusForm();
+    SetModifiedFlag(FALSE);
+    SetTitle("");
+}
+
+void QZKindDocument::DropCopy(QZVantrelBase* old) {
+    // The copy's row was added when the copy was made: it is retired, never to be published,
+    // so that no object the user cancelled stays visible.
+    QZVantrelBase* copy = m_pObject;
+    m_pObject = old;
+    copy->SetDeleted(TRUE);
+    copy->SetPublishFlag(FALSE);
+    copy->SetNeverPublishFlag(TRUE);
+    if (auto* page = dynamic_cast<QZVantrelPage*>(copy))
+        page->GetRecordset()->m_GenerateFlag = 0;
+    copy->Save();
+    delete copy;
 }

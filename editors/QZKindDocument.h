@@ -6,6 +6,8 @@
 
 #include "editors/QZDocument.h"
 
+#include <functional>
+
 struct QZDocumentKind;
 
 class QZKindDocument : public QZDocument {
@@ -20,6 +22,14 @@ public:
     void UpdateObjectFromViews() override;
     int Preview() override;
     void SaveObject() override;
+    // Save As (command 57604): the object's record copied into a new object of the kind, the
+    // user's edits with it, shown in the Save As dialog; OK makes the copy the edited object,
+    // Cancel keeps the old one. The photo has none. Nothing happens while no dialog is set.
+    void OnFileSaveAs();
+
+    // The Save As dialog on the copy: IDOK or IDCANCEL. The shell sets it.
+    using SaveAsDialog = std::function<int(QZVantrelBase& copy)>;
+    static void SetSaveAsDialog(SaveAsDialog dialog);
 
 protected:
     // A kind's own step after a new object is made (before the views are looked up).
@@ -31,6 +41,10 @@ protected:
 
 private:
     int PreviewText();
+    // OK in Save As: the copy becomes the document's object, marked and saved.
+    void KeepCopy(QZVantrelBase* old);
+    // Cancel in Save As: the copy's new row is retired and the old object comes back.
+    void DropCopy(QZVantrelBase* old);
     int PreviewFile();
 
     const QZDocumentKind* m_pKind;

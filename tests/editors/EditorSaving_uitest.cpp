@@ -1,6 +1,7 @@
 // Saving an editor's object, read back from the site database, and the questions and
 // recovery when an editor closes.
 
+#include "editors/QZKindDocument.h"
 #include "platform/ui/CDocManager.h"
 #include "tests/editors/EditorFixture.h"
 #include "tests/platform/ui/UiTestEnvironment.h"
@@ -310,4 +311,68 @@ TEST_F(EditorSavingTest, ASaveBlockedByAnotherProgramsWriteLockIsAnEngineErrorAn
     document->SaveObject();
     EXPECT_EQ(NameOf(Macro(), 12), "Changed");
     EXPECT_FALSE(document->IsModified());
+}
+
+class EditorSaveAsTest : public EditorSavingTest {
+protected:
+    void TearDown() override {
+        QZKindDocument::SetSaveAsDialog(nullptr);
+        EditorSavingTest::TearDown();
+    }
+    // Answers the Save As dialog, keeping the title it was shown.
+    void AnswerSaveAs(int answer) {
+        QZKindDocument::SetSaveAsDialog([this, answer](QZVantrelBase& copy) {
+            m_shownTitle = copy.GetName().str();
+            return answer;
+        });
+    }
+    long LiveRows(const EditorKind& kind) {
+        return Count(std::string("SELECT * FROM ") + kind.table + " WHERE Deleted = 0");
+    }
+    std::string m_shownTitle;
+};
+
+TEST_F(EditorSaveAsTest, OkMakesACopyOfEveryKindButThePhotoAndEditsIt) {
+    for (const EditorKind& kind : EditorKinds()) {
+        if (kind.type == OBJ_PHOTO)
+            continue;
+        SCOPED_TRACE(kind.label);
+        AddKindRow(kind, 12, "Home");
+        ASSERT_TRUE(Open(kind.type, 12));
+        auto* document = dynamic_cast<QZKindDocument*>(ActiveDocument());
+        ASSERT_NE(document, nullptr);
+        AnswerSaveAs(IDOK);
+        document->OnFileSaveAs();
+        EXPECT_EQ(m_shownTitle, "Copy of Home");
+        QZVantrelBase* copy = document->GetContentObject();
+        const LONG copyId = copy->GetKey().m_KeyID;
+        EXPECT_NE(copyId, 12);
+        EXPECT_EQ(NameOf(kind, copyId), "Copy of Home");
+        EXPECT_EQ(NumberOf(kind, copyId, kind.type == OBJ_PAGE ? "GenerateFlag" : "PublishFlag"),
+                  1);
+        EXPECT_EQ(NameOf(kind, 12), "Home");
+        EXPECT_EQ(Claims(kind.type, 12), 0);
+        EXPECT_FALSE(document->IsModified());
+        EXPECT_EQ(document->GetTitle().str().substr(0, 14), "Copy of Home  ");
+        CloseAll();
+    }
+}
+
+TEST_F(EditorSaveAsTest, CancelKeepsTheOldObjectAndItsEditsAndLeavesNoVisibleRow) {
+    AddKindRow(Page(), 12, "Home");
+    ASSERT_TRUE(Open(OBJ_PAGE, 12));
+    QZDocument* document = ActiveDocument();
+    QZVantrelBase* old = document->GetContentObject();
+    old->SetName("Edited");
+    document->SetModifiedFlag(TRUE);
+    const long before = LiveRows(Page());
+    AnswerSaveAs(IDCANCEL);
+    static_cast<QZKindDocument*>(document)->OnFileSaveAs();
+    EXPECT_EQ(m_shownTitle, "Copy of Edited");
+    EXPECT_EQ(document->GetContentObject(), old);
+    EXPECT_EQ(old->GetName().str(), "Edited");
+    EXPECT_TRUE(document->IsModified());
+    EXPECT_EQ(LiveRows(Page()), before);
+    EXPECT_EQ(Count("SELECT * FROM Documents WHERE Deleted <> 0 AND NeverPublishFlag = 0"), 0);
+    EXPECT_EQ(Claims(OBJ_PAGE, 12), 1);
 }
