@@ -2,6 +2,7 @@
 // splash window off; the other arguments, joined by blanks, are the site database to open.
 
 #include "content/commands/RegisterContentCommands.h"
+#include "editors/QZEditorServiceProvider.h"
 #include "platform/ui/WinAppRunner.h"
 #include "res/Resources.h"
 #include "shell/CVantrel3App.h"
@@ -14,6 +15,9 @@ int main(int argc, char** argv) {
     // The template language's commands, then those that name site objects.
     QZTemplateExprContext::Register();
     RegisterContentCommands();
+    // The object editors: their document templates at start-up, and the services the shell
+    // reaches them by.
+    InstallEditors();
     CVantrel3App app;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--no-splash") == 0) {

@@ -1,6 +1,8 @@
 #include "platform/ui/CMDIChildWnd.h"
 
+#include "platform/ui/CDocument.h"
 #include "platform/ui/CMDIFrameWnd.h"
+#include "platform/ui/CView.h"
 #include "platform/ui/WindowStyles.h"
 
 #include <wx/window.h>
@@ -189,4 +191,22 @@ LRESULT CMDIChildWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     return CFrameWnd::WindowProc(message, wParam, lParam);
+}
+
+void CMDIChildWnd::OnClose() {
+    CDocument* document = GetActiveDocument();
+    if (!document) {
+        CFrameWnd::OnClose();
+        return;
+    }
+    if (!document->CanCloseFrame(this))
+        return;
+    for (CView* view : document->GetViews()) {
+        if (GetParentFrameOf(view) != this) {
+            document->PreCloseFrame(this);
+            DestroyWindow();
+            return;
+        }
+    }
+    document->OnCloseDocument();
 }

@@ -42,6 +42,9 @@ public:
 
 protected:
     FrameGeometry GetFrameGeometry() const override;
+    // WM_CLOSE: the document of the active view decides (CanCloseFrame); closing its last
+    // frame closes the document.
+    void OnClose() override;
     void OnSysCommand(UINT nID, LPARAM lParam) override;
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

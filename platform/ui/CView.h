@@ -1,6 +1,7 @@
 #pragma once
 // A view: a child window that shows a document. It takes its document from the creation
-// context and paints through OnDraw.
+// context, joins the document's list of views when its window is made and leaves it when the
+// window goes, and paints through OnDraw.
 
 #include "platform/ui/CWnd.h"
 
@@ -10,6 +11,7 @@ class CView : public CWnd {
     DECLARE_DYNCREATE(CView)
 public:
     CView() = default;
+    ~CView() override;
 
     BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                 CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr) override;
@@ -17,9 +19,15 @@ public:
     // Called when the frame makes this view active or takes it away.
     virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
     virtual void OnDraw(CDC* pDC);
+    // The document is going: the view no longer names it.
+    void ForgetDocument() { m_pDocument = nullptr; }
 
 protected:
     void OnPaint() override;
+    void OnDestroy() override;
 
     CDocument* m_pDocument = nullptr;
+
+private:
+    void LeaveDocument();
 };

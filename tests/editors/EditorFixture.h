@@ -1,49 +1,61 @@
 #pragma once
-// An editor on the in-memory buffer whose edited object is a bare template parser: colour
-// spans and commands come from the real parser, the text is kept in the target.
+// The site database of the content tests with a workbook main window and the sixteen document
+// templates registered, as start-up leaves them. Every editor kind has a table, a key column
+// and a name column to put fixture rows in and read them back.
 
-#include "editors/QZEditTarget.h"
-#include "editors/QZEditViewLogic.h"
-#include "editors/QZMemoryTextBuffer.h"
+#include "editors/QZChildFrame.h"
+#include "editors/QZDocument.h"
+#include "editors/QZEditorServiceProvider.h"
+#include "tests/content/ContentFixture.h"
+#include "tests/support/TestSupport.h"
+#include "wintoolkit/workbook/SECWorkbook.h"
 
 #include <string>
 #include <vector>
 
-class ParserTarget : public QZEditTarget {
-public:
-    CString GetText() override { return text; }
-    void SetText(const CString& newText) override { text = newText; }
-    QZVantrelMemoFld::ColorSpanList GetColorSpans(const CString& source) override {
-        spansAsked++;
-        return parser.BuildColorSpans(source);
-    }
-    std::pair<int, int> FindCommandRange(const CString&, int) override { return {0, 0}; }
-    QZCommandBase* SetSourceText(const CString& source) override {
-        parser.Parse(source);
-        return parser.GetFirstStatement();
-    }
-    BOOL IsWritable() override { return writable; }
-
-    QZVantrelMemoFld parser;
-    CString text;
-    BOOL writable = TRUE;
-    int spansAsked = 0;
+// A kind as the tests see its rows.
+struct EditorKind {
+    SHORT type;
+    const char* label;
+    const char* table;
+    const char* idColumn;
+    const char* nameColumn;
 };
 
-struct Editor {
-    // The text loaded as an opened object's, with the selection given.
-    explicit Editor(const std::string& text = "", LONG selStart = 0, LONG selEnd = -1);
+// The sixteen kinds, in the order of their templates.
+const std::vector<EditorKind>& EditorKinds();
 
-    std::string Text() const { return buffer.GetText().str(); }
-    // The caret, or "start-end" for a selection.
-    std::string Selection() const;
-    // The undo list as "text@start-end/kind" records.
-    std::vector<std::string> Undo() { return Records(view.GetUndoList()); }
-    std::vector<std::string> Redo() { return Records(view.GetRedoList()); }
-    static std::vector<std::string> Records(const std::vector<QZUndoRedo>& records);
+class EditorTest : public ContentTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
 
-    ParserTarget target;
-    QZMemoryTextBuffer buffer;
-    QZEditViewLogic view{buffer, &target};
-    QZRichEditLogic& control = view.GetControl();
+    // A live row of the kind numbered id (DbID 5) with the name; more columns may follow.
+    void AddKindRow(const EditorKind& kind, LONG id, const std::string& name,
+                    const std::string& columns = "", const std::string& values = "");
+    std::string NameOf(const EditorKind& kind, LONG id) {
+        return Column(kind, id, kind.nameColumn);
+    }
+    std::string Column(const EditorKind& kind, LONG id, const char* column);
+    LONG NumberOf(const EditorKind& kind, LONG id, const char* column);
+
+    // Opens the object's editor through the editor services.
+    BOOL Open(SHORT type, LONG id);
+    // The open editor documents and the active editor frame.
+    std::vector<QZDocument*> OpenDocuments() const;
+    QZChildFrame* ActiveFrame() const;
+    QZDocument* ActiveDocument() const;
+    // The captions of a frame's tabs and the index of the selected one.
+    static std::vector<std::string> TabCaptions(QZChildFrame* frame);
+    static int SelectedTab(QZChildFrame* frame);
+    // Asks the active editor to close, as its close box does.
+    void CloseActive();
+    // Closes every editor without a question.
+    void CloseAll();
+
+    SECWorkbook m_book;
+    QZEditorServiceProvider m_services;
+    MessageBoxRecorder m_boxes;
+    // What the site browser heard of saves: "type key".
+    std::vector<std::string> m_refreshed;
 };

@@ -3,7 +3,7 @@
 // lines it touched, counted back from the caret and never before line 0.
 
 #include "editors/QZEditStyles.h"
-#include "tests/editors/EditorFixture.h"
+#include "tests/editors/TextEditorFixture.h"
 
 #include <gtest/gtest.h>
 

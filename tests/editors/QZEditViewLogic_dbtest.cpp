@@ -13,7 +13,7 @@
 #include "template/commands/QZCommandDialogs.h"
 #include "tests/content/ContentKinds.h"
 #include "tests/content/ObjectCommandFixture.h"
-#include "tests/editors/EditorFixture.h"
+#include "tests/editors/TextEditorFixture.h"
 
 #include <functional>
 

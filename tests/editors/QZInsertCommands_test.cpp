@@ -6,7 +6,7 @@
 #include "editors/QZInsertDialogs.h"
 #include "editors/QZListProps.h"
 #include "editors/QZTableProps.h"
-#include "tests/editors/EditorFixture.h"
+#include "tests/editors/TextEditorFixture.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>

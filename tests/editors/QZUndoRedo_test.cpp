@@ -2,7 +2,7 @@
 // after, each Backspace or Delete (auto-repeated too) exactly the bytes it removed, and Undo
 // and Redo move pairs between the lists and put the text back.
 
-#include "tests/editors/EditorFixture.h"
+#include "tests/editors/TextEditorFixture.h"
 
 #include <gtest/gtest.h>
 

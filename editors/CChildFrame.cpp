@@ -1,0 +1,5 @@
+#include "editors/CChildFrame.h"
+
+IMPLEMENT_DYNCREATE(CChildFrame, QZChildFrame)
+
+CChildFrame::CChildFrame() : QZChildFrame("CChildFrame") {}

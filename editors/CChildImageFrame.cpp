@@ -1,0 +1,5 @@
+#include "editors/CChildImageFrame.h"
+
+IMPLEMENT_DYNCREATE(CChildImageFrame, QZChildFrame)
+
+CChildImageFrame::CChildImageFrame() : QZChildFrame("CChildImageFrame") {}

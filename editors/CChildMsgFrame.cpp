@@ -1,0 +1,5 @@
+#include "editors/CChildMsgFrame.h"
+
+IMPLEMENT_DYNCREATE(CChildMsgFrame, QZChildFrame)
+
+CChildMsgFrame::CChildMsgFrame() : QZChildFrame("CChildMsgFrame") {}

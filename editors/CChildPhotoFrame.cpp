@@ -1,0 +1,5 @@
+#include "editors/CChildPhotoFrame.h"
+
+IMPLEMENT_DYNCREATE(CChildPhotoFrame, QZChildFrame)
+
+CChildPhotoFrame::CChildPhotoFrame() : QZChildFrame("CChildPhotoFrame") {}

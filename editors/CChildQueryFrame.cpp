@@ -1,0 +1,5 @@
+#include "editors/CChildQueryFrame.h"
+
+IMPLEMENT_DYNCREATE(CChildQueryFrame, QZChildFrame)
+
+CChildQueryFrame::CChildQueryFrame() : QZChildFrame("CChildQueryFrame") {}

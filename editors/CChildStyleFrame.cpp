@@ -1,0 +1,5 @@
+#include "editors/CChildStyleFrame.h"
+
+IMPLEMENT_DYNCREATE(CChildStyleFrame, QZChildFrame)
+
+CChildStyleFrame::CChildStyleFrame() : QZChildFrame("CChildStyleFrame") {}

@@ -1,0 +1,5 @@
+#include "editors/CChildTemplateFrame.h"
+
+IMPLEMENT_DYNCREATE(CChildTemplateFrame, QZChildFrame)
+
+CChildTemplateFrame::CChildTemplateFrame() : QZChildFrame("CChildTemplateFrame") {}

@@ -1,0 +1,96 @@
+#include "editors/CVantrel3Doc.h"
+
+#include "content/QZEngineMessage.h"
+#include "db/QZRecordsetCaches.h"
+#include "platform/core/MessageBox.h"
+#include "platform/ui/CWinApp.h"
+#include "shell/CVantrel3App.h"
+
+IMPLEMENT_DYNCREATE(CVantrel3Doc, QZKindDocument)
+
+namespace {
+
+// The wait cursor for as long as the object lives.
+class WaitCursor {
+public:
+    WaitCursor() {
+        if (CWinApp* app = AfxGetApp())
+            app->BeginWaitCursor();
+    }
+    ~WaitCursor() {
+        if (CWinApp* app = AfxGetApp())
+            app->EndWaitCursor();
+    }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+void PostLine(const char* text) {
+    if (CVantrel3App* app = GetVantrel3App())
+        app->PostEngineMessage(new QZEngineMessage(2, text));
+}
+
+} // namespace
+
+CVantrel3Doc::CVantrel3Doc() : QZKindDocument(OBJ_PAGE) {}
+
+void CVantrel3Doc::SaveObject() {
+    WaitCursor wait;
+    QZKindDocument::SaveObject();
+}
+
+int CVantrel3Doc::Preview() {
+    WaitCursor wait;
+    return QZKindDocument::Preview();
+}
+
+void CVantrel3Doc::OnGenerate() {
+    QZVantrelPage* page = GetPage();
+    if (!page)
+        return;
+    // Generating writes the row: never one that another user holds.
+    if (!page->m_bEditable) {
+        AfxMessageBox("This record is a Read Only copy", MB_OK);
+        return;
+    }
+    if (IsModified()) {
+        if (ConfirmSaveOnClose()) {
+            CString question;
+            question.Format("Do you want to save this object?\n\n%s",
+                            static_cast<LPCTSTR>(GetTitle()));
+            const int answer = AfxMessageBox(question, MB_YESNOCANCEL | MB_ICONQUESTION);
+            if (answer == IDYES)
+                SaveObject();
+            else if (answer != IDNO)
+                return;
+        } else {
+            SaveObject();
+        }
+    }
+    BOOL generated = TRUE;
+    {
+        WaitCursor wait;
+        generated = GeneratePage(*page);
+    }
+    if (!generated)
+        AfxMessageBox("Unable to generate page.", MB_OK);
+}
+
+BOOL CVantrel3Doc::GeneratePage(QZVantrelPage& page) {
+    if (CVantrel3App* app = GetVantrel3App())
+        app->ClearEngineMessages();
+    PostLine("- Starting to Generate Page -------");
+    page.Save();
+    if (page.GetRecordset()->m_NeverGenerateFlag)
+        return TRUE;
+    if (!page.WriteDependents())
+        return FALSE;
+    page.GetRecordset()->m_GenerateFlag = 0;
+    page.SetPublishFlag(TRUE);
+    RefillStatusForm();
+    page.Save();
+    PostLine("- Finished Generating Page -------");
+    ClearRecordsetCaches();
+    RefreshObjectTree(page.GetObjectType(), page.GetKey());
+    return TRUE;
+}

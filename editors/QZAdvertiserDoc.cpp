@@ -1,0 +1,5 @@
+#include "editors/QZAdvertiserDoc.h"
+
+IMPLEMENT_DYNCREATE(QZAdvertiserDoc, QZKindDocument)
+
+QZAdvertiserDoc::QZAdvertiserDoc() : QZKindDocument(OBJ_ADVERTISER) {}

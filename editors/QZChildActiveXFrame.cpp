@@ -1,0 +1,5 @@
+#include "editors/QZChildActiveXFrame.h"
+
+IMPLEMENT_DYNCREATE(QZChildActiveXFrame, QZChildFrame)
+
+QZChildActiveXFrame::QZChildActiveXFrame() : QZChildFrame("QZChildActiveXFrame") {}

@@ -1,0 +1,5 @@
+#include "editors/QZChildAdSpaceFrame.h"
+
+IMPLEMENT_DYNCREATE(QZChildAdSpaceFrame, QZChildFrame)
+
+QZChildAdSpaceFrame::QZChildAdSpaceFrame() : QZChildFrame("QZChildAdSpaceFrame") {}

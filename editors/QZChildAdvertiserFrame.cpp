@@ -1,0 +1,5 @@
+#include "editors/QZChildAdvertiserFrame.h"
+
+IMPLEMENT_DYNCREATE(QZChildAdvertiserFrame, QZChildFrame)
+
+QZChildAdvertiserFrame::QZChildAdvertiserFrame() : QZChildFrame("QZChildAdvertiserFrame") {}

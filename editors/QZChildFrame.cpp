@@ -1,0 +1,72 @@
+#include "editors/QZChildFrame.h"
+
+#include "editors/QZEditorTabs.h"
+#include "editors/QZPlaceholderView.h"
+#include "platform/core/CRuntimeClass.h"
+#include "platform/ui/BarStyles.h"
+#include "platform/ui/WindowStyles.h"
+
+IMPLEMENT_DYNAMIC(QZChildFrame, SECWorksheet)
+
+namespace {
+
+// Child, visible, maximised, caption, system menu, sizing border, minimise and maximise
+// boxes, and the document title in the caption.
+constexpr DWORD kEditorFrameStyle = 0x51CF8000;
+// The toolkit's tab-window style with the previous and next buttons.
+constexpr DWORD kTabStyle = 1;
+
+// The class a tab's view is made of: the named one when it is built, else the stand-in.
+CRuntimeClass* ViewClassOf(const QZEditorTab& tab) {
+    CRuntimeClass* named = CRuntimeClass::FromName(tab.viewClass);
+    if (named && named->m_pfnCreateObject && named->IsDerivedFrom(RUNTIME_CLASS(CWnd)))
+        return named;
+    return RUNTIME_CLASS(QZPlaceholderView);
+}
+
+} // namespace
+
+QZChildFrame::QZChildFrame(const char* frameClass) : m_pTabs(QZEditorTabsOf(frameClass)) {}
+
+QZChildFrame::~QZChildFrame() {
+    for (CWnd* view : m_views)
+        delete view;
+}
+
+BOOL QZChildFrame::PreCreateWindow(CREATESTRUCT& cs) {
+    cs.style = static_cast<LONG>(kEditorFrameStyle);
+    return SECWorksheet::PreCreateWindow(cs);
+}
+
+BOOL QZChildFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) {
+    const BOOL created =
+        m_wndTab.Create(this, WS_VISIBLE | WS_CHILD | kTabStyle, AFX_IDW_PANE_FIRST);
+    if (!created)
+        return created;
+    // The tab window takes the client area before its views are placed in it.
+    RecalcLayout();
+    AddTabs(pContext);
+    m_wndTab.ActivateTabByIndex(0);
+    m_wndTab.ScrollToTab(0);
+    return created;
+}
+
+void QZChildFrame::AddTabs(CCreateContext* pContext) {
+    if (!m_pTabs)
+        return;
+    for (const QZEditorTab& tab : m_pTabs->tabs) {
+        const CString caption = tab.Caption();
+        // A view that cannot be made is left out; the next tab follows.
+        if (!m_wndTab.AddTab(ViewClassOf(tab), caption, pContext, UINT(-1)))
+            continue;
+        LPCTSTR label = nullptr;
+        BOOL selected = FALSE;
+        CWnd* view = nullptr;
+        DWORD extra = 0;
+        m_wndTab.GetTabInfo(m_wndTab.GetTabCount() - 1, label, selected, view, extra);
+        if (auto* standIn = dynamic_cast<QZPlaceholderView*>(view))
+            standIn->StandIn(tab.viewClass, caption);
+        if (view)
+            m_views.push_back(view);
+    }
+}

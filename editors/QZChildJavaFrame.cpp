@@ -1,0 +1,5 @@
+#include "editors/QZChildJavaFrame.h"
+
+IMPLEMENT_DYNCREATE(QZChildJavaFrame, QZChildFrame)
+
+QZChildJavaFrame::QZChildJavaFrame() : QZChildFrame("QZChildJavaFrame") {}

@@ -1,0 +1,26 @@
+#pragma once
+// The editors' side of QZEditorServices: it finds open documents through the program's list of
+// document templates and opens objects through the template of their kind.
+
+#include "shell/QZEditorServices.h"
+
+class CDocTemplate;
+
+class QZEditorServiceProvider : public QZEditorServices {
+public:
+    BOOL OpenObject(SHORT type, const QZKeyCombo& key) override;
+    BOOL ActivateOpenDocument(const QZKeyCombo& key, SHORT type) override;
+    BOOL OpenNewObject(SHORT type, int tab) override;
+    void SaveAll() override;
+    void InsertTextInActiveEditor(const CString& text) override;
+
+    // The registered template of a kind, or null.
+    static CDocTemplate* TemplateOf(SHORT type);
+};
+
+// Step 18 of start-up: the sixteen document templates, registered in the order of the kinds
+// and kept in the application's template members.
+class CVantrel3App;
+void RegisterEditorTemplates(CVantrel3App& app);
+// Installs the registrar of step 18 and the editor services.
+void InstallEditors();

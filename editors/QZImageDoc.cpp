@@ -1,0 +1,5 @@
+#include "editors/QZImageDoc.h"
+
+IMPLEMENT_DYNCREATE(QZImageDoc, QZKindDocument)
+
+QZImageDoc::QZImageDoc() : QZKindDocument(OBJ_IMAGE) {}

@@ -1,0 +1,194 @@
+#include "editors/QZKindDocument.h"
+
+#include "content/QZEngineMessage.h"
+#include "content/QZVantrelImage.h"
+#include "content/QZVantrelPage.h"
+#include "content/QZVantrelTemplate.h"
+#include "db/QZRecordsetCaches.h"
+#include "editors/QZDocumentKinds.h"
+#include "editors/QZObjectView.h"
+#include "platform/core/MessageBox.h"
+#include "platform/ui/CView.h"
+#include "shell/CVantrel3App.h"
+
+IMPLEMENT_DYNAMIC(QZKindDocument, QZDocument)
+
+namespace {
+
+const char* const kReadOnly = "This record is a Read Only copy";
+const char* const kNotFound = "The object %s was not found in the site database.";
+
+void PostLine(const CString& text) {
+    if (CVantrel3App* app = GetVantrel3App())
+        app->PostEngineMessage(new QZEngineMessage(2, text));
+}
+
+QZKindDocument::SaveAsDialog& SaveAsDialogSlot() {
+    static QZKindDocument::SaveAsDialog dialog;
+    return dialog;
+}
+
+} // namespace
+
+void QZKindDocument::SetSaveAsDialog(SaveAsDialog dialog) {
+    SaveAsDialogSlot() = std::move(dialog);
+}
+
+QZKindDocument::QZKindDocument(SHORT type) : m_pKind(QZDocumentKindOf(type)) {}
+
+BOOL QZKindDocument::OnNewDocument() {
+    if (!QZDocument::OnNewDocument())
+        return FALSE;
+    SetContentObject(Kind().create().release());
+    PrepareNewObject();
+    if (Kind().titledWhenNew)
+        SetTitle("");
+    return TRUE;
+}
+
+BOOL QZKindDocument::OnOpenDocument(LPCTSTR lpszPathName) {
+    if (!QZDocument::OnOpenDocument(lpszPathName))
+        return FALSE;
+    const QZKeyCombo key{CString(lpszPathName)};
+    std::unique_ptr<QZVantrelBase> object = Kind().load(key);
+    // A key whose row is gone opens no editor. (The object's key is the one asked for only when
+    // its row was found.)
+    if (!(object->GetKey() == key)) {
+        CString text;
+        text.Format(kNotFound, lpszPathName);
+        AfxMessageBox(text, MB_OK);
+        return FALSE;
+    }
+    SetContentObject(object.release());
+    PrepareLoadedObject();
+    if (!m_pObject->m_bEditable)
+        AfxMessageBox(kReadOnly, MB_OK);
+    return TRUE;
+}
+
+void QZKindDocument::UpdateObjectFromViews() {
+    for (const char* viewClass : Kind().propertyViews) {
+        if (!viewClass)
+            break;
+        if (QZObjectView* view = FindObjectView(viewClass))
+            view->SaveToObject();
+    }
+    if (QZObjectView* status = FindObjectView(Kind().statusView))
+        status->SaveToObject();
+}
+
+void QZKindDocument::RefillStatusForm() {
+    if (QZObjectView* status = FindObjectView(Kind().statusView))
+        status->LoadFromObject();
+}
+
+void QZKindDocument::SaveObject() {
+    if (!m_pObject)
+        return;
+    if (!m_pObject->m_bEditable) {
+        AfxMessageBox(kReadOnly, MB_OK);
+        return;
+    }
+    QZDocument::SaveObject();
+    RefillStatusForm();
+}
+
+int QZKindDocument::Preview() {
+    switch (Kind().preview) {
+    case QZDocumentKind::previewText:
+        return PreviewText();
+    case QZDocumentKind::previewFile:
+        return PreviewFile();
+    case QZDocumentKind::previewCollect:
+        UpdateObjectFromViews();
+        return 1;
+    default:
+        return QZDocument::Preview();
+    }
+}
+
+int QZKindDocument::PreviewText() {
+    auto* object = dynamic_cast<QZVantrelTemplate*>(m_pObject);
+    if (!object)
+        return 1;
+    UpdateObjectFromViews();
+    CVantrel3App* app = GetVantrel3App();
+    if (app)
+        app->ClearEngineMessages();
+    PostLine(CString("- Starting Preview ") + Kind().previewWord + " -------");
+    for (CView* view : GetViews()) {
+        auto* text = dynamic_cast<QZObjectView*>(view);
+        if (text && text->IsTextView()) {
+            text->StoreText(object);
+            break;
+        }
+    }
+    object->PrepareOutput();
+    if (QZObjectView* preview = FindObjectView("QZPreView"))
+        preview->Navigate(object->m_strOutputURL);
+    PostLine(CString("- Finished Preview ") + Kind().previewWord + " -------");
+    ClearRecordsetCaches();
+    return 1;
+}
+
+int QZKindDocument::PreviewFile() {
+    UpdateObjectFromViews();
+    auto* image = dynamic_cast<QZVantrelImage*>(m_pObject);
+    QZObjectView* preview = FindObjectView("QZPreView");
+    if (image && preview)
+        preview->Navigate(image->GetFileURL());
+    return 1;
+}
+
+void QZKindDocument::OnFileSaveAs() {
+    if (!m_pObject || Kind().type == OBJ_PHOTO || !SaveAsDialogSlot())
+        return;
+    QZVantrelBase* old = m_pObject;
+    std::unique_ptr<QZVantrelBase> made = Kind().create();
+    *made = *old;
+    // The copy takes the user's unsaved edits.
+    m_pObject = made.release();
+    UpdateObjectFromViews();
+    if (m_pObject->GetName() == old->GetName())
+        m_pObject->SetName("Copy of " + old->GetName());
+    if (SaveAsDialogSlot()(*m_pObject) == IDOK)
+        KeepCopy(old);
+    else
+        DropCopy(old);
+}
+
+void QZKindDocument::KeepCopy(QZVantrelBase* old) {
+    // The old object goes, and with it its claim.
+    delete old;
+    if (auto* page = dynamic_cast<QZVantrelPage*>(m_pObject))
+        page->GetRecordset()->m_GenerateFlag = 1;
+    else
+        m_pObject->SetPublishFlag(TRUE);
+    for (const char* viewClass : Kind().propertyViews) {
+        if (!viewClass)
+            break;
+        if (QZObjectView* view = FindObjectView(viewClass)) {
+            view->LoadFromObject();
+            break;
+        }
+    }
+    RefillStatusForm();
+    SaveObject();
+    RefillStatusForm();
+    SetModifiedFlag(FALSE);
+    SetTitle("");
+}
+
+void QZKindDocument::DropCopy(QZVantrelBase* old) {
+    // The copy's row was added when the copy was made: it is retired, never to be published,
+    // so that no object the user cancelled stays visible.
+    QZVantrelBase* copy = m_pObject;
+    m_pObject = old;
+    copy->SetDeleted(TRUE);
+    copy->SetPublishFlag(FALSE);
+    copy->SetNeverPublishFlag(TRUE);
+    if (auto* page = dynamic_cast<QZVantrelPage*>(copy))
+        page->GetRecordset()->m_GenerateFlag = 0;
+    copy->Save();
+    delete copy;
+}

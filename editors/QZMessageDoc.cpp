@@ -1,0 +1,5 @@
+#include "editors/QZMessageDoc.h"
+
+IMPLEMENT_DYNCREATE(QZMessageDoc, QZKindDocument)
+
+QZMessageDoc::QZMessageDoc() : QZKindDocument(OBJ_MESSAGE) {}

@@ -1,0 +1,5 @@
+#include "editors/QZMultiMediaDoc.h"
+
+IMPLEMENT_DYNCREATE(QZMultiMediaDoc, QZKindDocument)
+
+QZMultiMediaDoc::QZMultiMediaDoc() : QZKindDocument(OBJ_MEDIA) {}

@@ -1,0 +1,5 @@
+#include "editors/QZStyleDoc.h"
+
+IMPLEMENT_DYNCREATE(QZStyleDoc, QZKindDocument)
+
+QZStyleDoc::QZStyleDoc() : QZKindDocument(OBJ_STYLE) {}
