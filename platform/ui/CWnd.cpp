@@ -20,6 +20,7 @@
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 #include <wx/timer.h>
 #include <wx/toplevel.h>
 #include <wx/utils.h>
@@ -107,6 +108,9 @@ wxWindow* MakeNativeControl(LPCTSTR className, const wxString& text, DWORD style
                             wxWindowID id, const wxPoint& pos, const wxSize& size) {
     if (IsClass(className, "STATIC"))
         return new wxStaticText(parent, id, text, pos, size, wxST_NO_AUTORESIZE);
+    if (IsClass(className, "EDIT"))
+        return new wxTextCtrl(parent, id, text, pos, size,
+                              (style & WS_BORDER) ? wxBORDER_SUNKEN : wxBORDER_DEFAULT);
     if (IsClass(className, STATUSCLASSNAME)) {
         auto* bar = new WxStatusControl(parent, id, (style & SBARS_SIZEGRIP) != 0);
         bar->SetSize(wxRect(pos, size));
@@ -618,13 +622,20 @@ BOOL CWnd::SetForegroundWindow() {
 }
 
 void CWnd::SetWindowText(LPCTSTR text) {
-    if (wxWindow* window = GetSafeHwnd())
+    wxWindow* window = GetSafeHwnd();
+    // An edit control's text is its value; setting it sends no change of its own.
+    if (auto* edit = dynamic_cast<wxTextCtrl*>(window))
+        edit->ChangeValue(ToWx(text));
+    else if (window)
         window->SetLabel(ToWx(text));
 }
 
 void CWnd::GetWindowText(CString& text) const {
     const wxWindow* window = GetSafeHwnd();
-    text = window ? FromWx(window->GetLabel()) : CString();
+    if (const auto* edit = dynamic_cast<const wxTextCtrl*>(window))
+        text = FromWx(edit->GetValue());
+    else
+        text = window ? FromWx(window->GetLabel()) : CString();
 }
 
 int CWnd::GetDlgCtrlID() const {
