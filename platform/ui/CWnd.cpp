@@ -28,6 +28,7 @@
 #include <wx/window.h>
 
 #include <algorithm>
+#include <dlfcn.h>
 #include <map>
 #include <strings.h>
 #include <unordered_map>
@@ -136,6 +137,21 @@ wxWindow* MakeNativeControl(LPCTSTR className, const wxString& text, DWORD style
 }
 
 bool g_firstWindowMade = false;
+
+// Puts a top-level window over the others without giving it the keyboard (the toolkit's own
+// raise also activates it). The drawing library is already loaded by the toolkit.
+void RaiseWithoutActivating(wxWindow* window) {
+    using ToplevelOf = GdkWindow* (*)(GdkWindow*);
+    using Raise = void (*)(GdkWindow*);
+    static const auto toplevelOf =
+        reinterpret_cast<ToplevelOf>(dlsym(RTLD_DEFAULT, "gdk_window_get_toplevel"));
+    static const auto raise = reinterpret_cast<Raise>(dlsym(RTLD_DEFAULT, "gdk_window_raise"));
+    GdkWindow* drawing = window->GTKGetDrawingWindow();
+    if (toplevelOf && raise && drawing)
+        raise(toplevelOf(drawing));
+    else
+        window->Raise();
+}
 
 // A control of the window system asks its parent for its colours (WM_CTLCOLORBTN) once, when
 // it is made; a background other than the button face is taken.
@@ -776,8 +792,12 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
     const wxPoint pos = (nFlags & SWP_NOMOVE) ? now.GetPosition() : wxPoint(x, y);
     const wxSize size = (nFlags & SWP_NOSIZE) ? now.GetSize() : wxSize(cx, cy);
     window->SetSize(pos.x, pos.y, size.x, size.y, wxSIZE_ALLOW_MINUS_ONE);
-    if (!(nFlags & SWP_NOZORDER) && pWndInsertAfter == nullptr && window->IsTopLevel())
-        window->Raise();
+    if (!(nFlags & SWP_NOZORDER) && pWndInsertAfter == nullptr && window->IsTopLevel()) {
+        if (nFlags & SWP_NOACTIVATE)
+            RaiseWithoutActivating(window);
+        else
+            window->Raise();
+    }
     if (nFlags & SWP_SHOWWINDOW)
         window->Show();
     if (nFlags & SWP_HIDEWINDOW)
@@ -811,8 +831,12 @@ void CWnd::UpdateWindow() {
 
 CWnd* CWnd::SetFocus() {
     CWnd* previous = GetFocus();
-    if (wxWindow* window = GetSafeHwnd())
+    if (wxWindow* window = GetSafeHwnd()) {
+        // Any window the program gives the focus takes the keyboard, also one made hidden
+        // (which the toolkit left unable to hold it).
+        window->SetCanFocus(true);
         window->SetFocus();
+    }
     return previous;
 }
 
