@@ -12,7 +12,6 @@
 #include "tests/support/ChildProcess.h"
 #include "tests/support/RealKeyboard.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
