@@ -248,7 +248,8 @@ int QZPublishDb::TransferObjects() {
             continue;
         }
         PumpWaitingMessages();
-        if (m_pPublishView != nullptr && m_pPublishView->m_bAbort) {
+        // The end of the program asked meanwhile stops the run as Abort does.
+        if ((m_pPublishView != nullptr && m_pPublishView->m_bAbort) || IsQuitRequested()) {
             LogError("Aborting the production process. Please be patient while we complete "
                      "publishing the pages in progress.");
             return transferAborted;

@@ -55,6 +55,12 @@ BOOL QZDesktopWindows::CreateMainFrame(CVantrel3App& app) {
         app.m_nCmdShow = show;
     frame->ShowWindow(app.m_nCmdShow);
     frame->UpdateWindow();
+    // The shown main window is the active one: it has the keyboard until a view takes it.
+    frame->SetForegroundWindow();
+    frame->SetFocus();
+    // The splash was shown first and stays over the frame for its time.
+    if (CSplashWnd* splash = CSplashWnd::GetShown())
+        splash->SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return TRUE;
 }
 

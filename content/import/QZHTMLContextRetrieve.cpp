@@ -224,7 +224,8 @@ void QZHTMLContext::FollowLinks() {
     };
     std::vector<Pending> pending;
     pending.push_back({FindLinks()});
-    while (!pending.empty()) {
+    // The end of the program asked meanwhile stops the retrieval after the page in progress.
+    while (!pending.empty() && !IsQuitRequested()) {
         if (pending.back().next == pending.back().links.size()) {
             pending.pop_back();
             continue;

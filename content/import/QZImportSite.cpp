@@ -137,6 +137,9 @@ void QZImportSite::ImportDirectory(const CString& directory) {
     if (!listed)
         return;
     for (const QZFolderEntry& entry : entries) {
+        // The end of the program asked meanwhile: what is imported so far is kept.
+        if (IsQuitRequested())
+            return;
         CString path = JoinPathSegment(directory, entry.name);
         // Links and special files are never followed nor imported.
         if (entry.kind == QZPathKind::folder && m_nDepthLimit > m_nDepth) {

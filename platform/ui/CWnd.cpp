@@ -20,6 +20,7 @@
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 #include <wx/timer.h>
 #include <wx/toplevel.h>
 #include <wx/utils.h>
@@ -27,6 +28,7 @@
 #include <wx/window.h>
 
 #include <algorithm>
+#include <dlfcn.h>
 #include <map>
 #include <strings.h>
 #include <unordered_map>
@@ -107,6 +109,9 @@ wxWindow* MakeNativeControl(LPCTSTR className, const wxString& text, DWORD style
                             wxWindowID id, const wxPoint& pos, const wxSize& size) {
     if (IsClass(className, "STATIC"))
         return new wxStaticText(parent, id, text, pos, size, wxST_NO_AUTORESIZE);
+    if (IsClass(className, "EDIT"))
+        return new wxTextCtrl(parent, id, text, pos, size,
+                              (style & WS_BORDER) ? wxBORDER_SUNKEN : wxBORDER_DEFAULT);
     if (IsClass(className, STATUSCLASSNAME)) {
         auto* bar = new WxStatusControl(parent, id, (style & SBARS_SIZEGRIP) != 0);
         bar->SetSize(wxRect(pos, size));
@@ -132,6 +137,21 @@ wxWindow* MakeNativeControl(LPCTSTR className, const wxString& text, DWORD style
 }
 
 bool g_firstWindowMade = false;
+
+// Puts a top-level window over the others without giving it the keyboard (the toolkit's own
+// raise also activates it). The drawing library is already loaded by the toolkit.
+void RaiseWithoutActivating(wxWindow* window) {
+    using ToplevelOf = GdkWindow* (*)(GdkWindow*);
+    using Raise = void (*)(GdkWindow*);
+    static const auto toplevelOf =
+        reinterpret_cast<ToplevelOf>(dlsym(RTLD_DEFAULT, "gdk_window_get_toplevel"));
+    static const auto raise = reinterpret_cast<Raise>(dlsym(RTLD_DEFAULT, "gdk_window_raise"));
+    GdkWindow* drawing = window->GTKGetDrawingWindow();
+    if (toplevelOf && raise && drawing)
+        raise(toplevelOf(drawing));
+    else
+        window->Raise();
+}
 
 // A control of the window system asks its parent for its colours (WM_CTLCOLORBTN) once, when
 // it is made; a background other than the button face is taken.
@@ -618,13 +638,20 @@ BOOL CWnd::SetForegroundWindow() {
 }
 
 void CWnd::SetWindowText(LPCTSTR text) {
-    if (wxWindow* window = GetSafeHwnd())
+    wxWindow* window = GetSafeHwnd();
+    // An edit control's text is its value; setting it sends no change of its own.
+    if (auto* edit = dynamic_cast<wxTextCtrl*>(window))
+        edit->ChangeValue(ToWx(text));
+    else if (window)
         window->SetLabel(ToWx(text));
 }
 
 void CWnd::GetWindowText(CString& text) const {
     const wxWindow* window = GetSafeHwnd();
-    text = window ? FromWx(window->GetLabel()) : CString();
+    if (const auto* edit = dynamic_cast<const wxTextCtrl*>(window))
+        text = FromWx(edit->GetValue());
+    else
+        text = window ? FromWx(window->GetLabel()) : CString();
 }
 
 int CWnd::GetDlgCtrlID() const {
@@ -765,8 +792,12 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
     const wxPoint pos = (nFlags & SWP_NOMOVE) ? now.GetPosition() : wxPoint(x, y);
     const wxSize size = (nFlags & SWP_NOSIZE) ? now.GetSize() : wxSize(cx, cy);
     window->SetSize(pos.x, pos.y, size.x, size.y, wxSIZE_ALLOW_MINUS_ONE);
-    if (!(nFlags & SWP_NOZORDER) && pWndInsertAfter == nullptr && window->IsTopLevel())
-        window->Raise();
+    if (!(nFlags & SWP_NOZORDER) && pWndInsertAfter == nullptr && window->IsTopLevel()) {
+        if (nFlags & SWP_NOACTIVATE)
+            RaiseWithoutActivating(window);
+        else
+            window->Raise();
+    }
     if (nFlags & SWP_SHOWWINDOW)
         window->Show();
     if (nFlags & SWP_HIDEWINDOW)
@@ -800,8 +831,12 @@ void CWnd::UpdateWindow() {
 
 CWnd* CWnd::SetFocus() {
     CWnd* previous = GetFocus();
-    if (wxWindow* window = GetSafeHwnd())
+    if (wxWindow* window = GetSafeHwnd()) {
+        // Any window the program gives the focus takes the keyboard, also one made hidden
+        // (which the toolkit left unable to hold it).
+        window->SetCanFocus(true);
         window->SetFocus();
+    }
     return previous;
 }
 

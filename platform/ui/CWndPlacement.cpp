@@ -3,6 +3,7 @@
 
 #include "platform/ui/CWnd.h"
 #include "platform/ui/WindowPlacement.h"
+#include "platform/ui/WxWindowInfo.h"
 
 #include <wx/display.h>
 #include <wx/toplevel.h>
@@ -53,6 +54,8 @@ void CWnd::CenterWindow(CWnd*) {
     wxWindow* window = GetSafeHwnd();
     if (!window)
         return;
+    // A pop-up window moves with the frame that holds it.
+    window = OuterWindowOf(window);
     const wxRect screen = wxDisplay(window).GetGeometry();
     const wxSize size = window->GetSize();
     window->Move(screen.x + (screen.width - size.x) / 2, screen.y + (screen.height - size.y) / 2);

@@ -37,5 +37,5 @@ void RequestQuit() {
 }
 
 bool IsQuitRequested() {
-    return g_quitRequested != 0;
+    return g_quitRequested != 0 || g_pump.Get().QuitRequested();
 }

@@ -93,7 +93,10 @@ COLORREF GetSysColor(int nIndex) {
         return 0;
     if (!HaveWindowSystem())
         return kClassicColors[static_cast<size_t>(nIndex)];
-    const wxColour colour = wxSystemSettings::GetColour(static_cast<wxSystemColour>(nIndex));
+    // The desktop has no application workspace colour of its own (the toolkit answers plain
+    // white): the workspace behind the windows is the button shadow, as in the classic scheme.
+    const int wxIndex = nIndex == COLOR_APPWORKSPACE ? wxSYS_COLOUR_BTNSHADOW : nIndex;
+    const wxColour colour = wxSystemSettings::GetColour(static_cast<wxSystemColour>(wxIndex));
     if (!colour.IsOk())
         return kClassicColors[static_cast<size_t>(nIndex)];
     return RGB(colour.Red(), colour.Green(), colour.Blue());

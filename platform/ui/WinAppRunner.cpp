@@ -22,11 +22,13 @@ void OnQuitSignal(int) {
     RequestQuit();
 }
 
-// The press events offered to PreTranslateMessage, as their messages.
+// The press events offered to PreTranslateMessage, as their messages. A key press is offered
+// as the first event it makes (the top-level window's hook, before accelerators and the focused
+// window), so that one taken there reaches no window.
 UINT PressMessageOf(const wxEvent& event) {
     const wxEventType type = event.GetEventType();
-    if (type == wxEVT_KEY_DOWN)
-        return WM_KEYDOWN;
+    if (type == wxEVT_CHAR_HOOK)
+        return static_cast<const wxKeyEvent&>(event).AltDown() ? WM_SYSKEYDOWN : WM_KEYDOWN;
     if (type == wxEVT_LEFT_DOWN)
         return WM_LBUTTONDOWN;
     if (type == wxEVT_RIGHT_DOWN)
@@ -67,7 +69,7 @@ public:
         MSG msg;
         msg.hwnd = CWnd::FromHandle(dynamic_cast<wxWindow*>(event.GetEventObject()));
         msg.message = message;
-        if (message == WM_KEYDOWN)
+        if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)
             msg.wParam = static_cast<WPARAM>(static_cast<wxKeyEvent&>(event).GetKeyCode());
         return m_app.PreTranslateMessage(&msg) ? Event_Processed : Event_Skip;
     }

@@ -315,6 +315,14 @@ TEST_F(RetrievalTest, ARunStopsAtItsLimitOfURLs) {
                                " not retrieved: a run retrieves at most 3 URLs")}));
 }
 
+// Asked while the start page comes: the page is kept and no link is followed.
+TEST_F(RetrievalTest, TheEndOfTheProgramAskedDuringARunStopsItAfterThePageInProgress) {
+    m_pump.quit = true;
+    EXPECT_EQ(Retrieve(Site("index.html"), 1), 1);
+    EXPECT_EQ(Log(), std::vector<std::string>{Downloading(Site("index.html"))});
+    EXPECT_EQ(Tree(Target()), std::vector<std::string>{"index.html"});
+}
+
 TEST_F(RetrievalTest, ARetrievedSiteImportsAndConverts) {
     EXPECT_EQ(Retrieve(Site("index.html"), 2), 1);
     std::map<std::string, QZKeyCombo> keys;

@@ -4,6 +4,7 @@
 // (deeper directories, links, other files, files that cannot be read).
 #include "content/import/QZImportSite.h"
 #include "tests/content/ComponentFixture.h"
+#include "tests/support/CountingPump.h"
 #include "tests/support/UnprivilegedFileAccess.h"
 
 namespace {
@@ -178,6 +179,23 @@ TEST_F(ImportSiteTest, ImportedPagesNameEachOtherByKeyAndStayLiteral) {
     std::string story = PageText(5);
     EXPECT_NE(story.find("<<link 5:3>>Home<</link>>"), std::string::npos) << story;
     EXPECT_NE(story.find("<<image 5:2>>"), std::string::npos) << story;
+}
+
+// The end of the program asked while the walk lists "news": the root's files stay imported,
+// nothing of "news" is, and the imported pages are still converted.
+TEST_F(ImportSiteTest, TheEndOfTheProgramAskedDuringTheWalkStopsItAfterTheStepInProgress) {
+    struct QuitAtSecondPump : CountingPump {
+        void PumpWaitingMessages() override { quit = ++calls >= 2; }
+    } pump;
+    MessagePump* previous = SetMessagePump(&pump);
+    Import(2);
+    SetMessagePump(previous);
+    EXPECT_EQ(pump.calls, 2);
+    EXPECT_EQ(Created(), kRootLines);
+    EXPECT_EQ(Count("SELECT * FROM MQ_Media"), 0);
+    EXPECT_EQ(Site("SELECT SectionName FROM Sections WHERE SectionID > 21"),
+              (std::vector<std::string>{"news"}));
+    EXPECT_NE(PageText(3).find("<<image 5:2>>"), std::string::npos) << "links converted";
 }
 
 TEST_F(ImportSiteTest, ARootThatCannotBeReadMakesNothing) {

@@ -36,8 +36,11 @@ protected:
         PumpHook();
         ~PumpHook() override;
         void PumpWaitingMessages() override;
+        // Set by a hook to ask the end of the program, as a signal would.
+        bool QuitRequested() const override { return quit; }
         std::function<void(int call)> hook;
         int calls = 0;
+        bool quit = false;
 
     private:
         MessagePump* m_previous;

@@ -316,4 +316,19 @@ TEST_F(PublishLocalTest, AnAbortAfterTheFirstObjectCompletesItAndStops) {
     EXPECT_EQ(MarksIn(m_path, OBJ_QUERY, 60), Unmarked());
 }
 
+TEST_F(PublishLocalTest, TheEndOfTheProgramAskedDuringTheRunStopsItAsAbortDoes) {
+    List(OBJ_IMAGE, 51, "Strip");
+    List(OBJ_QUERY, 60, "Products");
+    m_pump.hook = [this](int) { m_pump.quit = true; };
+    EXPECT_EQ(Run(), QZPublishDb::publishDone);
+    EXPECT_EQ(Log(), (std::vector<std::string>{
+                         Opened(), "2|Published: Image - Strip  (:51)",
+                         "0|error: Aborting the production process. Please be patient while we "
+                         "complete publishing the pages in progress."}));
+    EXPECT_EQ(m_pump.calls, 1);
+    EXPECT_EQ(MarksIn(m_path, OBJ_IMAGE, 51), Marked());
+    EXPECT_FALSE(HasRow(m_productionDb, OBJ_QUERY, 60));
+    EXPECT_EQ(MarksIn(m_path, OBJ_QUERY, 60), Unmarked());
+}
+
 } // namespace

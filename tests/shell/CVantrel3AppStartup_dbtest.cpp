@@ -2,6 +2,7 @@
 
 #include "content/QZEngineMessage.h"
 #include "db/QZDbUpdate.h"
+#include "db/QZDbUpdateFaults.h"
 #include "platform/core/CException.h"
 #include "tests/shell/StartupFixture.h"
 
@@ -187,6 +188,44 @@ TEST_F(StartupTest, AGoodUpdateReopensTheDatabaseAndTheRunLogsOut) {
         app.ExitInstance();
     }
     EXPECT_EQ(Count("SELECT * FROM CurrentUsers"), 0);
+}
+
+// A run that fails is tried once more; a run that stops (its data restored) is not.
+TEST_F(StartupTest, AFailedUpdateRunsTwiceThenEndsStartUp) {
+    const std::string unchanged =
+        "The update was abandoned: the database " + databasePath + " has not been changed.";
+    const std::string failed = "Error in creating new tables!";
+    const struct {
+        const char* step;
+        std::vector<std::string> after; // the boxes after the question
+    } cases[] = {
+        {"CreateTables", {failed, unchanged, failed, unchanged, "Update NOT Successful!"}},
+        {"RestoreOriginalData",
+         {"Error in restoring your original data! Reverting to original database.",
+          "Your data has been SUCCESSFULLY restored to it's original condition.\nDO NOT "
+          "PROCEED!\nCall Zerin Technical Support.\nProgram ABORTED!"}},
+    };
+    SetSetting("VantrelDatabase", databasePath.c_str());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.step);
+        SetVersion(databasePath, "1.29");
+        boxes.Clear();
+        boxes.Answer(IDYES);
+        QZDbUpdateFaults::SetFailingStep(c.step);
+        CVantrel3App app;
+        app.SetStartupWindows(&windows);
+        const BOOL started = app.InitInstance();
+        QZDbUpdateFaults::SetFailingStep(nullptr);
+        EXPECT_FALSE(started);
+        const std::vector<std::string> texts = boxes.texts();
+        ASSERT_FALSE(texts.empty());
+        EXPECT_EQ(texts[0], VersionText(databasePath, "1.29", kUpdateEnding));
+        EXPECT_EQ(std::vector<std::string>(texts.begin() + 1, texts.end()), c.after);
+        EXPECT_EQ(windows.framesMade, 0);
+        app.ExitInstance();
+        EXPECT_EQ(Count("SELECT * FROM CurrentUsers"), 0);
+        EXPECT_FALSE(HasSetting("UserName")) << "start-up ended before it read the settings";
+    }
 }
 
 TEST_F(StartupTest, ADeletedUserNameAuthorLogsInByTheAccountName) {

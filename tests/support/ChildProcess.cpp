@@ -80,6 +80,11 @@ void ChildProcess::Kill() {
     m_pid = -1;
 }
 
+void ChildProcess::Signal(int signal) {
+    if (m_pid > 0)
+        kill(m_pid, signal);
+}
+
 ChildProcess::~ChildProcess() {
     if (m_pid > 0)
         Wait(0);

@@ -25,6 +25,8 @@ public:
     int Wait(int timeoutMs = 20000);
     // Kills the child at once, as a crash would, and reaps it.
     void Kill();
+    // Sends the child a signal (SIGTERM, as the desktop asks a program to end).
+    void Signal(int signal);
 
 private:
     pid_t m_pid = -1;

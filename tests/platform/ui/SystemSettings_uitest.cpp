@@ -14,6 +14,9 @@ void Heard() {
 TEST(SystemSettings, ColoursAndSizesComeFromTheDesktop) {
     const wxColour face = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE);
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(face.Red(), face.Green(), face.Blue()));
+    // The workspace behind the child frames is a shade of the face, never the window white.
+    const wxColour shadow = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW);
+    EXPECT_EQ(GetSysColor(COLOR_APPWORKSPACE), RGB(shadow.Red(), shadow.Green(), shadow.Blue()));
     EXPECT_GT(GetSystemMetrics(SM_CXSCREEN), 0);
     EXPECT_GT(GetSystemMetrics(SM_CXVSCROLL), 0);
     EXPECT_GT(LOWORD(GetDialogBaseUnits()), 0);
