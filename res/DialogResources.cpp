@@ -39,6 +39,9 @@ const DialogTemplate g_dialogs[] = {
      static_cast<int>(std::size(g_progressItems))},
     {IDD_PREF_EDITOR, DS_SETFONT | WS_CHILD | WS_DISABLED | WS_CAPTION, "Editor", "MS Sans Serif",
      8, 0, 0, 220, 140, g_prefEditorItems, static_cast<int>(std::size(g_prefEditorItems))},
+    // The site browser's bar; its controls come with the site browser.
+    {IDD_SITE_VIEWER, DS_SETFONT | WS_CHILD, "Site Viewer", "MS Sans Serif", 8, 0, 0, 160, 250,
+     nullptr, 0},
 };
 
 } // namespace

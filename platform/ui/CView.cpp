@@ -1,6 +1,7 @@
 #include "platform/ui/CView.h"
 
 #include "platform/ui/CCreateContext.h"
+#include "platform/ui/CDocument.h"
 #include "platform/ui/CPaintDC.h"
 
 IMPLEMENT_DYNCREATE(CView, CWnd)
@@ -10,6 +11,12 @@ BOOL CView::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
     if (pContext)
         m_pDocument = pContext->m_pCurrentDoc;
     return CWnd::Create(lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, nID, pContext);
+}
+
+BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) {
+    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    return m_pDocument && m_pDocument->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 void CView::OnActivateView(BOOL, CView*, CView*) {}

@@ -1,6 +1,7 @@
 #include "platform/ui/CWnd.h"
 
 #include "platform/ui/CBrush.h"
+#include "platform/ui/CCmdUI.h"
 #include "platform/ui/CDC.h"
 #include "platform/ui/CFont.h"
 #include "platform/ui/CStatusBarCtrl.h"
@@ -33,6 +34,19 @@
 #include <vector>
 
 namespace {
+
+// Asks a command's update only whether the command is enabled now.
+class CommandEnabledTest : public CCmdUI {
+public:
+    void Enable(BOOL bOn) override {
+        enabled = bOn;
+        m_bEnableChanged = TRUE;
+    }
+    void SetCheck(int) override {}
+    void SetText(LPCTSTR) override {}
+
+    BOOL enabled = TRUE;
+};
 
 // A timer of a window: WM_TIMER to the window while it lives.
 class WndTimer : public wxTimer {
@@ -151,7 +165,7 @@ void TakeParentsColour(wxWindow* control) {
 
 } // namespace
 
-IMPLEMENT_DYNAMIC(CWnd, CObject)
+IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 
 CWnd::CWnd() : m_handle(std::make_unique<Handle>()) {}
 
@@ -463,8 +477,20 @@ BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) {
     return FALSE;
 }
 
-BOOL CWnd::OnCommand(WPARAM, LPARAM) {
-    return FALSE;
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const UINT nID = LOWORD(wParam);
+    int nCode = HIWORD(wParam);
+    if (lParam == 0) {
+        // A menu item (0) or an accelerator (1): a command either way.
+        nCode = CN_COMMAND;
+        // A command whose item was greyed after it was shown is not carried out.
+        CommandEnabledTest state;
+        state.m_nID = nID;
+        OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &state, nullptr);
+        if (!state.enabled)
+            return TRUE;
+    }
+    return OnCmdMsg(nID, nCode, nullptr, nullptr);
 }
 
 int CWnd::OnCreate(LPCREATESTRUCT) {
@@ -658,10 +684,6 @@ CWnd* CWnd::SetParent(CWnd* pWndNewParent) {
     if (window->GetParent() != parent)
         window->Reparent(parent);
     return old;
-}
-
-BOOL CWnd::OnCmdMsg(UINT, int, void*, void*) {
-    return FALSE;
 }
 
 CWnd* CWnd::GetTopLevelParent() const {
