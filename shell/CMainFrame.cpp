@@ -289,6 +289,7 @@ void CMainFrame::SetStatusPaneText(int nIndex, LPCTSTR lpszText) {
 }
 
 void CMainFrame::ShowHelpTopic(UINT) {
+    ExitHelpMode();
     if (!m_pHelpViewer || !m_pHelpViewer->GetSafeHwnd())
         return;
     ShowControlBar(m_pHelpViewer, TRUE, FALSE);

@@ -483,6 +483,8 @@ void CFrameWnd::OnSysCommand(UINT nID, LPARAM) {
 }
 
 LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (RouteHelpMode(message, wParam, lParam))
+        return message == WM_SETCURSOR ? TRUE : 0;
     if (RouteFrameTracking(message, wParam, lParam))
         return 0;
     const FrameGeometry geometry = GetFrameGeometry();

@@ -104,6 +104,11 @@ public:
     UINT GetMenuBarState(UINT nID) const;
     CString GetMenuBarString(UINT nID) const;
 
+    // The context-help mode (command 57669): the next click's window gives the help topic (its
+    // control id, through the application's WinHelp); a right click or Escape ends it.
+    BOOL IsInHelpMode() const { return m_bHelpMode; }
+    void ExitHelpMode();
+
     // The view that commands reach first, and its document.
     CView* GetActiveView() const { return m_pViewActive; }
     virtual void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
@@ -126,6 +131,7 @@ protected:
     // bar shows.
     void OnBarCheck(UINT nID);
     void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+    void OnContextHelp();
     // The route without the focused command target.
     BOOL RouteCmdThroughFrame(UINT nID, int nCode, void* pExtra, void* pHandlerInfo);
     // Offers the command to the command target of the window with the focus (or of the nearest
@@ -159,6 +165,8 @@ protected:
 private:
     void BindIdle();
     void BindClose();
+    // The click, right click or Escape that ends the help mode; TRUE when the message was it.
+    BOOL RouteHelpMode(UINT message, WPARAM wParam, LPARAM lParam);
     // The command of a menu bar item's window-system id (0 for none), and the other way.
     UINT MenuCommandOf(int nItemId) const;
     wxMenuItem* FindMenuBarItem(UINT nID) const;
@@ -172,6 +180,7 @@ private:
     CRect m_rectTrackStart;
     std::vector<std::unique_ptr<CWnd>> m_owned;
     // The menu bar on the frame's window (owned by that window), and the accelerators.
+    BOOL m_bHelpMode = FALSE;
     wxMenuBar* m_pMenuBar = nullptr;
     // The commands of the menu bar's items, by the items' window-system ids.
     std::vector<UINT> m_menuCommands;

@@ -8,6 +8,7 @@
 #include "platform/ui/CView.h"
 #include "platform/ui/CWinApp.h"
 #include "platform/ui/CommandIds.h"
+#include "platform/ui/Cursors.h"
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/WndBridge.h"
 #include "platform/ui/WxText.h"
@@ -16,11 +17,13 @@
 #include <wx/menu.h>
 #include <wx/window.h>
 
+#include <algorithm>
 #include <functional>
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
 ON_COMMAND_RANGE(AFX_IDW_TOOLBAR, AFX_IDW_STATUS_BAR, OnBarCheck)
 ON_UPDATE_COMMAND_UI_RANGE(AFX_IDW_TOOLBAR, AFX_IDW_STATUS_BAR, OnUpdateControlBarMenu)
+ON_COMMAND(ID_CONTEXT_HELP, OnContextHelp)
 END_MESSAGE_MAP()
 
 namespace {
@@ -164,6 +167,59 @@ void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI) {
     CControlBar* bar = GetControlBar(pCmdUI->m_nID);
     pCmdUI->Enable(bar != nullptr);
     pCmdUI->SetCheck(bar && (bar->GetStyle() & WS_VISIBLE) ? 1 : 0);
+}
+
+// ---- context help ----
+
+void CFrameWnd::OnContextHelp() {
+    if (m_bHelpMode || !GetSafeHwnd())
+        return;
+    m_bHelpMode = TRUE;
+    SetCapture();
+    SetCursor(LoadCursor(nullptr, IDC_HELP));
+}
+
+void CFrameWnd::ExitHelpMode() {
+    if (!m_bHelpMode)
+        return;
+    m_bHelpMode = FALSE;
+    if (GetCapture() == this)
+        ReleaseCapture();
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+}
+
+BOOL CFrameWnd::RouteHelpMode(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!m_bHelpMode)
+        return FALSE;
+    switch (message) {
+    case WM_LBUTTONDOWN: {
+        CPoint point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        ClientToScreen(&point);
+        ExitHelpMode();
+        // The help id of a window is its control id; the nearest window that has one.
+        UINT topic = 0;
+        for (CWnd* wnd = CWnd::WindowFromPoint(point); wnd && topic == 0; wnd = wnd->GetParent())
+            topic = static_cast<UINT>(std::max(wnd->GetDlgCtrlID(), 0));
+        if (CWinApp* app = AfxGetApp())
+            app->WinHelp(topic, HELP_CONTEXT);
+        return TRUE;
+    }
+    case WM_RBUTTONDOWN:
+        ExitHelpMode();
+        return TRUE;
+    case WM_KEYDOWN:
+        if (wParam == VK_ESCAPE)
+            ExitHelpMode();
+        return TRUE;
+    case WM_CAPTURECHANGED:
+        m_bHelpMode = FALSE;
+        return FALSE;
+    case WM_SETCURSOR:
+        SetCursor(LoadCursor(nullptr, IDC_HELP));
+        return TRUE;
+    default:
+        return FALSE;
+    }
 }
 
 // ---- menu bar ----

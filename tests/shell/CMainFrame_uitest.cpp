@@ -16,6 +16,9 @@
 #include "tests/setup/SetupFixture.h"
 #include "wintoolkit/toolbar/SECToolBarLayout.h"
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 CRect InFrame(const CWnd* frame, const CWnd* wnd) {
@@ -49,6 +52,15 @@ ON_UPDATE_COMMAND_UI(ID_FILE_NEW, OnUpdateNew)
 ON_UPDATE_COMMAND_UI(ID_INDICATOR_LINECOL, OnUpdateLineColumn)
 END_MESSAGE_MAP()
 
+// The application's help entry, recorded.
+class HelpRecordingApp : public CWinApp {
+public:
+    void WinHelp(UINT_PTR dwData, UINT nCmd) override {
+        asked.emplace_back(static_cast<UINT>(dwData), nCmd);
+    }
+    std::vector<std::pair<UINT, UINT>> asked;
+};
+
 class MainFrameTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -78,7 +90,7 @@ protected:
     }
 
     SetupFolders folders;
-    CWinApp app;
+    HelpRecordingApp app;
     CMainFrame frame;
 };
 
@@ -193,4 +205,32 @@ TEST_F(MainFrameTest, StatusPaneTextAndTheBusyCursor) {
     const LPARAM overClient = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
     EXPECT_EQ(frame.SendMessage(WM_SETCURSOR, 0, overClient), TRUE) << "taken: the wait cursor";
     frame.m_bBusy = FALSE;
+}
+
+TEST_F(MainFrameTest, HelpCommandsAskTheApplicationsHelpEntry) {
+    Command(ID_HELP_FINDER);
+    Command(ID_DEFAULT_HELP);
+    Command(ID_HELP);
+    using Asked = std::vector<std::pair<UINT, UINT>>;
+    EXPECT_EQ(app.asked, (Asked{{0, HELP_FINDER}, {0, HELP_FINDER}, {0, HELP_CONTEXT}}));
+
+    // Context help: the next click's window gives the topic, its control id.
+    app.asked.clear();
+    Command(ID_CONTEXT_HELP);
+    EXPECT_TRUE(frame.IsInHelpMode());
+    CRect bar;
+    frame.m_wndServiceBar.GetWindowRect(&bar);
+    CPoint point = bar.CenterPoint();
+    frame.ScreenToClient(&point);
+    frame.SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(point.x, point.y));
+    EXPECT_FALSE(frame.IsInHelpMode());
+    EXPECT_EQ(app.asked, (Asked{{IDD_SITE_VIEWER, HELP_CONTEXT}}));
+    // A right click ends the mode without a topic; showing a topic ends it too.
+    Command(ID_CONTEXT_HELP);
+    frame.SendMessage(WM_RBUTTONDOWN, 0, 0);
+    EXPECT_FALSE(frame.IsInHelpMode());
+    Command(ID_CONTEXT_HELP);
+    frame.ShowHelpTopic(1);
+    EXPECT_FALSE(frame.IsInHelpMode());
+    EXPECT_EQ(app.asked.size(), 1u);
 }
