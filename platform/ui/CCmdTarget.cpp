@@ -17,8 +17,6 @@ const AFX_CMDMAP_ENTRY* FindEntry(const AFX_CMDMAP* map, UINT nID, int nCode) {
             if (entry->nCode == nCode && nID >= entry->nID && nID <= entry->nLastID)
                 return entry;
         }
-        if (!map->pfnGetBaseMap)
-            break;
     }
     return nullptr;
 }

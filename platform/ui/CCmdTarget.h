@@ -69,13 +69,13 @@ protected:                                                                      
         using TheBaseClass = baseClass;                                                            \
         static const AFX_CMDMAP_ENTRY entries[] = {
 
+// clang-format off
 #define END_MESSAGE_MAP()                                                                          \
-    { 0, 0, 0, nullptr, nullptr, nullptr }                                                         \
-    }                                                                                              \
-    ;                                                                                              \
-    static const AFX_CMDMAP map = {&TheBaseClass::GetThisMessageMap, entries};                     \
-    return &map;                                                                                   \
+        {0, 0, 0, nullptr, nullptr, nullptr}};                                                     \
+        static const AFX_CMDMAP map = {&TheBaseClass::GetThisMessageMap, entries};                 \
+        return &map;                                                                               \
     }
+// clang-format on
 
 #define ON_COMMAND(id, memberFxn)                                                                  \
     {CN_COMMAND,                                                                                   \
