@@ -140,6 +140,11 @@ BOOL CMainFrame::CreateHelpViewer() {
 }
 
 void CMainFrame::DockControlBarLeftOf(CControlBar* bar, CControlBar* leftOf) {
+    // A bar left out (not made) has no place: the bar goes on a row of its own at the top.
+    if (!leftOf->GetSafeHwnd() || !leftOf->m_pDockBar) {
+        DockControlBar(bar, AFX_IDW_DOCKBAR_TOP);
+        return;
+    }
     // The other bar's place, one pixel to the right, lands on the same row.
     RecalcLayout(TRUE);
     CRect rect;

@@ -44,3 +44,28 @@ BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) {
     }
     return handled;
 }
+
+namespace {
+
+// Asks a command's update only whether the command is enabled now.
+class CommandEnabledTest : public CCmdUI {
+public:
+    void Enable(BOOL bOn) override {
+        enabled = bOn;
+        m_bEnableChanged = TRUE;
+    }
+    void SetCheck(int) override {}
+    void SetText(LPCTSTR) override {}
+
+    BOOL enabled = TRUE;
+};
+
+} // namespace
+
+BOOL IsCommandEnabled(CCmdTarget* pTarget, UINT nID) {
+    CommandEnabledTest state;
+    state.m_nID = nID;
+    if (pTarget)
+        pTarget->OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &state, nullptr);
+    return state.enabled;
+}

@@ -32,3 +32,7 @@ public:
     // Set by an update handler that lets the update go on along the route.
     BOOL m_bContinueRouting;
 };
+
+// Whether the command's update, along the target's route, leaves it enabled (TRUE when no
+// update handler disables it).
+BOOL IsCommandEnabled(CCmdTarget* pTarget, UINT nID);

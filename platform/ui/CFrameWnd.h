@@ -95,7 +95,8 @@ public:
     // window, send their commands to the frame. FALSE when there is no such resource.
     BOOL LoadAccelTable(UINT nIDResource);
     // Offers a key (a virtual key and FSHIFT, FCONTROL, FALT) to the accelerators; TRUE when
-    // it is one of them (its command was sent).
+    // it is one of them and its command was sent. A key whose command has no handler on the
+    // route, or is disabled, is left to the window with the focus (FALSE).
     BOOL TranslateAccelerator(UINT nVirtKey, BYTE fModifiers);
     // Enables, checks and names every item of the menu bar through the route (also done at
     // idle time and when a menu opens).

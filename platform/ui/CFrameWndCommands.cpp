@@ -329,6 +329,11 @@ BOOL CFrameWnd::TranslateAccelerator(UINT nVirtKey, BYTE fModifiers) {
     for (const ACCEL& accel : m_accelerators) {
         if (accel.key != nVirtKey || (accel.fVirt & kModifiers) != (fModifiers & kModifiers))
             continue;
+        // A key whose command nobody takes now stays the focused window's own (Ctrl+C in a
+        // text field copies there).
+        AFX_CMDHANDLERINFO info;
+        if (!OnCmdMsg(accel.cmd, CN_COMMAND, nullptr, &info) || !IsCommandEnabled(this, accel.cmd))
+            return FALSE;
         SendMessage(WM_COMMAND, MAKEWPARAM(accel.cmd, 1), 0);
         return TRUE;
     }

@@ -35,19 +35,6 @@
 
 namespace {
 
-// Asks a command's update only whether the command is enabled now.
-class CommandEnabledTest : public CCmdUI {
-public:
-    void Enable(BOOL bOn) override {
-        enabled = bOn;
-        m_bEnableChanged = TRUE;
-    }
-    void SetCheck(int) override {}
-    void SetText(LPCTSTR) override {}
-
-    BOOL enabled = TRUE;
-};
-
 // A timer of a window: WM_TIMER to the window while it lives.
 class WndTimer : public wxTimer {
 public:
@@ -484,10 +471,7 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
         // A menu item (0) or an accelerator (1): a command either way.
         nCode = CN_COMMAND;
         // A command whose item was greyed after it was shown is not carried out.
-        CommandEnabledTest state;
-        state.m_nID = nID;
-        OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &state, nullptr);
-        if (!state.enabled)
+        if (!IsCommandEnabled(this, nID))
             return TRUE;
     }
     return OnCmdMsg(nID, nCode, nullptr, nullptr);

@@ -245,6 +245,7 @@ TEST_F(CommandRoutingTest, TheMenuBarIsEnabledCheckedAndNamedByTheRoute) {
 
 TEST_F(CommandRoutingTest, AcceleratorsSendTheirCommandsOnce) {
     wxWindow* host = wxGetTopLevelParent(frame.GetSafeHwnd());
+    // TRUE when the key went on to the window with the focus.
     auto press = [host](int key, bool control, bool shift) {
         wxKeyEvent event(wxEVT_CHAR_HOOK);
         event.m_keyCode = key;
@@ -252,14 +253,18 @@ TEST_F(CommandRoutingTest, AcceleratorsSendTheirCommandsOnce) {
         event.SetShiftDown(shift);
         event.SetEventObject(host);
         host->GetEventHandler()->ProcessEvent(event);
+        return event.GetSkipped();
     };
-    press('M', true, false);
-    press(WXK_F1, false, true);
+    EXPECT_FALSE(press('M', true, false));
+    EXPECT_FALSE(press(WXK_F1, false, true));
     EXPECT_EQ(g_taken, (std::vector<std::string>{"main", "app"}));
     // Other modifiers, or none, are other keys.
     g_taken.clear();
-    press('M', false, false);
-    press('M', true, true);
-    press(WXK_F1, false, false);
+    EXPECT_TRUE(press('M', false, false));
+    EXPECT_TRUE(press('M', true, true));
+    EXPECT_TRUE(press(WXK_F1, false, false));
+    // Keys of commands nobody takes, or that are disabled, stay the focused window's.
+    EXPECT_TRUE(press('U', true, false));
+    EXPECT_TRUE(press('D', true, false));
     EXPECT_TRUE(g_taken.empty());
 }
