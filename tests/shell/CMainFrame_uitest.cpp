@@ -61,6 +61,12 @@ public:
     std::vector<std::pair<UINT, UINT>> asked;
 };
 
+// A docking bar with nothing in it.
+class EmptyBar : public SECControlBar {
+public:
+    void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
+};
+
 class MainFrameTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -233,4 +239,36 @@ TEST_F(MainFrameTest, HelpCommandsAskTheApplicationsHelpEntry) {
     frame.ShowHelpTopic(1);
     EXPECT_FALSE(frame.IsInHelpMode());
     EXPECT_EQ(app.asked.size(), 1u);
+}
+
+TEST_F(MainFrameTest, CenterHelpViewerShowsAHiddenViewerInTheMiddle) {
+    // A stand-in for the help viewer: floating where the frame puts it, and hidden.
+    EmptyBar viewer;
+    ASSERT_TRUE(viewer.Create(&frame, "Help Viewer", CBRS_ALIGN_TOP | CBRS_SIZE_DYNAMIC,
+                              CBRS_EX_STDCONTEXTMENU | CBRS_EX_INSIDE_MARGIN, ID_VIEW_HELPVIEWER));
+    viewer.EnableDocking(CBRS_ALIGN_ANY);
+    frame.FloatControlBar(&viewer, CPoint(100, 200), CBRS_ALIGN_TOP);
+    frame.m_pHelpViewer = &viewer;
+    SettleWindows();
+    frame.UpdateMenuBarCmdUI();
+    EXPECT_FALSE(viewer.IsWindowVisible());
+    EXPECT_EQ(frame.GetMenuBarState(ID_VIEW_HELPVIEWER), MF_ENABLED);
+
+    CRect outer;
+    CRect inner;
+    frame.GetWindowRect(&outer);
+    viewer.GetWindowRect(&inner);
+    Command(ID_CENTER_HELPVIEWER);
+    EXPECT_TRUE(viewer.IsWindowVisible());
+    CFrameWnd* floating = GetParentFrameOf(&viewer);
+    ASSERT_NE(floating, nullptr);
+    CRect placed;
+    floating->GetWindowRect(&placed);
+    EXPECT_EQ(placed.TopLeft(), CPoint(outer.left + (outer.Width() - inner.Width()) / 2,
+                                       outer.top + (outer.Height() - inner.Height()) / 2));
+    frame.UpdateMenuBarCmdUI();
+    EXPECT_EQ(frame.GetMenuBarState(ID_VIEW_HELPVIEWER), MF_CHECKED);
+    Command(ID_VIEW_HELPVIEWER);
+    EXPECT_FALSE(viewer.IsWindowVisible());
+    frame.m_pHelpViewer = nullptr;
 }
