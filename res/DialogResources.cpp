@@ -80,6 +80,9 @@ const DialogTemplate g_dialogs[] = {
      static_cast<int>(std::size(g_saveAsItems))},
     {IDD_QUERY_BROWSE, kModalDialog, "Select a Query/Table", "MS Sans Serif", 8, 0, 0, 184, 135,
      g_queryBrowseItems, static_cast<int>(std::size(g_queryBrowseItems))},
+    // The site browser's bar; its controls come with the site browser.
+    {IDD_SITE_VIEWER, DS_SETFONT | WS_CHILD, "Site Viewer", "MS Sans Serif", 8, 0, 0, 160, 250,
+     nullptr, 0},
 };
 
 } // namespace

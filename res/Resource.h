@@ -67,3 +67,64 @@ constexpr UINT IDS_SEC_ALLOWDOCKING = 45095;
 constexpr UINT IDS_SEC_HIDE = 45096;
 constexpr UINT IDS_SEC_FLOATINMAIN = 45097;
 constexpr UINT IDS_IDLEMESSAGE = 57345;
+
+// ---- The main window: its menu, accelerators, tool bars, status panes and commands ----
+
+// The main window's menu and accelerators, and the main tool bar.
+constexpr UINT IDR_MAINFRAME = 128;
+// The other tool bars (resource ids, which are also their toggle commands and bar ids).
+constexpr UINT IDR_COMMANDBAR = 138;
+constexpr UINT IDR_HTMLBAR = 143;
+constexpr UINT IDR_ACTIONBAR = 253;
+constexpr UINT IDR_FORMBAR = 255;
+// The site browser's dialog bar (its template, bar id and toggle command).
+constexpr UINT IDD_SITE_VIEWER = 147;
+constexpr UINT ID_VIEW_SITEVIEWER = 120;
+// The output bar and the help viewer (bar ids; the help viewer's is also its toggle command).
+constexpr UINT ID_OUTPUT_BAR = 108;
+constexpr UINT ID_VIEW_HELPVIEWER = 215;
+constexpr UINT ID_VIEW_OUTPUT = 32829;
+constexpr UINT ID_CENTER_HELPVIEWER = 32912;
+// The bar ids of the HTML and command tool bars.
+constexpr UINT ID_HTMLBAR_WND = 158;
+constexpr UINT ID_COMMANDBAR_WND = 159;
+// The status bar's line and column pane (also its width text).
+constexpr UINT ID_INDICATOR_LINECOL = 172;
+// The out-of-date database: its message and the command that shows it and ends the program.
+constexpr UINT IDS_DATABASE_OUT_OF_DATE = 102;
+constexpr UINT ID_DATABASE_OUT_OF_DATE = 32788;
+
+// The application's commands.
+constexpr UINT ID_NEW_MACRO = 32782;
+constexpr UINT ID_NEW_IMAGE = 32778;
+constexpr UINT ID_NEW_PHOTO = 32779;
+constexpr UINT ID_NEW_FORM = 32780;
+constexpr UINT ID_NEW_EMAIL = 32783;
+constexpr UINT ID_NEW_QUERY = 32784;
+constexpr UINT ID_NEW_STYLE = 32781;
+constexpr UINT ID_NEW_ACTIVEX = 32866;
+constexpr UINT ID_NEW_MULTIMEDIA = 32868;
+constexpr UINT ID_NEW_JAVA = 32867;
+constexpr UINT ID_NEW_SCRIPT = 32865;
+constexpr UINT ID_NEW_EVENT = 32880;
+constexpr UINT ID_NEW_ADVERTISER = 32869;
+constexpr UINT ID_NEW_AD = 32902;
+constexpr UINT ID_NEW_ADSPACE = 32901;
+constexpr UINT ID_GENERATE_PAGES = 32806;
+constexpr UINT ID_PUBLISH_OBJECTS = 32872;
+constexpr UINT ID_NEW_SITE = 32787;
+constexpr UINT ID_EDIT_SITE = 32785;
+constexpr UINT ID_NEW_SECTION = 32786;
+constexpr UINT ID_EDIT_SECTION = 32777;
+constexpr UINT ID_INSTALL_COMPONENT = 32821;
+constexpr UINT ID_INSERT_COMPONENT = 32820;
+constexpr UINT ID_IMPORT_IMAGES = 32840;
+constexpr UINT ID_IMPORT_SITE = 32864;
+constexpr UINT ID_SAVE_ALL = 32863;
+constexpr UINT ID_OPTIONS = 32803;
+constexpr UINT ID_HELP_COMMAND_REFERENCE = 32879;
+constexpr UINT ID_HELP_QUICK_START = 32877;
+constexpr UINT ID_HELP_TUTORIAL = 32878;
+constexpr UINT ID_HELP_CHECK_UPDATES = 32906;
+constexpr UINT ID_ALWAYS_DISABLED = 32894;
+constexpr UINT ID_FRAMEWORK_NEW = 32818;

@@ -5,4 +5,6 @@ void RegisterResources() {
     RegisterDialogTemplates();
     RegisterCursors();
     RegisterSplashBitmap();
+    RegisterMainMenu();
+    RegisterToolBars();
 }

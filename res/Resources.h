@@ -4,7 +4,8 @@
 
 #include "platform/ui/DialogTemplate.h"
 
-// Registers every string (core string table), dialog template, cursor and bitmap (ui layer).
+// Registers every string (core string table), dialog template, cursor, bitmap, menu,
+// accelerator table and tool bar (ui layer).
 void RegisterResources();
 
 // The dialog template of `id` in the resource table, or nullptr.
@@ -18,3 +19,8 @@ void RegisterDialogTemplates();
 void RegisterCursors();
 // Registers bitmap 113, the splash window's picture (called by RegisterResources).
 void RegisterSplashBitmap();
+// Registers menu and accelerator table 128, the main window's (called by RegisterResources).
+void RegisterMainMenu();
+// Registers the tool bars 128, 138, 143, 253, 255 and their bitmaps (called by
+// RegisterResources).
+void RegisterToolBars();

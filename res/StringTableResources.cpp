@@ -1,4 +1,5 @@
 #include "platform/core/StringTable.h"
+#include "platform/ui/CommandIds.h"
 #include "res/Resource.h"
 #include "res/Resources.h"
 
@@ -31,6 +32,13 @@ const StringResource g_strings[] = {
     {IDS_SEC_HIDE, "Hide"},
     {IDS_SEC_FLOATINMAIN, "Float In Main Window"},
     {IDS_IDLEMESSAGE, "Ready"},
+    // The main window: the out-of-date database, and the status bar's panes.
+    {IDS_DATABASE_OUT_OF_DATE, "The database you have selected is out-of-date.  Please run "
+                               "database fixer at this time."},
+    {ID_INDICATOR_LINECOL, "Ln 0000, Col 000"},
+    {ID_INDICATOR_CAPS, "CAP"},
+    {ID_INDICATOR_NUM, "NUM"},
+    {ID_INDICATOR_SCRL, "SCRL"},
 };
 
 } // namespace

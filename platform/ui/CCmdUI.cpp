@@ -1,5 +1,6 @@
 #include "platform/ui/CCmdUI.h"
 
+#include "platform/ui/CCmdTarget.h"
 #include "platform/ui/CMenu.h"
 #include "platform/ui/CWnd.h"
 
@@ -18,7 +19,6 @@ void CCmdUI::Enable(BOOL bOn) {
 void CCmdUI::SetCheck(int nCheck) {
     if (m_pMenu)
         m_pMenu->CheckMenuItem(m_nID, MF_BYCOMMAND | (nCheck ? MF_CHECKED : MF_UNCHECKED));
-    m_bEnableChanged = TRUE;
 }
 
 void CCmdUI::SetRadio(BOOL bOn) {
@@ -28,13 +28,44 @@ void CCmdUI::SetRadio(BOOL bOn) {
 void CCmdUI::SetText(LPCTSTR lpszText) {
     if (m_pOther)
         m_pOther->SetWindowText(lpszText);
-    m_bEnableChanged = TRUE;
 }
 
-BOOL CCmdUI::DoUpdate(CWnd* pTarget, BOOL bDisableIfNoHndler) {
+BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) {
     m_bEnableChanged = FALSE;
-    const BOOL handled = pTarget && pTarget->OnCmdMsg(m_nID, CN_UPDATE_COMMAND_UI, this, nullptr);
-    if (!handled && bDisableIfNoHndler && !m_bEnableChanged)
-        Enable(FALSE);
+    if (!pTarget)
+        return FALSE;
+    const BOOL handled = pTarget->OnCmdMsg(m_nID, CN_UPDATE_COMMAND_UI, this, nullptr);
+    // Without an update handler the item is enabled exactly when some target on the route has
+    // a handler for the command itself; an update handler that does not enable or disable the
+    // item leaves its state alone.
+    if (bDisableIfNoHndler && !handled && !m_bEnableChanged) {
+        AFX_CMDHANDLERINFO info;
+        Enable(pTarget->OnCmdMsg(m_nID, CN_COMMAND, this, &info));
+    }
     return handled;
+}
+
+namespace {
+
+// Asks a command's update only whether the command is enabled now.
+class CommandEnabledTest : public CCmdUI {
+public:
+    void Enable(BOOL bOn) override {
+        enabled = bOn;
+        m_bEnableChanged = TRUE;
+    }
+    void SetCheck(int) override {}
+    void SetText(LPCTSTR) override {}
+
+    BOOL enabled = TRUE;
+};
+
+} // namespace
+
+BOOL IsCommandEnabled(CCmdTarget* pTarget, UINT nID) {
+    CommandEnabledTest state;
+    state.m_nID = nID;
+    if (pTarget)
+        pTarget->OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &state, nullptr);
+    return state.enabled;
 }

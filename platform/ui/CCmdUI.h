@@ -5,6 +5,7 @@
 
 #include "platform/core/Types.h"
 
+class CCmdTarget;
 class CMenu;
 class CWnd;
 
@@ -17,15 +18,21 @@ public:
     virtual void SetCheck(int nCheck = 1);
     virtual void SetRadio(BOOL bOn = TRUE);
     virtual void SetText(LPCTSTR lpszText);
-    // Asks the target (its OnCmdMsg with CN_UPDATE_COMMAND_UI); when no handler answered and
-    // bDisableIfNoHndler is set, the item is disabled. TRUE when a handler answered.
-    BOOL DoUpdate(CWnd* pTarget, BOOL bDisableIfNoHndler);
+    // Asks the target (its OnCmdMsg with CN_UPDATE_COMMAND_UI); when no update handler answered
+    // and bDisableIfNoHndler is set, the item is enabled exactly when the target's route has a
+    // handler for the command. TRUE when an update handler answered.
+    BOOL DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 
     UINT m_nID;
     UINT m_nIndex;
     CMenu* m_pMenu;
     CWnd* m_pOther;
-    // Set by any of the operations: a handler took the update.
+    // Set by Enable: a handler said whether the item is enabled.
     BOOL m_bEnableChanged;
+    // Set by an update handler that lets the update go on along the route.
     BOOL m_bContinueRouting;
 };
+
+// Whether the command's update, along the target's route, leaves it enabled (TRUE when no
+// update handler disables it).
+BOOL IsCommandEnabled(CCmdTarget* pTarget, UINT nID);

@@ -1,12 +1,14 @@
 #include "platform/ui/CDocument.h"
 
+#include "platform/core/MessageBox.h"
 #include "platform/ui/CDocTemplate.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/CView.h"
+#include "platform/ui/CWinApp.h"
 
 #include <algorithm>
 
-IMPLEMENT_DYNCREATE(CDocument, CObject)
+IMPLEMENT_DYNCREATE(CDocument, CCmdTarget)
 
 CDocument::CDocument() = default;
 
@@ -15,6 +17,8 @@ CDocument::~CDocument() {
         view->ForgetDocument();
     if (m_pDocTemplate)
         m_pDocTemplate->RemoveDocument(this);
+    if (CWinApp* app = AfxGetApp())
+        app->RemoveDocument(this);
 }
 
 void CDocument::SetTitle(LPCTSTR lpszTitle) {
@@ -111,6 +115,22 @@ BOOL CDocument::CanCloseFrame(CFrameWnd* pFrame) {
 }
 
 BOOL CDocument::SaveModified() {
+    if (!IsModified())
+        return TRUE;
+    CString prompt;
+    prompt.Format("Save changes to %s?", static_cast<LPCTSTR>(m_strTitle));
+    switch (AfxMessageBox(prompt, MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
+    case IDCANCEL:
+        return FALSE;
+    case IDYES:
+        return DoFileSave();
+    default:
+        return TRUE;
+    }
+}
+
+BOOL CDocument::DoFileSave() {
+    SetModifiedFlag(FALSE);
     return TRUE;
 }
 

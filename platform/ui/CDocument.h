@@ -2,10 +2,11 @@
 // A document: the data that one or more views show, with a title, a path name, a modified flag
 // and the list of its views. It belongs to the document template that made it; closing it
 // destroys the frames of its views and, unless told otherwise, deletes it. Nothing here reads
-// or writes a file: what "opening" and "saving" mean is the derived document's.
+// or writes a file: what "opening" and "saving" mean is the derived document's. It is a
+// command target on the route behind its active view.
 
-#include "platform/core/CObject.h"
 #include "platform/core/CString.h"
+#include "platform/ui/CCmdTarget.h"
 
 #include <vector>
 
@@ -13,11 +14,11 @@ class CDocTemplate;
 class CFrameWnd;
 class CView;
 
-class CDocument : public CObject {
+class CDocument : public CCmdTarget {
     DECLARE_DYNCREATE(CDocument)
 public:
     CDocument();
-    // Leaves its template's list.
+    // Leaves its template's list and the application's list of loose documents.
     ~CDocument() override;
     CDocument(const CDocument&) = delete;
     CDocument& operator=(const CDocument&) = delete;
@@ -51,8 +52,11 @@ public:
     // TRUE when the frame may close: always while another frame shows the document, else
     // what SaveModified says.
     virtual BOOL CanCloseFrame(CFrameWnd* pFrame);
-    // TRUE when the document may be closed (the base asks nothing and saves nothing).
+    // TRUE when the document may be closed: when it is modified the user is asked whether to
+    // save it ("Save changes to %s?", Yes, No, Cancel); Yes saves through DoFileSave.
     virtual BOOL SaveModified();
+    // Saves the document; TRUE when it was saved (the base only clears the modified flag).
+    virtual BOOL DoFileSave();
     // Called before one frame of several closes.
     virtual void PreCloseFrame(CFrameWnd* pFrame);
     // The list of views changed: a document left without views closes.

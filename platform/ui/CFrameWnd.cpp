@@ -3,6 +3,7 @@
 #include "platform/core/CRuntimeClass.h"
 #include "platform/ui/CCreateContext.h"
 #include "platform/ui/CView.h"
+#include "platform/ui/CWinApp.h"
 
 #include "platform/core/CString.h"
 #include "platform/ui/CControlBar.h"
@@ -19,6 +20,7 @@
 #include "platform/ui/WxWindowInfo.h"
 
 #include <wx/app.h>
+#include <wx/toplevel.h>
 #include <wx/window.h>
 
 #include <algorithm>
@@ -89,7 +91,25 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
     if (!CreateEx(0, lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, nID))
         return FALSE;
     BindIdle();
+    if (IsTopLevelFrame())
+        BindClose();
     return TRUE;
+}
+
+void CFrameWnd::BindClose() {
+    wxWindow* window = GetSafeHwnd();
+    wxWindow* host = wxGetTopLevelParent(window);
+    if (!host || host == window)
+        return;
+    // The window manager's close goes through the frame's own close, which may refuse.
+    host->Bind(wxEVT_CLOSE_WINDOW, [this, window](wxCloseEvent& event) {
+        if (!event.CanVeto() || GetSafeHwnd() != window) {
+            event.Skip();
+            return;
+        }
+        event.Veto();
+        SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+    });
 }
 
 void CFrameWnd::BindIdle() {
@@ -202,6 +222,7 @@ void CFrameWnd::OnIdleUpdateCmdUI() {
         if (bar->GetSafeHwnd() && !bar->IsDockBar())
             bar->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
     }
+    UpdateMenuBarCmdUI();
     PurgeDestroyed();
 }
 
@@ -446,6 +467,13 @@ LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam) {
 }
 
 void CFrameWnd::OnClose() {
+    // The main window closes only when every document may close; then the documents go first.
+    CWinApp* app = AfxGetApp();
+    if (app && app->m_pMainWnd == this) {
+        if (!app->SaveAllModified())
+            return;
+        app->CloseAllDocuments(FALSE);
+    }
     DestroyWindow();
 }
 
@@ -455,6 +483,8 @@ void CFrameWnd::OnSysCommand(UINT nID, LPARAM) {
 }
 
 LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (RouteHelpMode(message, wParam, lParam))
+        return message == WM_SETCURSOR ? TRUE : 0;
     if (RouteFrameTracking(message, wParam, lParam))
         return 0;
     const FrameGeometry geometry = GetFrameGeometry();

@@ -11,10 +11,12 @@
 #include "platform/ui/BarStyles.h"
 #include "platform/ui/CWnd.h"
 #include "platform/ui/FrameGeometry.h"
+#include "platform/ui/MenuResources.h"
 
 #include <memory>
 #include <vector>
 
+class CCmdUI;
 class CControlBar;
 class CDocument;
 class CDockBar;
@@ -22,6 +24,8 @@ class CView;
 class CDockState;
 class CMiniDockFrameWnd;
 struct CRuntimeClass;
+class wxMenuBar;
+class wxMenuItem;
 
 class CFrameWnd : public CWnd {
     DECLARE_DYNCREATE(CFrameWnd)
@@ -80,6 +84,32 @@ public:
     // The idle work: a delayed layout, then the bars' command update.
     virtual void OnIdleUpdateCmdUI();
 
+    // Commands and their updates go along the route: the window that declared itself the
+    // command target while it has the focus (top-level frames only), the active view and its
+    // document, the frame itself, and for a top-level frame the application.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;
+    // The menu bar of menu resource nIDResource on the frame's window (a top-level frame);
+    // its items send their commands to the frame. FALSE when there is no such resource.
+    BOOL LoadMenuBar(UINT nIDResource);
+    // The accelerators of resource nIDResource: their keys, pressed anywhere in the frame's
+    // window, send their commands to the frame. FALSE when there is no such resource.
+    BOOL LoadAccelTable(UINT nIDResource);
+    // Offers a key (a virtual key and FSHIFT, FCONTROL, FALT) to the accelerators; TRUE when
+    // it is one of them and its command was sent. A key whose command has no handler on the
+    // route, or is disabled, is left to the window with the focus (FALSE).
+    BOOL TranslateAccelerator(UINT nVirtKey, BYTE fModifiers);
+    // Enables, checks and names every item of the menu bar through the route (also done at
+    // idle time and when a menu opens).
+    void UpdateMenuBarCmdUI();
+    // A menu bar item's state (MF_GRAYED, MF_CHECKED), (UINT)-1 without such an item; its text.
+    UINT GetMenuBarState(UINT nID) const;
+    CString GetMenuBarString(UINT nID) const;
+
+    // The context-help mode (command 57669): the next click's window gives the help topic (its
+    // control id, through the application's WinHelp); a right click or Escape ends it.
+    BOOL IsInHelpMode() const { return m_bHelpMode; }
+    void ExitHelpMode();
+
     // The view that commands reach first, and its document.
     CView* GetActiveView() const { return m_pViewActive; }
     virtual void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
@@ -98,6 +128,18 @@ public:
     DWORD m_dwDockStyle;
 
 protected:
+    // The framework's toggles of the tool bar (59392) and status bar (59393), checked while the
+    // bar shows.
+    void OnBarCheck(UINT nID);
+    void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+    void OnContextHelp();
+    // The route without the focused command target.
+    BOOL RouteCmdThroughFrame(UINT nID, int nCode, void* pExtra, void* pHandlerInfo);
+    // Offers the command to the command target of the window with the focus (or of the nearest
+    // of its parents that has one) when that window lies in this frame's window.
+    BOOL RouteCmdToFocusTarget(UINT nID, int nCode, void* pExtra, void* pHandlerInfo);
+    BOOL IsTopLevelFrame() const;
+
     // Makes the frame's client: the context's view when it names one.
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -123,6 +165,12 @@ protected:
 
 private:
     void BindIdle();
+    void BindClose();
+    // The click, right click or Escape that ends the help mode; TRUE when the message was it.
+    BOOL RouteHelpMode(UINT message, WPARAM wParam, LPARAM lParam);
+    // The command of a menu bar item's window-system id (0 for none), and the other way.
+    UINT MenuCommandOf(int nItemId) const;
+    wxMenuItem* FindMenuBarItem(UINT nID) const;
     BOOL RouteFrameTracking(UINT message, WPARAM wParam, LPARAM lParam);
     void EndFrameTracking(BOOL bCancel);
     void PurgeDestroyed();
@@ -132,6 +180,14 @@ private:
     CPoint m_ptTrackStart;
     CRect m_rectTrackStart;
     std::vector<std::unique_ptr<CWnd>> m_owned;
+    // The menu bar on the frame's window (owned by that window), and the accelerators.
+    BOOL m_bHelpMode = FALSE;
+    wxMenuBar* m_pMenuBar = nullptr;
+    // The commands of the menu bar's items, by the items' window-system ids.
+    std::vector<UINT> m_menuCommands;
+    std::vector<ACCEL> m_accelerators;
+
+    DECLARE_MESSAGE_MAP()
 };
 
 // The frame a window lies in (the nearest frame among its parents), or nullptr.

@@ -93,3 +93,12 @@ void CMDIFrameWnd::MDIActivate(CWnd* pWndActivate) {
         previous->SendMessage(WM_MDIACTIVATE, deactivated, activated);
     pWndActivate->SendMessage(WM_MDIACTIVATE, deactivated, activated);
 }
+
+BOOL CMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) {
+    if (IsTopLevelFrame() && RouteCmdToFocusTarget(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    if (CMDIChildWnd* child = MDIGetActive();
+        child && child->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    return RouteCmdThroughFrame(nID, nCode, pExtra, pHandlerInfo);
+}

@@ -22,6 +22,9 @@ public:
                 CWnd* pParentWnd = nullptr, UINT nID = 0,
                 CCreateContext* pContext = nullptr) override;
     CWnd* GetMDIClient() const { return m_pWndMDIClient.get(); }
+    // Commands go to the focused command target, then the active child frame (its view, the
+    // view's document, the child frame), then this frame and the application.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;
     // The active child frame (the top one), or nullptr.
     CMDIChildWnd* MDIGetActive() const;
     // Raises the child and makes it the active one; the one deactivated and the one activated

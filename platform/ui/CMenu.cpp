@@ -16,25 +16,31 @@ public:
         wxWindow* window = pOwner ? pOwner->GetSafeHwnd() : nullptr;
         if (!window || !wxTheApp)
             return 0;
+        // The window system takes ids below 0x7FFF only: an item's id is its index plus this.
+        constexpr int kFirstId = 100;
+        const std::vector<CMenu::Item>& items = menu.Items();
         wxMenu popup;
-        for (const CMenu::Item& item : menu.Items()) {
+        for (size_t index = 0; index < items.size(); ++index) {
+            const CMenu::Item& item = items[index];
+            const int id = kFirstId + static_cast<int>(index);
             if (item.flags & MF_SEPARATOR) {
                 popup.AppendSeparator();
                 continue;
             }
             wxString text = ToWx(item.text);
             text.Replace("&", "&&");
-            wxMenuItem* entry = (item.flags & MF_CHECKED)
-                                    ? popup.AppendCheckItem(static_cast<int>(item.id), text)
-                                    : popup.Append(static_cast<int>(item.id), text);
+            wxMenuItem* entry = (item.flags & MF_CHECKED) ? popup.AppendCheckItem(id, text)
+                                                          : popup.Append(id, text);
             if (item.flags & MF_CHECKED)
                 entry->Check(true);
             if (item.flags & (MF_GRAYED | MF_DISABLED))
                 entry->Enable(false);
         }
         const wxPoint at = window->ScreenToClient(wxPoint(point.x, point.y));
-        const int chosen = window->GetPopupMenuSelectionFromUser(popup, at);
-        return chosen == wxID_NONE ? 0 : static_cast<UINT>(chosen);
+        const int chosen = window->GetPopupMenuSelectionFromUser(popup, at) - kFirstId;
+        return chosen >= 0 && chosen < static_cast<int>(items.size())
+                   ? items[static_cast<size_t>(chosen)].id
+                   : 0;
     }
 };
 

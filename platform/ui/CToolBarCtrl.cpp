@@ -8,8 +8,10 @@
 #include "platform/ui/SystemSettings.h"
 #include "platform/ui/WindowMessages.h"
 #include "platform/ui/WindowStyles.h"
+#include "platform/ui/WxGdiData.h"
 #include "platform/ui/WxText.h"
 
+#include <wx/image.h>
 #include <wx/window.h>
 
 #include <cstring>
@@ -101,13 +103,17 @@ void CToolBarCtrl::OnPaint() {
     CDC images;
     images.CreateCompatibleDC(&dc);
     CBitmap* old = m_pImages ? images.SelectObject(m_pImages) : nullptr;
+    // The pictures' pixels, for the greyed buttons' embossed outlines.
+    wxImage pixels;
+    if (m_pImages && m_pImages->GetData() && m_pImages->GetData()->bitmap.IsOk())
+        pixels = m_pImages->GetData()->bitmap.ConvertToImage();
     for (int i = 0; i < GetButtonCount(); ++i)
-        DrawButton(dc, images, i);
+        DrawButton(dc, images, i, pixels);
     if (old)
         images.SelectObject(old);
 }
 
-void CToolBarCtrl::DrawButton(CDC& dc, CDC& images, int nIndex) {
+void CToolBarCtrl::DrawButton(CDC& dc, CDC& images, int nIndex, const wxImage& pixels) {
     const TBBUTTON& button = m_buttons[static_cast<size_t>(nIndex)];
     const CRect rect = m_rects[static_cast<size_t>(nIndex)];
     if (button.fsStyle & TBSTYLE_SEP)
@@ -134,10 +140,39 @@ void CToolBarCtrl::DrawButton(CDC& dc, CDC& images, int nIndex) {
                   SRCCOPY);
         return;
     }
+    if (pixels.IsOk()) {
+        DrawEmbossed(dc, pixels, button.iBitmap, CPoint(x, y));
+        return;
+    }
     // Greyed or indeterminate: a dither of the highlight and shadow colours over the image's place.
     for (int dy = 0; dy < m_sizeImage.cy; ++dy)
         for (int dx = 0; dx < m_sizeImage.cx; dx += 2)
             dc.SetPixel(x + dx + (dy & 1), y + dy, (dx + dy) % 4 ? light : dark);
+}
+
+void CToolBarCtrl::DrawEmbossed(CDC& dc, const wxImage& pixels, int nImage, CPoint at) const {
+    // The picture's dark pixels (not the face and not light ones) as a shadow over a highlight
+    // one pixel down and to the right; the rest stays the face.
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const int left = nImage * m_sizeImage.cx;
+    auto ink = [&](int dx, int dy) {
+        const int px = left + dx;
+        if (px >= pixels.GetWidth() || dy >= pixels.GetHeight())
+            return false;
+        const int r = pixels.GetRed(px, dy), g = pixels.GetGreen(px, dy),
+                  b = pixels.GetBlue(px, dy);
+        if (RGB(r, g, b) == face)
+            return false;
+        return (r * 30 + g * 59 + b * 11) / 100 < 200;
+    };
+    for (int pass = 0; pass < 2; ++pass) {
+        const COLORREF colour = GetSysColor(pass == 0 ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW);
+        const int shift = pass == 0 ? 1 : 0;
+        for (int dy = 0; dy < m_sizeImage.cy; ++dy)
+            for (int dx = 0; dx < m_sizeImage.cx; ++dx)
+                if (ink(dx, dy))
+                    dc.SetPixel(at.x + dx + shift, at.y + dy + shift, colour);
+    }
 }
 
 void CToolBarCtrl::OnLButtonDown(UINT, CPoint point) {

@@ -12,6 +12,7 @@
 
 class CBitmap;
 class CDC;
+class wxImage;
 
 constexpr BYTE TBSTATE_CHECKED = 0x01;
 constexpr BYTE TBSTATE_PRESSED = 0x02;
@@ -64,7 +65,9 @@ protected:
     void OnCaptureChanged(CWnd* pWnd) override;
 
 private:
-    void DrawButton(CDC& dc, CDC& images, int nIndex);
+    void DrawButton(CDC& dc, CDC& images, int nIndex, const wxImage& pixels);
+    // A greyed button's picture: its dark pixels embossed in the shadow and highlight colours.
+    void DrawEmbossed(CDC& dc, const wxImage& pixels, int nImage, CPoint at) const;
     CWnd* Owner() const;
     void Prompt(UINT nID);
 

@@ -1,7 +1,19 @@
 #include "platform/ui/CWinApp.h"
 
+#include "platform/ui/CDocManager.h"
+
+#include "platform/ui/CDocument.h"
+#include "platform/ui/CWnd.h"
+#include "platform/ui/CommandIds.h"
+
 #include <wx/app.h>
 #include <wx/utils.h>
+
+#include <algorithm>
+
+BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
+ON_COMMAND(ID_APP_EXIT, OnAppExit)
+END_MESSAGE_MAP()
 
 namespace {
 CWinApp* g_app = nullptr;
@@ -23,7 +35,44 @@ BOOL CWinApp::InitInstance() {
 }
 
 int CWinApp::ExitInstance() {
-    return 0;
+    return m_nExitCode;
+}
+
+void CWinApp::WinHelp(UINT_PTR, UINT) {}
+
+void CWinApp::OnAppExit() {
+    if (m_pMainWnd && m_pMainWnd->GetSafeHwnd())
+        m_pMainWnd->SendMessage(WM_CLOSE);
+}
+
+void CWinApp::AddDocument(CDocument* pDocument) {
+    if (pDocument &&
+        std::find(m_documents.begin(), m_documents.end(), pDocument) == m_documents.end())
+        m_documents.push_back(pDocument);
+}
+
+void CWinApp::RemoveDocument(CDocument* pDocument) {
+    std::erase(m_documents, pDocument);
+}
+
+BOOL CWinApp::SaveAllModified() {
+    if (!AfxGetDocManager().SaveAllModified())
+        return FALSE;
+    const std::vector<CDocument*> documents = m_documents;
+    for (CDocument* document : documents) {
+        if (!document->SaveModified())
+            return FALSE;
+    }
+    return TRUE;
+}
+
+void CWinApp::CloseAllDocuments(BOOL bEndSession) {
+    AfxGetDocManager().CloseAllDocuments(bEndSession);
+    while (!m_documents.empty()) {
+        CDocument* document = m_documents.back();
+        m_documents.pop_back();
+        document->OnCloseDocument();
+    }
 }
 
 BOOL CWinApp::PreTranslateMessage(MSG*) {

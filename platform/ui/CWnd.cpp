@@ -1,6 +1,7 @@
 #include "platform/ui/CWnd.h"
 
 #include "platform/ui/CBrush.h"
+#include "platform/ui/CCmdUI.h"
 #include "platform/ui/CDC.h"
 #include "platform/ui/CFont.h"
 #include "platform/ui/CStatusBarCtrl.h"
@@ -171,7 +172,7 @@ void TakeParentsColour(wxWindow* control) {
 
 } // namespace
 
-IMPLEMENT_DYNAMIC(CWnd, CObject)
+IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 
 CWnd::CWnd() : m_handle(std::make_unique<Handle>()) {}
 
@@ -483,8 +484,17 @@ BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) {
     return FALSE;
 }
 
-BOOL CWnd::OnCommand(WPARAM, LPARAM) {
-    return FALSE;
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const UINT nID = LOWORD(wParam);
+    int nCode = HIWORD(wParam);
+    if (lParam == 0) {
+        // A menu item (0) or an accelerator (1): a command either way.
+        nCode = CN_COMMAND;
+        // A command whose item was greyed after it was shown is not carried out.
+        if (!IsCommandEnabled(this, nID))
+            return TRUE;
+    }
+    return OnCmdMsg(nID, nCode, nullptr, nullptr);
 }
 
 int CWnd::OnCreate(LPCREATESTRUCT) {
@@ -685,10 +695,6 @@ CWnd* CWnd::SetParent(CWnd* pWndNewParent) {
     if (window->GetParent() != parent)
         window->Reparent(parent);
     return old;
-}
-
-BOOL CWnd::OnCmdMsg(UINT, int, void*, void*) {
-    return FALSE;
 }
 
 CWnd* CWnd::GetTopLevelParent() const {

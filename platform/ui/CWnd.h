@@ -9,9 +9,9 @@
 // to the window system's own processing; one that does not, consumes it. SendMessage calls
 // WindowProc at once; PostMessage queues the call.
 
-#include "platform/core/CObject.h"
 #include "platform/core/CRect.h"
 #include "platform/core/CString.h"
+#include "platform/ui/CCmdTarget.h"
 #include "platform/ui/WindowMessages.h"
 #include "platform/ui/WindowPlacement.h"
 
@@ -23,7 +23,7 @@ class CFont;
 struct CCreateContext;
 class wxWindow;
 
-class CWnd : public CObject {
+class CWnd : public CCmdTarget {
     DECLARE_DYNAMIC(CWnd)
 public:
     CWnd();
@@ -127,9 +127,10 @@ public:
     // enabled and a Tab stop, wrapping round; nullptr when there is none.
     CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
 
-    // A command or its update (CN_COMMAND, CN_UPDATE_COMMAND_UI with the CCmdUI in pExtra)
-    // offered to this window; TRUE when a handler took it. The base has no handlers.
-    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo);
+    // While this window (or a window inside it) has the focus, its frame offers every command
+    // and its update to `pTarget` before anything else on the route; nullptr ends that.
+    void SetFocusCommandTarget(CCmdTarget* pTarget) { m_pFocusCommandTarget = pTarget; }
+    CCmdTarget* GetFocusCommandTarget() const { return m_pFocusCommandTarget; }
 
     // The window under a point of the screen (the innermost), or nullptr.
     static CWnd* WindowFromPoint(POINT point);
@@ -149,7 +150,8 @@ protected:
     LRESULT Default();
     // A message a parent passes back to its child control (WM_DRAWITEM); TRUE when handled.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-    // WM_COMMAND: a menu or a control's notification; TRUE when handled.
+    // WM_COMMAND: a menu's, an accelerator's or a control's command, offered to OnCmdMsg; a
+    // menu or accelerator command whose update disables it is dropped. TRUE when handled.
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
 
     virtual int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -189,6 +191,7 @@ private:
     void StopTimers();
 
     std::unique_ptr<Handle> m_handle;
+    CCmdTarget* m_pFocusCommandTarget = nullptr;
 };
 
 // Gives the mouse back; the window that had it gets WM_CAPTURECHANGED.

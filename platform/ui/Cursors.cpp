@@ -35,6 +35,8 @@ wxStockCursor StockCursorOf(UINT_PTR id) {
         return wxCURSOR_NO_ENTRY;
     case 32649:
         return wxCURSOR_HAND;
+    case 32651:
+        return wxCURSOR_QUESTION_ARROW;
     default:
         return wxCURSOR_NONE;
     }

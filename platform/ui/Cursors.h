@@ -16,6 +16,7 @@ inline LPCTSTR const IDC_SIZENS = MAKEINTRESOURCE(32645);
 inline LPCTSTR const IDC_SIZEALL = MAKEINTRESOURCE(32646);
 inline LPCTSTR const IDC_NO = MAKEINTRESOURCE(32648);
 inline LPCTSTR const IDC_HAND = MAKEINTRESOURCE(32649);
+inline LPCTSTR const IDC_HELP = MAKEINTRESOURCE(32651);
 
 // A system cursor (hInstance null and one of the IDC_ names) or a cursor resource of the
 // program; nullptr when there is no such cursor or no window system. Cursors belong to the

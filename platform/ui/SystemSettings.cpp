@@ -161,6 +161,12 @@ SHORT GetKeyState(int nVirtKey) {
     case 0x12: // VK_MENU
         down = mouse.AltDown();
         break;
+    case 0x14: // VK_CAPITAL
+        return wxGetKeyState(WXK_CAPITAL) ? 1 : 0;
+    case 0x90: // VK_NUMLOCK
+        return wxGetKeyState(WXK_NUMLOCK) ? 1 : 0;
+    case 0x91: // VK_SCROLL
+        return wxGetKeyState(WXK_SCROLL) ? 1 : 0;
     default:
         if ((nVirtKey >= '0' && nVirtKey <= '9') || (nVirtKey >= 'A' && nVirtKey <= 'Z'))
             down = wxGetKeyState(static_cast<wxKeyCode>(nVirtKey));

@@ -90,7 +90,8 @@ int GetSystemMetrics(int nIndex);
 // The average character width (low word) and height (high word) of the desktop's font:
 // a dialog unit is a quarter of the one and an eighth of the other.
 LONG GetDialogBaseUnits();
-// Below zero (the high bit) while the key or mouse button is down.
+// Below zero (the high bit) while the key or mouse button is down; for Caps Lock (0x14), Num
+// Lock (0x90) and Scroll Lock (0x91) the low bit says whether the key's lock is on.
 SHORT GetKeyState(int nVirtKey);
 
 // Called when the desktop's colour scheme changes, and once when the first window is made
