@@ -127,7 +127,9 @@ void QZAdvertiserTreeModel::Clear() {
     NotifyRebuilt();
 }
 
-UINT QZAdvertiserTreeModel::GetContextMenuId() const { return IDR_TREE_MENU; }
+UINT QZAdvertiserTreeModel::GetContextMenuId() const {
+    return IDR_TREE_MENU;
+}
 
 BOOL QZAdvertiserTreeModel::IsSelected(int image) const {
     return GetSelectedItem() != nullptr && GetSelectedItem()->m_nImage == image;
@@ -146,9 +148,13 @@ CString QZAdvertiserTreeModel::GetInsertText() {
     return "<<adspace " + GetSelectedKey().Format() + ">>" + CommentTail(*GetSelectedItem());
 }
 
-BOOL QZAdvertiserTreeModel::CanDrag() const { return IsSelected(QZTreeImage::AdSpace); }
+BOOL QZAdvertiserTreeModel::CanDrag() const {
+    return IsSelected(QZTreeImage::AdSpace);
+}
 
-void QZAdvertiserTreeModel::OpenSelected() { OpenObjectOfKey(SelectedObjectKey()); }
+void QZAdvertiserTreeModel::OpenSelected() {
+    OpenObjectOfKey(SelectedObjectKey());
+}
 
 void QZAdvertiserTreeModel::DeleteSelected() {
     QZKeyCombo key = SelectedObjectKey();
@@ -181,7 +187,9 @@ void QZAdvertiserTreeModel::NewAd() {
     Actions().SendMainCommand(QZTreeCommand::NewAd);
 }
 
-void QZAdvertiserTreeModel::OnDoubleClick() { OpenSelected(); }
+void QZAdvertiserTreeModel::OnDoubleClick() {
+    OpenSelected();
+}
 
 BOOL QZAdvertiserTreeModel::OnCommand(UINT command) {
     switch (command) {

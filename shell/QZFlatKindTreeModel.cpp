@@ -56,7 +56,9 @@ void QZFlatKindTreeModel::OpenSelected() {
     OpenObjectOfKey(key);
 }
 
-void QZFlatKindTreeModel::NewObject() { Actions().SendMainCommand(m_kind.newCommand); }
+void QZFlatKindTreeModel::NewObject() {
+    Actions().SendMainCommand(m_kind.newCommand);
+}
 
 void QZFlatKindTreeModel::DeleteSelected() {
     QZKeyCombo key = GetSelectedKey();

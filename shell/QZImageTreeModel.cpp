@@ -17,7 +17,9 @@ void QZImageTreeModel::OpenSelected() {
         OpenObjectOfKey(GetSelectedKey());
 }
 
-void QZImageTreeModel::NewObject() { Actions().SendMainCommand(QZTreeCommand::NewImage); }
+void QZImageTreeModel::NewObject() {
+    Actions().SendMainCommand(QZTreeCommand::NewImage);
+}
 
 void QZImageTreeModel::DeleteSelected() {
     QZKeyCombo key = GetSelectedKey();

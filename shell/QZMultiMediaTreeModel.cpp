@@ -28,8 +28,7 @@ void Join(QZNameAndKeyList& list, QZNameAndKeyList* more) {
 // "<<tag K>>", the object's title and "<</tag>>".
 template <class Kind> CString Embedded(const char* tag, const QZKeyCombo& key) {
     Kind object(key, FALSE);
-    return CString("<<") + tag + " " + key.Format() + ">>" + object.GetName() + "<</" + tag +
-           ">>";
+    return CString("<<") + tag + " " + key.Format() + ">>" + object.GetName() + "<</" + tag + ">>";
 }
 
 } // namespace
@@ -121,4 +120,6 @@ BOOL QZMultiMediaTreeModel::OnCommand(UINT command) {
     }
 }
 
-int QZMultiMediaTreeModel::GetContextPopup() const { return IsSectionSelected() ? 6 : 5; }
+int QZMultiMediaTreeModel::GetContextPopup() const {
+    return IsSectionSelected() ? 6 : 5;
+}

@@ -45,11 +45,17 @@ void QZObjectTreeModel::Clear() {
     NotifyRebuilt();
 }
 
-UINT QZObjectTreeModel::GetContextMenuId() const { return IDR_TREE_MENU; }
+UINT QZObjectTreeModel::GetContextMenuId() const {
+    return IDR_TREE_MENU;
+}
 
-int QZObjectTreeModel::GetContextPopup() const { return 1; }
+int QZObjectTreeModel::GetContextPopup() const {
+    return 1;
+}
 
-void QZObjectTreeModel::OnDoubleClick() { OpenSelected(); }
+void QZObjectTreeModel::OnDoubleClick() {
+    OpenSelected();
+}
 
 void QZObjectTreeModel::Rebuild() {
     DeleteAllItems();

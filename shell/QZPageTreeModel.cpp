@@ -40,7 +40,9 @@ void QZPageTreeModel::OpenSelected() {
         OpenObjectOfKey(GetSelectedKey());
 }
 
-void QZPageTreeModel::NewObject() { Actions().SendMainCommand(QZTreeCommand::NewPage); }
+void QZPageTreeModel::NewObject() {
+    Actions().SendMainCommand(QZTreeCommand::NewPage);
+}
 
 void QZPageTreeModel::DeleteSelected() {
     QZKeyCombo key = GetSelectedKey();

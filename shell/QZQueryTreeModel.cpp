@@ -27,7 +27,9 @@ std::vector<CString> TakeTexts(CPtrList& list) {
 }
 
 // A field's input width: its size, 30 when it has none.
-LONG SizeOf(const QZTreeItem& field) { return field.m_lData != 0 ? field.m_lData : 30; }
+LONG SizeOf(const QZTreeItem& field) {
+    return field.m_lData != 0 ? field.m_lData : 30;
+}
 
 CString AddControl(const CString& f, LONG size) {
     CString text;
@@ -35,8 +37,9 @@ CString AddControl(const CString& f, LONG size) {
         text.Format("%s:  <textarea rows=6 cols=50 name=\"%s\"></textarea>",
                     static_cast<LPCTSTR>(f), static_cast<LPCTSTR>(f));
     else
-        text.Format("%s:  <input type=\"text\" name=\"%s\" value=\"\" size=\"30\" maxlength=\"%ld\">",
-                    static_cast<LPCTSTR>(f), static_cast<LPCTSTR>(f), size);
+        text.Format(
+            "%s:  <input type=\"text\" name=\"%s\" value=\"\" size=\"30\" maxlength=\"%ld\">",
+            static_cast<LPCTSTR>(f), static_cast<LPCTSTR>(f), size);
     return text;
 }
 
@@ -113,8 +116,9 @@ void QZQueryTreeModel::Refill(const QZKeyCombo& site, const QZKeyCombo& key) {
 
 void QZQueryTreeModel::LoadChildren(QZTreeItem* query) {
     query->DeleteChildren();
+    // A selected child goes with the children: the query takes its place.
     if (GetSelectedItem() != nullptr && GetSelectedItem()->m_pParent == query)
-        Select(query);
+        SetSelection(query);
     CPtrList fields;
     CPtrList parameters;
     Actions().BeginWaitCursor();
@@ -135,8 +139,8 @@ void QZQueryTreeModel::LoadChildren(QZTreeItem* query) {
         query->Append(QZTreeItem::parameter, name, QZTreeImage::Parameter);
     for (const CString& text : TakeTexts(fields)) {
         int tab = text.Find('\t');
-        QZTreeItem* field = query->Append(QZTreeItem::field, tab < 0 ? text : text.Left(tab),
-                                          QZTreeImage::Field);
+        QZTreeItem* field =
+            query->Append(QZTreeItem::field, tab < 0 ? text : text.Left(tab), QZTreeImage::Field);
         field->m_lData = tab < 0 ? 0 : std::atol(text.Mid(tab + 1));
     }
     NotifyChanged(query);
@@ -163,7 +167,7 @@ BOOL QZQueryTreeModel::OnItemExpanding(QZTreeItem* item, BOOL expand) {
         item->SetImage(query ? QZTreeImage::Query : QZTreeImage::Table);
         bool hadChildren = item->ChildCount() > 0;
         if (GetSelectedItem() != nullptr && GetSelectedItem()->m_pParent == item)
-            Select(item);
+            SetSelection(item);
         item->DeleteChildren();
         if (hadChildren)
             item->Append(QZTreeItem::placeholder, kPlaceholder, QZTreeImage::Parameter);
@@ -183,7 +187,9 @@ int QZQueryTreeModel::GetContextPopup() const {
     return 4;
 }
 
-CString QZQueryTreeModel::GetInsertText() { return GetSnippet(QZTreeCommand::Insert); }
+CString QZQueryTreeModel::GetInsertText() {
+    return GetSnippet(QZTreeCommand::Insert);
+}
 
 void QZQueryTreeModel::OpenSelected() {
     QZTreeItem* selected = GetSelectedItem();
@@ -200,7 +206,9 @@ void QZQueryTreeModel::OpenSelected() {
     OpenObjectOfKey(key);
 }
 
-void QZQueryTreeModel::NewObject() { Actions().SendMainCommand(QZTreeCommand::NewQuery); }
+void QZQueryTreeModel::NewObject() {
+    Actions().SendMainCommand(QZTreeCommand::NewQuery);
+}
 
 void QZQueryTreeModel::DeleteSelected() {
     QZKeyCombo key = GetSelectedKey();

@@ -14,8 +14,8 @@ void QZSectionObjectTreeModel::FillTree(const std::vector<QZKeyCombo>* expanded)
     for (POSITION pos = m_pSections ? m_pSections->GetHeadPosition() : nullptr; pos != nullptr;
          ++n) {
         QZNameAndKey* section = m_pSections->GetNext(pos);
-        BOOL open = expanded != nullptr &&
-                    std::find(expanded->begin(), expanded->end(), section->m_Key) != expanded->end();
+        BOOL open = expanded != nullptr && std::find(expanded->begin(), expanded->end(),
+                                                     section->m_Key) != expanded->end();
         QZTreeItem* item =
             RootItem().Append(QZTreeItem::section, section->m_Name,
                               open ? QZTreeImage::OpenFolder : QZTreeImage::ClosedFolder, section);
@@ -123,9 +123,13 @@ void QZSectionObjectTreeModel::Clear() {
     NotifyRebuilt();
 }
 
-UINT QZSectionObjectTreeModel::GetContextMenuId() const { return IDR_TREE_MENU; }
+UINT QZSectionObjectTreeModel::GetContextMenuId() const {
+    return IDR_TREE_MENU;
+}
 
-int QZSectionObjectTreeModel::GetContextPopup() const { return IsSectionSelected() ? 0 : 1; }
+int QZSectionObjectTreeModel::GetContextPopup() const {
+    return IsSectionSelected() ? 0 : 1;
+}
 
 CString QZSectionObjectTreeModel::GetInsertText() {
     QZTreeItem* selected = GetSelectedItem();

@@ -8,7 +8,7 @@ QZServiceBarModel::QZServiceBarModel(QZTreeActions* actions)
       m_Events(QZFlatKindTreeModel::Events(), actions), m_Advertising(actions), m_SiteKey(0, 0) {}
 
 void QZServiceBarModel::LoadAllTrees(const QZKeyCombo& site) {
-    QZTreeModel* order[] = {&m_Macros, &m_Forms,  &m_Messages,   &m_Queries, &m_Styles,
+    QZTreeModel* order[] = {&m_Macros, &m_Forms, &m_Messages,   &m_Queries, &m_Styles,
                             &m_Images, &m_Pages, &m_MultiMedia, &m_Events,  &m_Advertising};
     for (QZTreeModel* tree : order)
         tree->LoadAndFill(site);

@@ -13,15 +13,16 @@ class QZTreeItem {
 public:
     enum Kind { object, section, query, table, parameter, field, placeholder };
 
-    QZTreeItem(Kind kind, const CString& label, int image, QZNameAndKey* entry,
-               QZTreeItem* parent);
+    QZTreeItem(Kind kind, const CString& label, int image, QZNameAndKey* entry, QZTreeItem* parent);
 
     // A new last child, whose selected image is its image.
     QZTreeItem* Append(Kind kind, const CString& label, int image, QZNameAndKey* entry = nullptr);
     void DeleteChildren() { m_children.clear(); }
     void SetImage(int image) { m_nImage = m_nSelectedImage = image; }
     // The n-th child, or null.
-    QZTreeItem* Child(size_t n) const { return n < m_children.size() ? m_children[n].get() : nullptr; }
+    QZTreeItem* Child(size_t n) const {
+        return n < m_children.size() ? m_children[n].get() : nullptr;
+    }
     size_t ChildCount() const { return m_children.size(); }
     // The key of the entry; the empty key 0:0 for an item without one.
     QZKeyCombo GetKey() const;

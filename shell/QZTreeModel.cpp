@@ -25,10 +25,10 @@ struct StatusTab {
 
 // The status tab of each kind's editor frame.
 constexpr StatusTab kStatusTabs[] = {
-    {OBJ_PAGE, 3},    {OBJ_MACRO, 2},   {OBJ_IMAGE, 1},      {OBJ_QUERY, 1},
-    {OBJ_MESSAGE, 2}, {OBJ_STYLE, 1},   {OBJ_FORM, 3},       {OBJ_ACTIVEX, 1},
-    {OBJ_JAVA, 1},    {OBJ_MEDIA, 1},   {OBJ_SCRIPT, 2},     {OBJ_ADVERTISER, 1},
-    {OBJ_ADSPACE, 1}, {OBJ_AD, 1},      {OBJ_PHOTO, 3},      {OBJ_EVENT, 2},
+    {OBJ_PAGE, 3},    {OBJ_MACRO, 2}, {OBJ_IMAGE, 1},  {OBJ_QUERY, 1},
+    {OBJ_MESSAGE, 2}, {OBJ_STYLE, 1}, {OBJ_FORM, 3},   {OBJ_ACTIVEX, 1},
+    {OBJ_JAVA, 1},    {OBJ_MEDIA, 1}, {OBJ_SCRIPT, 2}, {OBJ_ADVERTISER, 1},
+    {OBJ_ADSPACE, 1}, {OBJ_AD, 1},    {OBJ_PHOTO, 3},  {OBJ_EVENT, 2},
 };
 
 // The content object of a key, loaded with a claim; null when it cannot be made or has no row.
@@ -58,34 +58,54 @@ QZTreeModel::QZTreeModel(QZTreeActions* actions)
 
 QZTreeModel::~QZTreeModel() = default;
 
-QZKeyCombo QZTreeModel::GetSelectedKey() const { return EmptyKey(); }
+QZKeyCombo QZTreeModel::GetSelectedKey() const {
+    return EmptyKey();
+}
 
-QZKeyCombo QZTreeModel::GetSelectedSectionKey() const { return EmptyKey(); }
+QZKeyCombo QZTreeModel::GetSelectedSectionKey() const {
+    return EmptyKey();
+}
 
-void QZTreeModel::SelectKey(const QZKeyCombo& key) { (void)key; }
+void QZTreeModel::SelectKey(const QZKeyCombo& key) {
+    (void)key;
+}
 
 void QZTreeModel::Refill(const QZKeyCombo& site, const QZKeyCombo& key) {
     (void)site;
     (void)key;
 }
 
-void QZTreeModel::LoadAndFill(const QZKeyCombo& site) { (void)site; }
+void QZTreeModel::LoadAndFill(const QZKeyCombo& site) {
+    (void)site;
+}
 
 void QZTreeModel::DeleteSelected() {}
 
 void QZTreeModel::Clear() {}
 
-int QZTreeModel::GetImageIndex() const { return 0; }
+int QZTreeModel::GetImageIndex() const {
+    return 0;
+}
 
-int QZTreeModel::GetSelectedImageIndex() const { return 0; }
+int QZTreeModel::GetSelectedImageIndex() const {
+    return 0;
+}
 
-UINT QZTreeModel::GetContextMenuId() const { return 0; }
+UINT QZTreeModel::GetContextMenuId() const {
+    return 0;
+}
 
-int QZTreeModel::GetContextPopup() const { return -1; }
+int QZTreeModel::GetContextPopup() const {
+    return -1;
+}
 
-CString QZTreeModel::GetInsertText() { return CString(); }
+CString QZTreeModel::GetInsertText() {
+    return CString();
+}
 
-BOOL QZTreeModel::CanDrag() const { return TRUE; }
+BOOL QZTreeModel::CanDrag() const {
+    return TRUE;
+}
 
 void QZTreeModel::OpenSelected() {}
 
@@ -154,7 +174,9 @@ QZTreeItem* FindUnder(const QZTreeItem& parent, const CString& label) {
 }
 } // namespace
 
-QZTreeItem* QZTreeModel::FindItem(const CString& label) const { return FindUnder(m_root, label); }
+QZTreeItem* QZTreeModel::FindItem(const CString& label) const {
+    return FindUnder(m_root, label);
+}
 
 void QZTreeModel::DeleteAllItems() {
     m_pSelected = nullptr;
@@ -299,7 +321,9 @@ CString QZTreeModel::CommentTail(const QZTreeItem& item) {
     return "\t// " + CutLabel(item.m_label) + "\r\n";
 }
 
-CVantrel3App& QZTreeModel::App() { return *GetVantrel3App(); }
+CVantrel3App& QZTreeModel::App() {
+    return *GetVantrel3App();
+}
 
 void QZTreeModel::DeleteObjectOfKey(const QZKeyCombo& key) {
     if (!NamesObject(key))

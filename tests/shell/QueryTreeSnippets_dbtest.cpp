@@ -46,11 +46,10 @@ protected:
 };
 
 TEST_F(QueryTreeTest, ListsQueriesAndTablesEachWithAPlaceholderUntilExpanded) {
-    EXPECT_EQ(Labels(Tree()),
-              (std::vector<std::string>{"Alpha  (:2)", "  Empty", "Beta  (:1)", "  Empty",
-                                        "No Params  (:21)", "  Empty", "One Param  (:22)",
-                                        "  Empty", "People  (:20)", "  Empty",
-                                        "Two Params  (:23)", "  Empty"}));
+    EXPECT_EQ(Labels(Tree()), (std::vector<std::string>{
+                                  "Alpha  (:2)", "  Empty", "Beta  (:1)", "  Empty",
+                                  "No Params  (:21)", "  Empty", "One Param  (:22)", "  Empty",
+                                  "People  (:20)", "  Empty", "Two Params  (:23)", "  Empty"}));
     EXPECT_EQ(Query(kPeople)->m_nImage, 37);
     EXPECT_EQ(Query(kOneParam)->m_nImage, 40);
 }
@@ -131,7 +130,8 @@ TEST_F(QueryTreeTest, EachCommandWritesItsSnippetForAQueryNeverExpandedBefore) {
                      "<input type=\"text\" name=\"Name\" value=\"<<print [Name]>>\" size=\"30\" "
                      "maxlength=\"30\"> <br>\r\n<</query>>\r\n") +
              kSubmit},
-        {kTwoParams, kExecuteQuery, FALSE, "<<execquery :23, who=?\?\?, age=?\?\?>>\t// Two Params  \r\n"},
+        {kTwoParams, kExecuteQuery, FALSE,
+         "<<execquery :23, who=?\?\?, age=?\?\?>>\t// Two Params  \r\n"},
         {kNoParams, kExecuteQuery, TRUE, "<<execquery :21>>\t// No Params  \r\n"},
     };
     for (const SnippetCase& c : cases) {

@@ -19,9 +19,8 @@ void HoldObjectRole() {
     app.GetUserKey().SetKey(5, 200);
     QZKeyCombo key(5, std::stoi(ChildSetting("ID")),
                    static_cast<SHORT>(std::stoi(ChildSetting("TYPE"))));
-    std::unique_ptr<QZVantrelBase> held(key.m_ObjectType == OBJ_STYLE
-                                            ? new QZAttributes(key, TRUE)
-                                            : CreateVantrelObject(key));
+    std::unique_ptr<QZVantrelBase> held(key.m_ObjectType == OBJ_STYLE ? new QZAttributes(key, TRUE)
+                                                                      : CreateVantrelObject(key));
     ASSERT_NE(held, nullptr);
     std::string dir = ChildSetting("DIR");
     WriteFileAtomically(dir + "/claimed", held->m_bEditable ? "1" : "0");

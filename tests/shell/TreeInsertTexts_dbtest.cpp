@@ -28,8 +28,8 @@ TEST_F(TreeInsertTextTest, EachKindInsertsItsCommandWithOrWithoutTheCommentTail)
          "<<link :1>>Beta<</link>>"},
         {"image", &m_bar.m_Images, OBJ_IMAGE, 2, "<<image :2>>\t// Alpha  \r\n", "<<image :2>>"},
         {"macro", &m_bar.m_Macros, OBJ_MACRO, 1, "<<macro :1>>\t// Beta  \r\n", "<<macro :1>>"},
-        {"macro of another database", &m_bar.m_Macros, OBJ_MACRO, 7,
-         "<<macro 9:7>>\t// Far  \r\n", "<<macro 9:7>>"},
+        {"macro of another database", &m_bar.m_Macros, OBJ_MACRO, 7, "<<macro 9:7>>\t// Far  \r\n",
+         "<<macro 9:7>>"},
         {"form", &m_bar.m_Forms, OBJ_FORM, 2, "<<form :2>>\t// Alpha  \r\n", "<<form :2>>"},
         {"e-mail message", &m_bar.m_Messages, OBJ_MESSAGE, 1, "<<email :1>>\t// Beta  \r\n",
          "<<email :1>>"},
@@ -116,9 +116,8 @@ TEST_F(TreeInsertTextTest, ALabelOpensForEditingAsTheNameAlone) {
 
 TEST_F(TreeInsertTextTest, TheTreesShowNamesWithoutTheListsKindLetters) {
     LoadAll();
-    EXPECT_EQ(Labels(m_bar.m_Pages),
-              (std::vector<std::string>{"Sec A", "Sec B", "  Alpha  (:2)", "  Beta  (:1)",
-                                        "  Cgi  (:5)"}));
+    EXPECT_EQ(Labels(m_bar.m_Pages), (std::vector<std::string>{"Sec A", "Sec B", "  Alpha  (:2)",
+                                                               "  Beta  (:1)", "  Cgi  (:5)"}));
     EXPECT_EQ(Labels(m_bar.m_MultiMedia),
               (std::vector<std::string>{"Sec A", "Sec B", "  Alpha  (:2)", "  Beta  (:1)",
                                         "  Alpha  (:2)", "  Beta  (:1)", "  Alpha  (:2)",
@@ -127,10 +126,10 @@ TEST_F(TreeInsertTextTest, TheTreesShowNamesWithoutTheListsKindLetters) {
     for (const auto& item : m_bar.m_MultiMedia.GetRootItem(1)->m_children)
         images.push_back(item->m_nImage);
     EXPECT_EQ(images, (std::vector<int>{17, 17, 15, 15, 19, 19, 45, 45}));
-    EXPECT_EQ(Labels(m_bar.m_Advertising),
-              (std::vector<std::string>{"Alpha  (:2)", "  Delta  (:4)", "Beta  (:1)",
-                                        "  Alpha  (:2)", "  Beta  (:1)", "Alpha  (:2)",
-                                        "Beta  (:1)"}));
+    EXPECT_EQ(
+        Labels(m_bar.m_Advertising),
+        (std::vector<std::string>{"Alpha  (:2)", "  Delta  (:4)", "Beta  (:1)", "  Alpha  (:2)",
+                                  "  Beta  (:1)", "Alpha  (:2)", "Beta  (:1)"}));
 }
 
 } // namespace
