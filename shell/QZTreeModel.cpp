@@ -208,9 +208,10 @@ BOOL QZTreeModel::BeginRename(CString& editText) {
     QZKeyCombo key = GetSelectedKey();
     if (!NamesObject(key))
         return FALSE;
-    m_EditKey = key;
+    // An object open in an editor is renamed there: its editor comes forward instead.
     if (Actions().ActivateOpenDocument(key, key.m_ObjectType))
         return FALSE;
+    m_EditKey = key;
     editText = m_pSelected != nullptr ? EditableLabel(m_pSelected->m_label) : CString();
     return TRUE;
 }

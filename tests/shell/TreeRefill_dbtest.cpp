@@ -94,6 +94,26 @@ TEST_F(TreeRefillTest, F5KeepsExpandedSectionsAndTheSelectedObject) {
     EXPECT_FALSE(pages.GetRootItem(1)->m_bExpanded);
 }
 
+TEST_F(TreeRefillTest, AWindowIsToldOfRefillsAndOfTheSelectionTheModelSets) {
+    struct Window : QZTreeModelListener {
+        void OnItemsRebuilt() override { ++rebuilt; }
+        void OnItemChanged(QZTreeItem* item) override { changed.push_back(item->m_label.str()); }
+        void OnSelectionSet(QZTreeItem* item) override { selected.push_back(item); }
+        int rebuilt = 0;
+        std::vector<std::string> changed;
+        std::vector<QZTreeItem*> selected;
+    } window;
+    m_bar.m_Queries.SetListener(&window);
+    m_bar.m_Queries.Refill(QZKeyCombo(5, 1, OBJ_SERVICE), QZKeyCombo(5, kPeople, OBJ_QUERY));
+    EXPECT_GT(window.rebuilt, 0);
+    ASSERT_EQ(window.selected.size(), 1u);
+    EXPECT_EQ(window.selected[0]->m_label.str(), "People  (:20)");
+    // A query's children read for a snippet show in the window too.
+    m_bar.m_Queries.GetInsertText();
+    EXPECT_EQ(window.changed, std::vector<std::string>{"People  (:20)"});
+    m_bar.m_Queries.SetListener(nullptr);
+}
+
 TEST_F(TreeRefillTest, ARefillKeepsExpandedAdvertisersAndQueriesWithTheirChildrenReadAgain) {
     Expand(m_bar.m_Advertising, m_bar.m_Advertising.GetRootItem(1));
     Select(m_bar.m_Advertising, OBJ_AD, 2);
