@@ -59,6 +59,11 @@ constexpr UINT IDS_BAR_REGISTRY_KEY = 131;
 // The key of the application's settings under HKEY_CURRENT_USER.
 constexpr UINT IDS_SETTINGS_KEY = 1004;
 constexpr UINT IDS_INVALID_DATABASE = 1012;
+// The site browser's trees: the delete question and the reports of an object that cannot be
+// changed from a tree.
+constexpr UINT IDS_TREE_CONFIRM_DELETE = 1224;
+constexpr UINT IDS_TREE_ALREADY_OPEN = 1225;
+constexpr UINT IDS_TREE_CANNOT_EDIT = 1226;
 constexpr UINT IDS_OTHER_COLOR = 20616;
 // The status bar's hint while a bar is dragged, the commands of a bar's context menu, and the
 // status bar's idle prompt.

@@ -1,7 +1,6 @@
 #include "platform/ui/CWinApp.h"
 
 #include "platform/ui/CDocManager.h"
-
 #include "platform/ui/CDocument.h"
 #include "platform/ui/CWnd.h"
 #include "platform/ui/CommandIds.h"
