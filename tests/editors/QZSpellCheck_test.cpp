@@ -54,6 +54,15 @@ TEST(QZSpellCheck, ReplacementsOfOtherLengthsKeepLaterWordsInPlaceEachWithItsPai
     EXPECT_EQ(s.editor.Text(), "Teh quik broun fox jumpd.");
 }
 
+TEST(QZSpellCheck, AReplacementOfAnyLengthGoesInWhole) {
+    const std::string longWord(400, 'x');
+    SpellEditor s("teh end");
+    s.engine.known = {"end"};
+    s.engine.answers = {{"teh", {longWord}}};
+    s.Check();
+    EXPECT_EQ(s.editor.Text(), longWord + " end");
+}
+
 TEST(QZSpellCheck, AStopFromTheEngineEndsTheRunQuietly) {
     for (DWORD stop : {SPELL_STOP_CANCELLED, SPELL_STOP_UNAVAILABLE, SPELL_STOP_MASK}) {
         SpellEditor s("aa bb cc", 8);
