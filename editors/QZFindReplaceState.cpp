@@ -1,0 +1,6 @@
+#include "editors/QZFindReplaceState.h"
+
+QZFindReplaceState& QZFindReplaceState::Get() {
+    static QZFindReplaceState state;
+    return state;
+}
