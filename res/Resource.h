@@ -50,3 +50,34 @@ constexpr UINT IDS_SEC_ALLOWDOCKING = 45095;
 constexpr UINT IDS_SEC_HIDE = 45096;
 constexpr UINT IDS_SEC_FLOATINMAIN = 45097;
 constexpr UINT IDS_IDLEMESSAGE = 57345;
+
+// The help viewer, the preview, the About box, the credits and the legal notice.
+// The maker's web site: the remote help pages and the update check live there.
+#define MQ_MAKER_SITE "http://www.zerin.example"
+inline constexpr const char* kMakerSite = MQ_MAKER_SITE;
+constexpr UINT IDD_ABOUTBOX = 100;
+constexpr UINT IDD_PREVIEW = 126;
+constexpr UINT IDD_HELP_VIEWER = 215;
+constexpr UINT IDD_CREDITS = 1356;
+constexpr UINT IDD_LEGAL = 1379;
+constexpr UINT IDC_ABOUT_CREDITS = 12;
+constexpr UINT IDC_ABOUT_TITLE = 228;
+constexpr UINT IDC_ABOUT_NOTICE = 500; // 500 to 504: the maker's notice lines
+constexpr UINT IDC_ABOUT_TRADEMARK = 501;
+constexpr UINT IDC_ABOUT_DATABASE = 1234;
+constexpr UINT IDC_ABOUT_LICENSE = 1366;
+constexpr UINT IDC_LEGAL_TEXT = 1375;
+// The tree and tab icons (16 pixels each), the About box's picture, the credits' frames.
+constexpr UINT IDB_OBJECT_ICONS = 154;
+constexpr int kObjectIconCount = 54;
+constexpr UINT IDB_ABOUT = 195;
+constexpr UINT IDB_CREDITS_FIRST = 248;
+constexpr UINT IDB_CREDITS_LAST = 261;
+constexpr UINT IDS_CREDITS_TEXT = 13;
+// Help pages by help id: the Quick Start, the Tutorial (the start page), the Command Reference,
+// the update check and the help index.
+constexpr UINT IDS_HELP_QUICKSTART = 10877;
+constexpr UINT IDS_HELP_TUTORIAL = 10878;
+constexpr UINT IDS_HELP_REFERENCE = 10879;
+constexpr UINT IDS_HELP_CHECK_UPDATES = 10906;
+constexpr UINT IDS_HELP_INDEX = 15000;

@@ -18,3 +18,10 @@ void RegisterDialogTemplates();
 void RegisterCursors();
 // Registers bitmap 113, the splash window's picture (called by RegisterResources).
 void RegisterSplashBitmap();
+
+// Registers the help strings, the dialogs of the preview, the help viewer, the About box, the
+// credits and the legal notice, and their bitmaps (called by RegisterResources).
+void RegisterHelpAndAboutResources();
+// A control of those dialogs that the dialog's own class makes (a picture, a notice text, the
+// credits' canvas): its place in the dialog's units; nullptr when there is none.
+const DialogItemTemplate* FindOwnDialogItem(UINT dialogId, UINT itemId);

@@ -11,6 +11,16 @@
 #include "shell/QZEditorColors.h"
 #include "shell/QZOptionFlags.h"
 
+// The framework's help commands.
+constexpr UINT HELP_CONTEXT = 0x0001;
+constexpr UINT HELP_FINDER = 0x000B;
+// The help menu's commands, the help commands of the frame, and About.
+constexpr UINT ID_HELP_QUICKSTART = 32877;
+constexpr UINT ID_HELP_TUTORIAL = 32878;
+constexpr UINT ID_HELP_COMMANDREFERENCE = 32879;
+constexpr UINT ID_HELP_CHECKFORUPDATES = 32906;
+constexpr UINT ID_APP_ABOUT = 57664;
+
 class CDocTemplate;
 class SECRegistry;
 class QZStartupWindows;
@@ -53,6 +63,20 @@ public:
 
     // Empties the output pane's log.
     void ClearEngineMessages();
+
+    // Help: the framework's help entry (HELP_FINDER gives the help index, the help menu's ids
+    // their own topic, anything else the context help id of the focused window, of its parent,
+    // or of dwData), shown by the main frame in the help viewer; topic 0 shows nothing.
+    virtual void WinHelp(UINT_PTR dwData, UINT nCmd = HELP_CONTEXT);
+    static UINT HelpTopicFor(UINT_PTR dwData, UINT nCmd);
+    // The help menu's commands, the help index, F1, and the About box.
+    void OnHelpQuickStart();
+    void OnHelpTutorial();
+    void OnHelpCommandReference();
+    void OnHelpCheckForUpdates();
+    void OnHelpFinder();
+    void OnHelp();
+    void OnAppAbout();
 
     CVantrelDb& GetVantrelDb() override { return m_VantrelDb; }
     LONG GetDbID() override;
