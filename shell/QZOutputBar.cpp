@@ -29,6 +29,9 @@ int QZOutputBar::OnCreate(LPCREATESTRUCT lpCreateStruct) {
         return -1;
     if (!m_wndTab.Create(this, WS_CHILD | WS_VISIBLE, IDC_OUTPUT_TABS))
         return -1;
+    // The bar has no size yet: the tab window starts at the bar's default one, so that laying
+    // out its first tab never gives the log a negative size.
+    m_wndTab.MoveWindow(0, 0, s_sizeDefault.cx, s_sizeDefault.cy, FALSE);
     if (!m_wndLog.Create(kLogStyle, CRect(0, 0, 20, 20), &m_wndTab, IDC_OUTPUT_LOG))
         return -1;
     m_wndTab.AddTab(&m_wndLog, "Output");

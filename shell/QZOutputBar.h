@@ -26,6 +26,8 @@ public:
     void ClearEngineMessages();
     QZEngineMessageCtrl& GetLog() { return m_wndLog; }
     SECTabWnd& GetTabWnd() { return m_wndTab; }
+    // The bar has no controls whose state the frame's handlers set.
+    void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
     // The bar answers commands only while its log has the focus.
     BOOL LogHasFocus() const;
 

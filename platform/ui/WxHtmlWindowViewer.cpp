@@ -29,12 +29,11 @@ public:
         return LoadPage(url);
     }
 
+    // The window's own status text: the link under the mouse, empty off links.
+    void SetHTMLStatusText(const wxString& text) override { ShowStatus(FromWx(text)); }
+
 protected:
     void OnLinkClicked(const wxHtmlLinkInfo& link) override;
-    void OnCellMouseHover(wxHtmlCell* cell, wxCoord x, wxCoord y) override {
-        const wxHtmlLinkInfo* link = cell ? cell->GetLink(x, y) : nullptr;
-        ShowStatus(link ? FromWx(link->GetHref()) : CString());
-    }
     wxHtmlOpeningStatus OnOpeningURL(wxHtmlURLType, const wxString&, wxString*) const override {
         return wxHTML_OPEN;
     }
