@@ -51,12 +51,10 @@ const DialogItemTemplate g_aboutItems[] = {
      10},
     {IDC_ABOUT_TRADEMARK, "Static", "Marquill and Zerin are trademarks of Zerin Corporation.",
      kText, 58, 60, 195, 10},
-    {502, "Static", "Windows and drawing: wxWidgets (wxWindows Library Licence).", kText, 58, 74,
-     195, 10},
-    {503, "Static", "Databases: SQLite (public domain). Internet: libcurl (curl licence).", kText,
-     58, 86, 195, 10},
-    {504, "Static", "Pictures: libjpeg (Independent JPEG Group). Spelling: Hunspell.", kText, 58,
-     98, 195, 10},
+    {502, "Static", "Windows: wxWidgets, wxWindows Library Licence.", kText, 58, 74, 195, 10},
+    {503, "Static", "Databases: SQLite. Internet: libcurl.", kText, 58, 86, 195, 10},
+    {504, "Static", "Pictures: Independent JPEG Group. Spelling: Hunspell.", kText, 58, 98, 195,
+     10},
     {IDC_ABOUT_LICENSE, "Button", "License", kButton, 7, 124, 50, 14},
     {IDC_ABOUT_CREDITS, "Button", "Credits", kButton, 62, 124, 50, 14},
     {IDOK, "Button", "Done", kDefaultButton, 203, 124, 50, 14},
@@ -187,18 +185,18 @@ Rgb AboutPixel(int x, int y) {
     return {20, 50 + y, 120 + x};
 }
 
-constexpr int kCreditsWidth = 340;
-constexpr int kCreditsHeight = 220;
+constexpr int kCreditsWidth = 480;
+constexpr int kCreditsHeight = 300;
 
 // A credits frame: a night sky shading to dawn as the frames go on, with a rising sun.
 Rgb CreditsPixel(int frame, int x, int y) {
-    const int sunX = 60 + frame * 16;
-    const int sunY = 180 - frame * 8;
+    const int sunX = 80 + frame * 22;
+    const int sunY = 200 - frame * 10;
     const int dx = x - sunX;
     const int dy = y - sunY;
     if (dx * dx + dy * dy <= 18 * 18)
         return {250, 200 - frame * 2, 60};
-    if (y > 190)
+    if (y > 210)
         return {20, 60 + frame * 3, 30};
     return {10 + frame * 6, 10 + frame * 4 + y / 8, 60 + frame * 5 + y / 4};
 }
