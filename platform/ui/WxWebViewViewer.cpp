@@ -45,8 +45,9 @@ private:
         if (events && events->OnBeforeNavigate(FromWx(event.GetURL())))
             event.Veto();
     }
+    // The empty page is the program's own load too.
     void ShowEmpty() {
-        m_pending.clear();
+        m_pending = wxWebViewDefaultURLStr;
         m_view->SetPage(wxString(), wxString());
     }
 
