@@ -67,6 +67,11 @@ constexpr UINT IDC_ABOUT_TRADEMARK = 501;
 constexpr UINT IDC_ABOUT_DATABASE = 1234;
 constexpr UINT IDC_ABOUT_LICENSE = 1366;
 constexpr UINT IDC_LEGAL_TEXT = 1375;
+// The HTML viewer of the preview and the help viewer.
+constexpr UINT IDC_HTML_VIEWER = 1001;
+// The output pane's log and the tab window that holds it.
+constexpr UINT IDC_OUTPUT_LOG = 106;
+constexpr UINT IDC_OUTPUT_TABS = 107;
 // The tree and tab icons (16 pixels each), the About box's picture, the credits' frames.
 constexpr UINT IDB_OBJECT_ICONS = 154;
 constexpr int kObjectIconCount = 54;

@@ -4,11 +4,9 @@
 
 #include "platform/ui/CWnd.h"
 #include "platform/ui/HtmlViewer.h"
+#include "res/Resource.h"
 
 #include <memory>
-
-// The viewer's item id in the preview's and the help viewer's templates.
-constexpr UINT IDC_HTML_VIEWER = 1001;
 
 class CPeltoVantrel : public CWnd {
     DECLARE_DYNAMIC(CPeltoVantrel)

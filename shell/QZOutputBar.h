@@ -3,17 +3,13 @@
 // of engine messages. While the log has the focus the bar takes Copy, Select All, Find, Find
 // Next and the line-and-column pane of the status bar.
 
+#include "res/Resource.h"
 #include "shell/QZEngineMessageCtrl.h"
 #include "wintoolkit/docking/SECControlBar.h"
 #include "wintoolkit/tabs/SECTabWnd.h"
 
 class CCmdUI;
 class QZEngineMessage;
-
-// Ids of the bar's windows and of the status pane it fills.
-constexpr UINT IDC_OUTPUT_LOG = 106;
-constexpr UINT IDC_OUTPUT_TABS = 107;
-constexpr UINT ID_INDICATOR_LINECOL = 172;
 
 class QZOutputBar : public SECControlBar {
     DECLARE_DYNAMIC(QZOutputBar)

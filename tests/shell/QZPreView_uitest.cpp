@@ -11,6 +11,7 @@
 
 #include <wx/html/htmlwin.h>
 #include <wx/log.h>
+#include <wx/uiaction.h>
 
 #include <gtest/gtest.h>
 
@@ -129,13 +130,15 @@ TEST_F(QZPreViewTest, TheLinkUnderTheMouseGoesToTheMessagePaneAndIsClearedOnLeav
     SettleWindows();
     wxPoint link;
     ASSERT_TRUE(FindLink(Html()->GetInternalRepresentation(), link));
-    Html()->WarpPointer(link.x, link.y);
+    // The pointer moves as the user's would (a warp alone gives no motion to a new window).
+    wxUIActionSimulator pointer;
+    pointer.MouseMove(Html()->ClientToScreen(link));
     ASSERT_TRUE(PumpUntil([&] { return !services.paneTexts.empty(); }));
     EXPECT_EQ(services.paneTexts.back(), std::make_pair(0, std::string("next.html")));
 
     // Outside the viewer: the frame's own area beside the view is enough to leave it.
     const wxSize size = Html()->GetClientSize();
-    Html()->WarpPointer(size.x + 30, size.y + 30);
+    pointer.MouseMove(Html()->ClientToScreen(wxPoint(size.x + 30, size.y + 30)));
     ASSERT_TRUE(PumpUntil([&] { return services.paneTexts.back().second.empty(); }));
     EXPECT_EQ(services.paneTexts.back(), std::make_pair(0, std::string()));
 }
