@@ -6,7 +6,24 @@
 #include <wx/log.h>
 #include <wx/webview.h>
 
+#include <dlfcn.h>
+
 namespace {
+
+// The engine shows an error page of its own when a load fails; a handler of the engine's
+// "load-failed" signal that answers TRUE keeps it away, so that the empty page stays. The
+// signal call is found at run time: the toolkit's headers stay out of the build.
+int RefuseErrorPage(void*, int, const char*, void*, void*) {
+    return 1;
+}
+
+void KeepEngineErrorPagesAway(wxWebView* view) {
+    using Connect = unsigned long (*)(void*, const char*, void*, void*, void*, int);
+    const auto connect = reinterpret_cast<Connect>(dlsym(RTLD_DEFAULT, "g_signal_connect_data"));
+    if (connect && view->GetNativeBackend())
+        connect(view->GetNativeBackend(), "load-failed", reinterpret_cast<void*>(&RefuseErrorPage),
+                nullptr, nullptr, 0);
+}
 
 // The desktop's web engine. The program's own loads pass; a navigation the user starts asks
 // the owner first. The engine gives no text for the link under the mouse.
@@ -15,6 +32,7 @@ public:
     explicit WebViewViewer(wxWebView* view) : m_view(view) {
         m_view->Bind(wxEVT_WEBVIEW_NAVIGATING, &WebViewViewer::OnNavigating, this);
         m_view->Bind(wxEVT_WEBVIEW_ERROR, [this](wxWebViewEvent&) { ShowEmpty(); });
+        KeepEngineErrorPagesAway(m_view);
     }
 
     wxWindow* GetWindow() const override { return m_view; }
@@ -34,10 +52,14 @@ public:
 
 private:
     void OnNavigating(wxWebViewEvent& event) {
-        if (!m_pending.empty()) {
+        // The program's own loads (and the empty page the engine starts with) pass.
+        const wxString url = event.GetURL();
+        if (url == m_pending) {
             m_pending.clear();
             return;
         }
+        if (url == wxWebViewDefaultURLStr)
+            return;
         // Frames inside the page load as part of it.
         if (!event.GetTarget().empty())
             return;
