@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 
 namespace {
@@ -150,6 +151,26 @@ TEST_F(QZPreViewTest, APageThatFailsShowsEmptyWithoutAMessage) {
     SettleWindows();
     EXPECT_EQ(PageText(), "");
     EXPECT_EQ(log.count, 0);
+}
+
+TEST(HtmlViewerTest, TheEnvironmentOrTheSwitchChoosesThePlainViewer) {
+    HtmlViewer::ForceSimpleViewer(FALSE);
+    unsetenv("MARQUILL_SIMPLE_HTML_VIEWER");
+    EXPECT_FALSE(HtmlViewer::IsSimpleViewerForced());
+    setenv("MARQUILL_SIMPLE_HTML_VIEWER", "1", 1);
+    EXPECT_TRUE(HtmlViewer::IsSimpleViewerForced());
+    CFrameWnd frame;
+    ASSERT_TRUE(
+        frame.Create(nullptr, "Viewer", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 300, 200)));
+    auto viewer = HtmlViewer::Create(frame.GetSafeHwnd(), 1001, CRect(0, 0, 100, 100));
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_NE(dynamic_cast<wxHtmlWindow*>(viewer->GetWindow()), nullptr);
+    unsetenv("MARQUILL_SIMPLE_HTML_VIEWER");
+    HtmlViewer::ForceSimpleViewer(TRUE);
+    EXPECT_TRUE(HtmlViewer::IsSimpleViewerForced());
+    HtmlViewer::ForceSimpleViewer(FALSE);
+    frame.DestroyWindow();
+    SettleWindows();
 }
 
 TEST(HtmlViewerTest, NativePathsBecomeFileUrlsAndUrlsStay) {
