@@ -7,7 +7,7 @@ IMPLEMENT_DYNAMIC(CPeltoVantrel, CWnd)
 CPeltoVantrel::CPeltoVantrel() = default;
 
 CPeltoVantrel::~CPeltoVantrel() {
-    DestroyWindow();
+    CPeltoVantrel::DestroyWindow();
 }
 
 BOOL CPeltoVantrel::Create(LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,

@@ -107,11 +107,13 @@ void QZOutputBar::OnPaint() {
 BOOL QZOutputBar::OnEraseBkgnd(CDC* pDC) {
     CRect client;
     GetClientRect(&client);
-    CRect tabs;
-    if (m_wndTab.GetSafeHwnd()) {
-        m_wndTab.GetWindowRect(&tabs);
-        ScreenToClient(&tabs);
+    if (!m_wndTab.GetSafeHwnd()) {
+        pDC->FillSolidRect(&client, GetSysColor(COLOR_BTNFACE));
+        return TRUE;
     }
+    CRect tabs;
+    m_wndTab.GetWindowRect(&tabs);
+    ScreenToClient(&tabs);
     // The four strips the tab window leaves uncovered.
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     pDC->FillSolidRect(client.left, client.top, client.Width(), tabs.top - client.top, face);

@@ -8,6 +8,7 @@
 #include <wx/stc/stc.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 IMPLEMENT_DYNAMIC(CRichEditCtrl, CWnd)
@@ -54,7 +55,8 @@ constexpr int kStyleCount = 32;
 
 CRichEditCtrl::CRichEditCtrl() {
     m_defaultFormat.dwMask = CFM_COLOR | CFM_BOLD | CFM_FACE;
-    std::strcpy(m_defaultFormat.szFaceName, kMonospaceFace);
+    std::snprintf(m_defaultFormat.szFaceName, sizeof m_defaultFormat.szFaceName, "%s",
+                  kMonospaceFace);
     m_styles.push_back(m_defaultFormat);
 }
 

@@ -101,17 +101,17 @@ TEST_F(QZOutputBarTest, MessagesClearAndMoreMessagesGiveTheLogLineByLine) {
 
 TEST_F(QZOutputBarTest, LinesWithLowerCaseErrorAreRedTheOthersInTheTextColour) {
     struct Case {
-        int kind;
         const char* text;
+        int kind;
         bool red;
     };
     const Case cases[] = {
-        {QZEngineMessage::kindError, "unknown command", true},
-        {QZEngineMessage::kindProgress, "plain line after a red one", false},
-        {QZEngineMessage::kindWarning, "tag not closed", false},
-        {QZEngineMessage::kindProgress, "Error with a capital", false},
-        {QZEngineMessage::kindProgress, "the page myerrors.html was written", true},
-        {QZEngineMessage::kindDetail, "not shown while verbose is off", false},
+        {"unknown command", QZEngineMessage::kindError, true},
+        {"plain line after a red one", QZEngineMessage::kindProgress, false},
+        {"tag not closed", QZEngineMessage::kindWarning, false},
+        {"Error with a capital", QZEngineMessage::kindProgress, false},
+        {"the page myerrors.html was written", QZEngineMessage::kindProgress, true},
+        {"a detail line while verbose is on", QZEngineMessage::kindDetail, false},
     };
     app.m_bVerboseMessages = TRUE;
     for (const Case& c : cases)
