@@ -32,19 +32,26 @@ BOOL CPeltoVantrel::DestroyWindow() {
 }
 
 void CPeltoVantrel::SetLocation(LPCTSTR lpszLocation) {
-    if (m_pViewer)
-        m_pViewer->SetLocation(lpszLocation);
+    if (HtmlViewer* viewer = GetViewer())
+        viewer->SetLocation(lpszLocation);
 }
 
 short CPeltoVantrel::SetBaseText(LPCTSTR lpszBase) {
-    return m_pViewer ? m_pViewer->SetBaseText(lpszBase) : 0;
+    HtmlViewer* viewer = GetViewer();
+    return viewer ? viewer->SetBaseText(lpszBase) : 0;
 }
 
 short CPeltoVantrel::OpenAddress(LPCTSTR lpszAddress, short nFlags) {
-    return m_pViewer ? m_pViewer->OpenAddress(lpszAddress, nFlags) : 1;
+    HtmlViewer* viewer = GetViewer();
+    return viewer ? viewer->OpenAddress(lpszAddress, nFlags) : 1;
 }
 
 void CPeltoVantrel::SetEventSink(HtmlViewerEvents* sink) {
-    if (m_pViewer)
-        m_pViewer->SetEvents(sink);
+    if (HtmlViewer* viewer = GetViewer())
+        viewer->SetEvents(sink);
+}
+
+HtmlViewer* CPeltoVantrel::GetViewer() const {
+    // The viewer's window may have gone with its parent's.
+    return GetSafeHwnd() ? m_pViewer.get() : nullptr;
 }

@@ -27,8 +27,8 @@ public:
 
     // Where the viewer's events go (not owned; nullptr: the viewer's own handling).
     void SetEventSink(HtmlViewerEvents* sink);
-    // The viewer behind the window, or nullptr.
-    HtmlViewer* GetViewer() const { return m_pViewer.get(); }
+    // The viewer behind the window, or nullptr while there is no window.
+    HtmlViewer* GetViewer() const;
 
 private:
     std::unique_ptr<HtmlViewer> m_pViewer;

@@ -34,9 +34,6 @@ public:
 
 protected:
     void OnLinkClicked(const wxHtmlLinkInfo& link) override;
-    wxHtmlOpeningStatus OnOpeningURL(wxHtmlURLType, const wxString&, wxString*) const override {
-        return wxHTML_OPEN;
-    }
 
 private:
     void ShowStatus(const CString& text);
