@@ -133,3 +133,44 @@ constexpr UINT ID_HELP_TUTORIAL = 32878;
 constexpr UINT ID_HELP_CHECK_UPDATES = 32906;
 constexpr UINT ID_ALWAYS_DISABLED = 32894;
 constexpr UINT ID_FRAMEWORK_NEW = 32818;
+
+// The help viewer, the preview, the About box, the credits and the legal notice.
+// The maker's web site: the remote help pages and the update check live there.
+#define MQ_MAKER_SITE "http://www.zerin.example"
+inline constexpr const char* kMakerSite = MQ_MAKER_SITE;
+constexpr UINT IDD_ABOUTBOX = 100;
+constexpr UINT IDD_PREVIEW = 126;
+constexpr UINT IDD_HELP_VIEWER = 215;
+constexpr UINT IDD_CREDITS = 1356;
+constexpr UINT IDD_LEGAL = 1379;
+constexpr UINT IDC_ABOUT_CREDITS = 12;
+constexpr UINT IDC_ABOUT_TITLE = 228;
+constexpr UINT IDC_ABOUT_NOTICE = 500; // 500 to 504: the maker's notice lines
+constexpr UINT IDC_ABOUT_TRADEMARK = 501;
+constexpr UINT IDC_ABOUT_DATABASE = 1234;
+constexpr UINT IDC_ABOUT_LICENSE = 1366;
+constexpr UINT IDC_LEGAL_TEXT = 1375;
+// The HTML viewer of the preview and the help viewer.
+constexpr UINT IDC_HTML_VIEWER = 1001;
+// The output pane's log and the tab window that holds it.
+constexpr UINT IDC_OUTPUT_LOG = 106;
+constexpr UINT IDC_OUTPUT_TABS = 107;
+// The tree and tab icons (16 pixels each), the About box's picture, the credits' frames.
+constexpr UINT IDB_OBJECT_ICONS = 154;
+constexpr int kObjectIconCount = 54;
+constexpr UINT IDB_ABOUT = 195;
+constexpr UINT IDB_CREDITS_FIRST = 248;
+constexpr UINT IDB_CREDITS_LAST = 261;
+// The credits' frames are the bitmaps of that range except the action and form tool bars'
+// pictures, which share their numbers.
+constexpr bool IsCreditFrame(UINT id) {
+    return id >= IDB_CREDITS_FIRST && id <= IDB_CREDITS_LAST && id != 253 && id != 255;
+}
+constexpr UINT IDS_CREDITS_TEXT = 13;
+// Help pages by help id: the Quick Start, the Tutorial (the start page), the Command Reference,
+// the update check and the help index.
+constexpr UINT IDS_HELP_QUICKSTART = 10877;
+constexpr UINT IDS_HELP_TUTORIAL = 10878;
+constexpr UINT IDS_HELP_REFERENCE = 10879;
+constexpr UINT IDS_HELP_CHECK_UPDATES = 10906;
+constexpr UINT IDS_HELP_INDEX = 15000;

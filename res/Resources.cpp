@@ -7,4 +7,5 @@ void RegisterResources() {
     RegisterSplashBitmap();
     RegisterMainMenu();
     RegisterToolBars();
+    RegisterHelpAndAboutResources();
 }

@@ -24,3 +24,10 @@ void RegisterMainMenu();
 // Registers the tool bars 128, 138, 143, 253, 255 and their bitmaps (called by
 // RegisterResources).
 void RegisterToolBars();
+
+// Registers the help strings, the dialogs of the preview, the help viewer, the About box, the
+// credits and the legal notice, and their bitmaps (called by RegisterResources).
+void RegisterHelpAndAboutResources();
+// A control of those dialogs that the dialog's own class makes (a picture, a notice text, the
+// credits' canvas): its place in the dialog's units; nullptr when there is none.
+const DialogItemTemplate* FindOwnDialogItem(UINT dialogId, UINT itemId);

@@ -54,6 +54,20 @@ public:
     // Empties the output pane's log.
     void ClearEngineMessages();
 
+    // Help: the framework's help entry (HELP_FINDER gives the help index, the help menu's ids
+    // their own topic, anything else the context help id of the focused window, of its parent,
+    // or of dwData), shown by the main frame in the help viewer; topic 0 shows nothing.
+    virtual void WinHelp(UINT_PTR dwData, UINT nCmd = HELP_CONTEXT);
+    static UINT HelpTopicFor(UINT_PTR dwData, UINT nCmd);
+    // The help menu's commands, the help index, F1, and the About box.
+    void OnHelpQuickStart();
+    void OnHelpTutorial();
+    void OnHelpCommandReference();
+    void OnHelpCheckForUpdates();
+    void OnHelpFinder();
+    void OnHelp();
+    void OnAppAbout();
+
     CVantrelDb& GetVantrelDb() override { return m_VantrelDb; }
     LONG GetDbID() override;
     QZKeyCombo& GetUserKey() override { return m_UserKey; }

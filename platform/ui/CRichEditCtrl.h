@@ -1,0 +1,87 @@
+#pragma once
+// A multi-line text control whose characters carry their own format (colour, weight, face), as
+// logs and read-only notices need: the text, a selection, replacing the selection, the format
+// of the selection and of new text, and the clipboard. Positions are byte offsets into the
+// UTF-8 text. A read-only control refuses the user's typing; the program still changes it.
+
+#include "platform/core/COLORREF.h"
+#include "platform/core/CString.h"
+#include "platform/ui/CScrollBar.h"
+#include "platform/ui/CWnd.h"
+
+#include <vector>
+
+constexpr DWORD CFM_BOLD = 0x00000001;
+constexpr DWORD CFM_COLOR = 0x40000000;
+constexpr DWORD CFM_FACE = 0x20000000;
+constexpr DWORD CFE_BOLD = 0x00000001;
+constexpr DWORD CFE_AUTOCOLOR = 0x40000000;
+// Styles of the control (edit control bits).
+constexpr DWORD ES_MULTILINE = 0x0004;
+constexpr DWORD ES_AUTOVSCROLL = 0x0040;
+constexpr DWORD ES_AUTOHSCROLL = 0x0080;
+constexpr DWORD ES_NOHIDESEL = 0x0100;
+constexpr DWORD ES_READONLY = 0x0800;
+constexpr DWORD ES_SAVESEL = 0x00008000;
+
+// A character format: which fields count (dwMask), the effects, the colour and the face.
+struct CHARFORMAT {
+    UINT cbSize = sizeof(CHARFORMAT);
+    DWORD dwMask = 0;
+    DWORD dwEffects = 0;
+    LONG yHeight = 0;
+    COLORREF crTextColor = 0;
+    char szFaceName[32] = {};
+};
+
+// The face name that stands for the desktop's fixed-pitch font.
+inline constexpr const char* kMonospaceFace = "monospace";
+
+class CRichEditCtrl : public CWnd {
+    DECLARE_DYNAMIC(CRichEditCtrl)
+public:
+    CRichEditCtrl();
+    ~CRichEditCtrl() override;
+
+    using CWnd::Create;
+    // A child control (ES_ and WS_ bits); OnCreate runs once it exists. FALSE when it cannot be
+    // made or OnCreate answers -1.
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    long GetTextLength() const;
+    // The whole text (the window's label is not its text).
+    void GetWindowText(CString& text) const;
+    void SetWindowText(LPCTSTR text);
+    void SetSel(long nStartChar, long nEndChar);
+    void GetSel(long& nStartChar, long& nEndChar) const;
+    CString GetSelText() const;
+    // Replaces the selection (the caret when it is empty) with the text, in the default format.
+    void ReplaceSel(LPCTSTR lpszNewText);
+    void HideSelection(BOOL bHide, BOOL bPerm);
+    // The line of a character (-1: the caret's), and the first character of a line (-1: the
+    // caret's line).
+    int LineFromChar(long nIndex = -1) const;
+    int LineIndex(int nLine = -1) const;
+    int GetLineCount() const;
+    void LineScroll(int nLines, int nChars = 0);
+    int GetFirstVisibleLine() const;
+    void SetReadOnly(BOOL bReadOnly = TRUE);
+
+    // The format of new text, and of the selected text; the selection's is read at its start.
+    BOOL SetDefaultCharFormat(CHARFORMAT& cf);
+    BOOL SetSelectionCharFormat(CHARFORMAT& cf);
+    DWORD GetSelectionCharFormat(CHARFORMAT& cf) const;
+
+    void Copy();
+    void Clear();
+
+protected:
+    BOOL m_bReadOnly = FALSE;
+
+private:
+    int StyleFor(const CHARFORMAT& cf);
+    void ApplyStyle(int style, const CHARFORMAT& cf);
+
+    CHARFORMAT m_defaultFormat;
+    std::vector<CHARFORMAT> m_styles;
+};
