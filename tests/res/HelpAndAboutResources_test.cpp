@@ -66,8 +66,9 @@ TEST(HelpAndAboutResources, BitmapsOfIconsPictureAndCreditFrames) {
     EXPECT_EQ(BitmapSize(IDB_OBJECT_ICONS), std::make_pair(LONG{16 * 54}, LONG{16}));
     EXPECT_EQ(BitmapSize(IDB_ABOUT), std::make_pair(LONG{64}, LONG{64}));
     for (UINT id = 248; id <= 261; ++id) {
-        if (IsCreditFrame(id))
+        if (IsCreditFrame(id)) {
             EXPECT_EQ(BitmapSize(id), BitmapSize(248)) << id;
+        }
     }
     EXPECT_EQ(BitmapSize(262).first, 0);
 }
