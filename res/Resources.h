@@ -18,3 +18,8 @@ void RegisterDialogTemplates();
 void RegisterCursors();
 // Registers bitmap 113, the splash window's picture (called by RegisterResources).
 void RegisterSplashBitmap();
+
+// The templates of the command property dialogs and the query wizard's pages (called by
+// FindDialogTemplate and RegisterDialogTemplates).
+const DialogTemplate* FindCommandDialogTemplate(UINT id);
+void RegisterCommandDialogTemplates();

@@ -8,9 +8,11 @@
 #include "platform/ui/WxWindowInfo.h"
 
 #include <wx/bitmap.h>
+#include <wx/checklst.h>
 #include <wx/combobox.h>
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
+#include <wx/spinbutt.h>
 #include <wx/statbmp.h>
 #include <wx/textctrl.h>
 
@@ -19,8 +21,30 @@
 
 namespace {
 
-constexpr DWORD kEditReadOnly = 0x0800; // ES_READONLY
-constexpr DWORD kStaticBitmap = 0x000E; // SS_BITMAP
+constexpr DWORD kEditReadOnly = 0x0800;       // ES_READONLY
+constexpr DWORD kEditMultiLine = 0x0004;      // ES_MULTILINE
+constexpr DWORD kEditWantReturn = 0x1000;     // ES_WANTRETURN
+constexpr DWORD kListOwnerDrawFixed = 0x0010; // LBS_OWNERDRAWFIXED: a check list's lines
+constexpr DWORD kSpinSetBuddyInt = 0x0002;    // UDS_SETBUDDYINT
+constexpr DWORD kSpinAutoBuddy = 0x0010;      // UDS_AUTOBUDDY
+constexpr DWORD kStaticBitmap = 0x000E;       // SS_BITMAP
+
+// The buddies of the up-down controls that write their position into one.
+std::map<wxWindow*, wxWindow*>& Buddies() {
+    static std::map<wxWindow*, wxWindow*> buddies;
+    return buddies;
+}
+
+void SetSpinBuddy(wxWindow* spin, wxWindow* buddy) {
+    if (!buddy)
+        return;
+    Buddies()[spin] = buddy;
+    spin->Bind(wxEVT_DESTROY, [spin](wxWindowDestroyEvent& event) {
+        event.Skip();
+        if (event.GetEventObject() == spin)
+            Buddies().erase(spin);
+    });
+}
 
 bool IsClass(const char* windowClass, const char* name) {
     return windowClass && strcasecmp(windowClass, name) == 0;
@@ -52,7 +76,10 @@ wxWindow* MakeCombo(const DialogItemTemplate& item, wxWindow* parent, const wxPo
 wxWindow* MakeList(const DialogItemTemplate& item, wxWindow* parent, const wxPoint& pos,
                    const wxSize& size) {
     const long style = wxLB_SINGLE | ((item.style & LBS_SORT) ? wxLB_SORT : 0);
-    auto* list = new wxListBox(parent, WxIdOf(item.id), pos, size, 0, nullptr, style);
+    // An owner-drawn list of the templates is a check list: a box before every line.
+    auto* list = (item.style & kListOwnerDrawFixed)
+                     ? new wxCheckListBox(parent, WxIdOf(item.id), pos, size, 0, nullptr, style)
+                     : new wxListBox(parent, WxIdOf(item.id), pos, size, 0, nullptr, style);
     if (item.style & LBS_NOTIFY) {
         list->Bind(wxEVT_LISTBOX, [list](wxCommandEvent&) { Notify(list, LBN_SELCHANGE); });
         list->Bind(wxEVT_LISTBOX_DCLICK, [list](wxCommandEvent&) { Notify(list, LBN_DBLCLK); });
@@ -62,8 +89,27 @@ wxWindow* MakeList(const DialogItemTemplate& item, wxWindow* parent, const wxPoi
 
 wxWindow* MakeEdit(const DialogItemTemplate& item, wxWindow* parent, const wxPoint& pos,
                    const wxSize& size) {
-    const long style = (item.style & kEditReadOnly) ? wxTE_READONLY : 0;
+    long style = (item.style & kEditReadOnly) ? wxTE_READONLY : 0;
+    if (item.style & kEditMultiLine)
+        style |= wxTE_MULTILINE | ((item.style & kEditWantReturn) ? 0 : wxTE_PROCESS_ENTER);
     return new wxTextCtrl(parent, WxIdOf(item.id), ToWx(item.text), pos, size, style);
+}
+
+// An up-down control: its arrows step its position within its range and, with
+// UDS_SETBUDDYINT, write the position into its buddy, the control made just before it.
+wxWindow* MakeSpin(const DialogItemTemplate& item, wxWindow* parent, const wxPoint& pos,
+                   const wxSize& size) {
+    auto* spin = new wxSpinButton(parent, WxIdOf(item.id), pos, size, wxSP_VERTICAL);
+    const wxWindowList& siblings = parent->GetChildren();
+    wxWindow* buddy = siblings.size() > 1 ? siblings[siblings.size() - 2] : nullptr;
+    if (!(item.style & kSpinAutoBuddy) || !dynamic_cast<wxTextCtrl*>(buddy))
+        buddy = nullptr;
+    SetSpinBuddy(spin, (item.style & kSpinSetBuddyInt) ? buddy : nullptr);
+    spin->Bind(wxEVT_SPIN, [spin](wxSpinEvent& event) {
+        event.Skip();
+        WriteSpinBuddy(spin);
+    });
+    return spin;
 }
 
 wxWindow* MakeRadio(const DialogItemTemplate& item, wxWindow* parent, const wxPoint& pos,
@@ -112,6 +158,13 @@ void SetTextLimit(wxWindow* field, int maxChars) {
     ApplyLimit(field);
 }
 
+void WriteSpinBuddy(wxWindow* spin) {
+    const auto found = Buddies().find(spin);
+    auto* button = dynamic_cast<wxSpinButton*>(spin);
+    if (button && found != Buddies().end())
+        SetFieldText(found->second, wxString::Format("%d", button->GetValue()));
+}
+
 void SetFieldText(wxWindow* field, const wxString& text) {
     auto* entry = dynamic_cast<wxTextEntry*>(field);
     if (!entry)
@@ -129,6 +182,8 @@ wxWindow* MakeListControl(const DialogItemTemplate& item, wxWindow* parent, cons
         return MakeList(item, parent, pos, size);
     if (IsClass(item.windowClass, "Edit"))
         return MakeEdit(item, parent, pos, size);
+    if (IsClass(item.windowClass, "msctls_updown32"))
+        return MakeSpin(item, parent, pos, size);
     const DWORD buttonKind = item.style & BS_TYPEMASK;
     if (IsClass(item.windowClass, "Button") &&
         (buttonKind == BS_RADIOBUTTON || buttonKind == BS_AUTORADIOBUTTON))
