@@ -33,33 +33,30 @@ constexpr DWORD kPage = DS_SETFONT | WS_CHILD | WS_DISABLED | WS_CAPTION;
 
 #define MQ_ITEMS(items) items, static_cast<int>(std::size(items))
 
+// Two numbers a row, each field with its spin after it; the toolkit's spins are wide.
+#define MQ_NUMBER(label, x, y, edit, spin)                                                         \
+    {IDC_STATIC, "Static", label, kLabel, x, (y) + 2, 38, 8},                                      \
+        {edit, "Edit", "", kEdit, (x) + 40, y, 30, 12}, {                                          \
+        spin, "msctls_updown32", "", kSpin, (x) + 72, y, 10, 12                                    \
+    }
+
 const DialogItemTemplate g_imageItems[] = {
     {IDC_STATIC, "Static", "Section:", kLabel, 7, 9, 40, 8},
-    {IDC_PROPS_SECTION, "ComboBox", "", kList, 50, 7, 140, 100},
+    {IDC_PROPS_SECTION, "ComboBox", "", kList, 47, 7, 180, 100},
     {IDC_STATIC, "Static", "Image:", kLabel, 7, 26, 40, 8},
-    {IDC_PROPS_OBJECT, "ComboBox", "", kList, 50, 24, 140, 100},
-    {IDC_STATIC, "Static", "HSpace:", kLabel, 7, 46, 40, 8},
-    {IDC_PROPS_HSPACE, "Edit", "", kEdit, 50, 44, 30, 12},
-    {IDC_PROPS_HSPACE_SPIN, "msctls_updown32", "", kSpin, 80, 44, 10, 12},
-    {IDC_STATIC, "Static", "VSpace:", kLabel, 105, 46, 40, 8},
-    {IDC_PROPS_VSPACE, "Edit", "", kEdit, 150, 44, 30, 12},
-    {IDC_PROPS_VSPACE_SPIN, "msctls_updown32", "", kSpin, 180, 44, 10, 12},
-    {IDC_STATIC, "Static", "Width:", kLabel, 7, 63, 40, 8},
-    {IDC_PROPS_WIDTH, "Edit", "", kEdit, 50, 61, 30, 12},
-    {IDC_PROPS_WIDTH_SPIN, "msctls_updown32", "", kSpin, 80, 61, 10, 12},
-    {IDC_STATIC, "Static", "Height:", kLabel, 105, 63, 40, 8},
-    {IDC_PROPS_HEIGHT, "Edit", "", kEdit, 150, 61, 30, 12},
-    {IDC_PROPS_HEIGHT_SPIN, "msctls_updown32", "", kSpin, 180, 61, 10, 12},
-    {IDC_STATIC, "Static", "Border:", kLabel, 7, 80, 40, 8},
-    {IDC_PROPS_BORDER, "Edit", "", kEdit, 50, 78, 30, 12},
-    {IDC_PROPS_BORDER_SPIN, "msctls_updown32", "", kSpin, 80, 78, 10, 12},
-    {IDC_PROPS_USEMAP, "Button", "Use Image Map", kCheck | WS_DISABLED, 105, 79, 85, 10},
-    {IDC_STATIC, "Static", "Alignment:", kLabel, 7, 97, 40, 8},
-    {IDC_PROPS_ALIGN, "ComboBox", "", kList, 50, 95, 60, 80},
-    {IDC_STATIC, "Static", "Other:", kLabel, 7, 114, 40, 8},
-    {IDC_PROPS_OTHER, "Edit", "", kEdit, 50, 112, 140, 12},
-    {IDOK, "Button", "OK", kOk, 200, 7, 50, 14},
-    {IDCANCEL, "Button", "Cancel", kButton, 200, 24, 50, 14},
+    {IDC_PROPS_OBJECT, "ComboBox", "", kList, 47, 24, 180, 100},
+    MQ_NUMBER("HSpace:", 7, 46, IDC_PROPS_HSPACE, IDC_PROPS_HSPACE_SPIN),
+    MQ_NUMBER("VSpace:", 125, 46, IDC_PROPS_VSPACE, IDC_PROPS_VSPACE_SPIN),
+    MQ_NUMBER("Width:", 7, 68, IDC_PROPS_WIDTH, IDC_PROPS_WIDTH_SPIN),
+    MQ_NUMBER("Height:", 125, 68, IDC_PROPS_HEIGHT, IDC_PROPS_HEIGHT_SPIN),
+    MQ_NUMBER("Border:", 7, 90, IDC_PROPS_BORDER, IDC_PROPS_BORDER_SPIN),
+    {IDC_PROPS_USEMAP, "Button", "Use Image Map", kCheck | WS_DISABLED, 125, 90, 90, 12},
+    {IDC_STATIC, "Static", "Alignment:", kLabel, 7, 114, 40, 8},
+    {IDC_PROPS_ALIGN, "ComboBox", "", kList, 47, 112, 70, 80},
+    {IDC_STATIC, "Static", "Other:", kLabel, 7, 132, 40, 8},
+    {IDC_PROPS_OTHER, "Edit", "", kEdit, 47, 130, 180, 12},
+    {IDOK, "Button", "OK", kOk, 240, 7, 50, 14},
+    {IDCANCEL, "Button", "Cancel", kButton, 240, 24, 50, 14},
 };
 
 const DialogItemTemplate g_intLinkItems[] = {
@@ -102,38 +99,27 @@ const DialogItemTemplate g_scriptItems[] = {
 // An embedded object's list, its spacing and size, the ActiveX object's border, alignment.
 #define MQ_EMBEDDED_ITEMS(listLabel)                                                               \
     {IDC_STATIC, "Static", listLabel, kLabel, 7, 9, 40, 8},                                        \
-        {IDC_PROPS_OBJECT, "ComboBox", "", kList, 50, 7, 140, 100},                                \
-        {IDC_STATIC, "Static", "HSpace:", kLabel, 7, 29, 40, 8},                                   \
-        {IDC_PROPS_HSPACE, "Edit", "", kEdit, 50, 27, 30, 12},                                     \
-        {IDC_PROPS_HSPACE_SPIN, "msctls_updown32", "", kSpin, 80, 27, 10, 12},                     \
-        {IDC_STATIC, "Static", "VSpace:", kLabel, 105, 29, 40, 8},                                 \
-        {IDC_PROPS_VSPACE, "Edit", "", kEdit, 150, 27, 30, 12},                                    \
-        {IDC_PROPS_VSPACE_SPIN, "msctls_updown32", "", kSpin, 180, 27, 10, 12},                    \
-        {IDC_STATIC, "Static", "Width:", kLabel, 7, 46, 40, 8},                                    \
-        {IDC_PROPS_WIDTH, "Edit", "", kEdit, 50, 44, 30, 12},                                      \
-        {IDC_PROPS_WIDTH_SPIN, "msctls_updown32", "", kSpin, 80, 44, 10, 12},                      \
-        {IDC_STATIC, "Static", "Height:", kLabel, 105, 46, 40, 8},                                 \
-        {IDC_PROPS_HEIGHT, "Edit", "", kEdit, 150, 44, 30, 12}, {                                  \
-        IDC_PROPS_HEIGHT_SPIN, "msctls_updown32", "", kSpin, 180, 44, 10, 12                       \
-    }
+        {IDC_PROPS_OBJECT, "ComboBox", "", kList, 47, 7, 180, 100},                                \
+        MQ_NUMBER("HSpace:", 7, 29, IDC_PROPS_HSPACE, IDC_PROPS_HSPACE_SPIN),                      \
+        MQ_NUMBER("VSpace:", 125, 29, IDC_PROPS_VSPACE, IDC_PROPS_VSPACE_SPIN),                    \
+        MQ_NUMBER("Width:", 7, 51, IDC_PROPS_WIDTH, IDC_PROPS_WIDTH_SPIN),                         \
+        MQ_NUMBER("Height:", 125, 51, IDC_PROPS_HEIGHT, IDC_PROPS_HEIGHT_SPIN)
 
 const DialogItemTemplate g_activeXItems[] = {
     MQ_EMBEDDED_ITEMS("ActiveX:"),
-    {IDC_STATIC, "Static", "Border:", kLabel, 7, 63, 40, 8},
-    {IDC_PROPS_BORDER, "Edit", "", kEdit, 50, 61, 30, 12},
-    {IDC_PROPS_BORDER_SPIN, "msctls_updown32", "", kSpin, 80, 61, 10, 12},
-    {IDC_STATIC, "Static", "Alignment:", kLabel, 7, 80, 40, 8},
-    {IDC_PROPS_ALIGN, "ComboBox", "", kList, 50, 78, 60, 80},
-    {IDOK, "Button", "OK", kOk, 200, 7, 50, 14},
-    {IDCANCEL, "Button", "Cancel", kButton, 200, 24, 50, 14},
+    MQ_NUMBER("Border:", 7, 73, IDC_PROPS_BORDER, IDC_PROPS_BORDER_SPIN),
+    {IDC_STATIC, "Static", "Alignment:", kLabel, 7, 97, 40, 8},
+    {IDC_PROPS_ALIGN, "ComboBox", "", kList, 47, 95, 70, 80},
+    {IDOK, "Button", "OK", kOk, 240, 7, 50, 14},
+    {IDCANCEL, "Button", "Cancel", kButton, 240, 24, 50, 14},
 };
 
 const DialogItemTemplate g_javaItems[] = {
     MQ_EMBEDDED_ITEMS("Java:"),
-    {IDC_STATIC, "Static", "Alignment:", kLabel, 7, 63, 40, 8},
-    {IDC_PROPS_ALIGN, "ComboBox", "", kList, 50, 61, 60, 80},
-    {IDOK, "Button", "OK", kOk, 200, 7, 50, 14},
-    {IDCANCEL, "Button", "Cancel", kButton, 200, 24, 50, 14},
+    {IDC_STATIC, "Static", "Alignment:", kLabel, 7, 75, 40, 8},
+    {IDC_PROPS_ALIGN, "ComboBox", "", kList, 47, 73, 70, 80},
+    {IDOK, "Button", "OK", kOk, 240, 7, 50, 14},
+    {IDCANCEL, "Button", "Cancel", kButton, 240, 24, 50, 14},
 };
 
 // The query wizard's pages: the bitmap at the top left, the controls beside it.
@@ -142,9 +128,9 @@ const DialogItemTemplate g_wizardP1Items[] = {
     {IDC_STATIC, "Static", "Query:", kLabel, 75, 9, 170, 8},
     {IDC_QWIZ_QUERY, "ComboBox", "", kList, 75, 20, 170, 100},
     {IDC_STATIC, "Static", "What would you like to do with this query?", kLabel, 75, 45, 170, 8},
-    {IDC_QWIZ_PRINT, "Button", "&Print It", kRadio | WS_GROUP | WS_TABSTOP, 85, 58, 120, 10},
-    {IDC_QWIZ_ADDROWS, "Button", "&Add Rows To It", kRadio, 85, 71, 120, 10},
-    {IDC_QWIZ_EDITROWS, "Button", "&Edit Rows", kRadio, 85, 84, 120, 10},
+    {IDC_QWIZ_PRINT, "Button", "&Print It", kRadio | WS_GROUP | WS_TABSTOP, 85, 58, 120, 12},
+    {IDC_QWIZ_ADDROWS, "Button", "&Add Rows To It", kRadio, 85, 72, 120, 12},
+    {IDC_QWIZ_EDITROWS, "Button", "&Edit Rows", kRadio, 85, 86, 120, 12},
 };
 
 const DialogItemTemplate g_wizardP2Items[] = {
@@ -161,13 +147,13 @@ const DialogItemTemplate g_wizardP3Items[] = {
 
 const DialogItemTemplate g_wizardP4Items[] = {
     {IDB_QUERYWIZ, "Static", "", kBitmap, 7, 7, 60, 110},
-    {IDC_QWIZ_ROWCOUNT, "Button", "Include a Row Count", kCheck, 75, 20, 170, 10},
-    {IDC_QWIZ_NOROWS, "Button", "Handle the case of No Rows", kCheck, 75, 36, 170, 10},
+    {IDC_QWIZ_ROWCOUNT, "Button", "Include a Row Count", kCheck, 75, 20, 170, 12},
+    {IDC_QWIZ_NOROWS, "Button", "Handle the case of No Rows", kCheck, 75, 36, 170, 12},
 };
 
 const DialogItemTemplate g_wizardP5Items[] = {
     {IDB_QUERYWIZ, "Static", "", kBitmap, 7, 7, 60, 110},
-    {IDC_QWIZ_FIRSTROW_ONLY, "Button", "Execute for the first row only", kCheck, 75, 20, 170, 10},
+    {IDC_QWIZ_FIRSTROW_ONLY, "Button", "Execute for the first row only", kCheck, 75, 20, 170, 12},
     {IDC_QWIZ_SPECIAL, "Edit", "", kMultiLine, 75, 36, 170, 79},
 };
 
@@ -181,14 +167,14 @@ const DialogItemTemplate g_wizardP6Items[] = {
 
 const DialogItemTemplate g_wizardP7Items[] = {
     {IDB_QUERYWIZ, "Static", "", kBitmap, 7, 7, 60, 110},
-    {IDC_QWIZ_SUBMIT, "Button", "Include Submit Button", kCheck, 75, 20, 170, 10},
+    {IDC_QWIZ_SUBMIT, "Button", "Include Submit Button", kCheck, 75, 20, 170, 12},
     {IDC_QWIZ_SUBMIT_CAPTION, "Edit", "", kEdit, 85, 33, 100, 12},
-    {IDC_QWIZ_RESET, "Button", "Include Reset Button", kCheck, 75, 55, 170, 10},
+    {IDC_QWIZ_RESET, "Button", "Include Reset Button", kCheck, 75, 55, 170, 12},
     {IDC_QWIZ_RESET_CAPTION, "Edit", "", kEdit, 85, 68, 100, 12},
 };
 
 const DialogTemplate g_commandDialogs[] = {
-    {IDD_IMAGE_PROPS, kModal, "Image Command", "MS Sans Serif", 8, 0, 0, 257, 132,
+    {IDD_IMAGE_PROPS, kModal, "Image Command", "MS Sans Serif", 8, 0, 0, 297, 150,
      MQ_ITEMS(g_imageItems)},
     {IDD_MACRO_PROPS, kModal, "Macro Command", "MS Sans Serif", 8, 0, 0, 257, 46,
      MQ_ITEMS(g_macroItems)},
@@ -198,9 +184,9 @@ const DialogTemplate g_commandDialogs[] = {
      MQ_ITEMS(g_formItems)},
     {IDD_SCRIPT_PROPS, kModal, "Script Command", "MS Sans Serif", 8, 0, 0, 257, 46,
      MQ_ITEMS(g_scriptItems)},
-    {IDD_ACTIVEX_PROPS, kModal, "ActiveX Command", "MS Sans Serif", 8, 0, 0, 257, 98,
+    {IDD_ACTIVEX_PROPS, kModal, "ActiveX Command", "MS Sans Serif", 8, 0, 0, 297, 115,
      MQ_ITEMS(g_activeXItems)},
-    {IDD_JAVA_PROPS, kModal, "Java Command", "MS Sans Serif", 8, 0, 0, 257, 81,
+    {IDD_JAVA_PROPS, kModal, "Java Command", "MS Sans Serif", 8, 0, 0, 297, 93,
      MQ_ITEMS(g_javaItems)},
     {IDD_MEDIA_PROPS, kModal, "Media Command", "MS Sans Serif", 8, 0, 0, 257, 46,
      MQ_ITEMS(g_mediaItems)},
@@ -225,6 +211,8 @@ const DialogTemplate g_commandDialogs[] = {
 };
 
 #undef MQ_ITEMS
+#undef MQ_NUMBER
+#undef MQ_EMBEDDED_ITEMS
 
 } // namespace
 

@@ -16,6 +16,7 @@
 #include <wx/statbmp.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
 #include <map>
 #include <strings.h>
 
@@ -99,7 +100,11 @@ wxWindow* MakeEdit(const DialogItemTemplate& item, wxWindow* parent, const wxPoi
 // UDS_SETBUDDYINT, write the position into its buddy, the control made just before it.
 wxWindow* MakeSpin(const DialogItemTemplate& item, wxWindow* parent, const wxPoint& pos,
                    const wxSize& size) {
-    auto* spin = new wxSpinButton(parent, WxIdOf(item.id), pos, size, wxSP_VERTICAL);
+    // The toolkit's up-down control has a least size of its own, wider than the templates'.
+    const wxSize least = wxSpinButton(parent, wxID_ANY).GetBestSize();
+    auto* spin = new wxSpinButton(parent, WxIdOf(item.id), pos,
+                                  wxSize(std::max(size.x, least.x), std::max(size.y, least.y)),
+                                  wxSP_VERTICAL);
     const wxWindowList& siblings = parent->GetChildren();
     wxWindow* buddy = siblings.size() > 1 ? siblings[siblings.size() - 2] : nullptr;
     if (!(item.style & kSpinAutoBuddy) || !dynamic_cast<wxTextCtrl*>(buddy))
