@@ -136,7 +136,8 @@ std::map<wxWindow*, int>& Limits() {
 void ApplyLimit(wxWindow* field) {
     auto* entry = dynamic_cast<wxTextEntry*>(field);
     const auto found = Limits().find(field);
-    if (!entry || found == Limits().end())
+    const auto* text = dynamic_cast<wxTextCtrl*>(field);
+    if (!entry || found == Limits().end() || (text && text->IsMultiLine()))
         return;
     const int limit = found->second;
     const bool fits = static_cast<int>(entry->GetValue().length()) <= limit;
@@ -170,12 +171,18 @@ void WriteSpinBuddy(wxWindow* spin) {
         SetFieldText(found->second, wxString::Format("%d", button->GetValue()));
 }
 
-void SetFieldText(wxWindow* field, const wxString& text) {
+void SetFieldText(wxWindow* field, const wxString& value) {
     auto* entry = dynamic_cast<wxTextEntry*>(field);
     if (!entry)
         return;
+    // A multi-line edit has no cap with the toolkit.
+    auto* text = dynamic_cast<wxTextCtrl*>(field);
+    if (text && text->IsMultiLine()) {
+        text->ChangeValue(value);
+        return;
+    }
     entry->SetMaxLength(0);
-    entry->ChangeValue(text);
+    entry->ChangeValue(value);
     ApplyLimit(field);
 }
 
