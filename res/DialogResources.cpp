@@ -92,10 +92,11 @@ const DialogTemplate* FindDialogTemplate(UINT id) {
         if (dialog.id == id)
             return &dialog;
     }
-    return nullptr;
+    return FindCommandDialogTemplate(id);
 }
 
 void RegisterDialogTemplates() {
     for (const DialogTemplate& dialog : g_dialogs)
         DialogTemplates::Register(dialog.id, &dialog);
+    RegisterCommandDialogTemplates();
 }

@@ -31,3 +31,8 @@ void RegisterHelpAndAboutResources();
 // A control of those dialogs that the dialog's own class makes (a picture, a notice text, the
 // credits' canvas): its place in the dialog's units; nullptr when there is none.
 const DialogItemTemplate* FindOwnDialogItem(UINT dialogId, UINT itemId);
+
+// The templates of the command property dialogs and the query wizard's pages (called by
+// FindDialogTemplate and RegisterDialogTemplates).
+const DialogTemplate* FindCommandDialogTemplate(UINT id);
+void RegisterCommandDialogTemplates();

@@ -17,12 +17,21 @@ wxTextCtrl* TextOf(const CEditField* edit) {
 
 void CEditField::GetWindowText(CString& text) const {
     const wxTextCtrl* control = TextOf(this);
-    text = control ? FromWx(control->GetValue()) : CString();
+    wxString value = control ? control->GetValue() : wxString();
+    // The toolkit breaks lines with a line feed; the program's texts break them with CR LF.
+    if (control && control->IsMultiLine())
+        value.Replace("\n", "\r\n");
+    text = FromWx(value);
 }
 
 void CEditField::SetWindowText(LPCTSTR text) {
-    if (wxTextCtrl* control = TextOf(this))
-        SetFieldText(control, ToWx(text));
+    wxTextCtrl* control = TextOf(this);
+    if (!control)
+        return;
+    wxString value = ToWx(text);
+    if (control->IsMultiLine())
+        value.Replace("\r\n", "\n");
+    SetFieldText(control, value);
 }
 
 void CEditField::LimitText(int maxChars) {

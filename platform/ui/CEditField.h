@@ -1,6 +1,7 @@
 #pragma once
-// A single-line edit control of a dialog template (window class "Edit"): its text is read and
-// written through GetWindowText and SetWindowText, and LimitText caps it in characters.
+// An edit control of a dialog template (window class "Edit"): its text is read and written
+// through GetWindowText and SetWindowText, and LimitText caps it in characters. A multi-line
+// edit (ES_MULTILINE) breaks its lines with CR LF, as the program's texts do.
 
 #include "platform/ui/CWnd.h"
 

@@ -8,19 +8,44 @@
 #include "platform/ui/WxWindowInfo.h"
 
 #include <wx/bitmap.h>
+#include <wx/checklst.h>
 #include <wx/combobox.h>
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
+#include <wx/spinbutt.h>
 #include <wx/statbmp.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
 #include <map>
 #include <strings.h>
 
 namespace {
 
-constexpr DWORD kEditReadOnly = 0x0800; // ES_READONLY
-constexpr DWORD kStaticBitmap = 0x000E; // SS_BITMAP
+constexpr DWORD kEditReadOnly = 0x0800;       // ES_READONLY
+constexpr DWORD kEditMultiLine = 0x0004;      // ES_MULTILINE
+constexpr DWORD kEditWantReturn = 0x1000;     // ES_WANTRETURN
+constexpr DWORD kListOwnerDrawFixed = 0x0010; // LBS_OWNERDRAWFIXED: a check list's lines
+constexpr DWORD kSpinSetBuddyInt = 0x0002;    // UDS_SETBUDDYINT
+constexpr DWORD kSpinAutoBuddy = 0x0010;      // UDS_AUTOBUDDY
+constexpr DWORD kStaticBitmap = 0x000E;       // SS_BITMAP
+
+// The buddies of the up-down controls that write their position into one.
+std::map<wxWindow*, wxWindow*>& Buddies() {
+    static std::map<wxWindow*, wxWindow*> buddies;
+    return buddies;
+}
+
+void SetSpinBuddy(wxWindow* spin, wxWindow* buddy) {
+    if (!buddy)
+        return;
+    Buddies()[spin] = buddy;
+    spin->Bind(wxEVT_DESTROY, [spin](wxWindowDestroyEvent& event) {
+        event.Skip();
+        if (event.GetEventObject() == spin)
+            Buddies().erase(spin);
+    });
+}
 
 bool IsClass(const char* windowClass, const char* name) {
     return windowClass && strcasecmp(windowClass, name) == 0;
@@ -52,7 +77,10 @@ wxWindow* MakeCombo(const DialogItemTemplate& item, wxWindow* parent, const wxPo
 wxWindow* MakeList(const DialogItemTemplate& item, wxWindow* parent, const wxPoint& pos,
                    const wxSize& size) {
     const long style = wxLB_SINGLE | ((item.style & LBS_SORT) ? wxLB_SORT : 0);
-    auto* list = new wxListBox(parent, WxIdOf(item.id), pos, size, 0, nullptr, style);
+    // An owner-drawn list of the templates is a check list: a box before every line.
+    auto* list = (item.style & kListOwnerDrawFixed)
+                     ? new wxCheckListBox(parent, WxIdOf(item.id), pos, size, 0, nullptr, style)
+                     : new wxListBox(parent, WxIdOf(item.id), pos, size, 0, nullptr, style);
     if (item.style & LBS_NOTIFY) {
         list->Bind(wxEVT_LISTBOX, [list](wxCommandEvent&) { Notify(list, LBN_SELCHANGE); });
         list->Bind(wxEVT_LISTBOX_DCLICK, [list](wxCommandEvent&) { Notify(list, LBN_DBLCLK); });
@@ -62,8 +90,31 @@ wxWindow* MakeList(const DialogItemTemplate& item, wxWindow* parent, const wxPoi
 
 wxWindow* MakeEdit(const DialogItemTemplate& item, wxWindow* parent, const wxPoint& pos,
                    const wxSize& size) {
-    const long style = (item.style & kEditReadOnly) ? wxTE_READONLY : 0;
+    long style = (item.style & kEditReadOnly) ? wxTE_READONLY : 0;
+    if (item.style & kEditMultiLine)
+        style |= wxTE_MULTILINE | ((item.style & kEditWantReturn) ? 0 : wxTE_PROCESS_ENTER);
     return new wxTextCtrl(parent, WxIdOf(item.id), ToWx(item.text), pos, size, style);
+}
+
+// An up-down control: its arrows step its position within its range and, with
+// UDS_SETBUDDYINT, write the position into its buddy, the control made just before it.
+wxWindow* MakeSpin(const DialogItemTemplate& item, wxWindow* parent, const wxPoint& pos,
+                   const wxSize& size) {
+    // The toolkit's up-down control has a least size of its own, wider than the templates'.
+    const wxSize least = wxSpinButton(parent, wxID_ANY).GetBestSize();
+    auto* spin = new wxSpinButton(parent, WxIdOf(item.id), pos,
+                                  wxSize(std::max(size.x, least.x), std::max(size.y, least.y)),
+                                  wxSP_VERTICAL);
+    const wxWindowList& siblings = parent->GetChildren();
+    wxWindow* buddy = siblings.size() > 1 ? siblings[siblings.size() - 2] : nullptr;
+    if (!(item.style & kSpinAutoBuddy) || !dynamic_cast<wxTextCtrl*>(buddy))
+        buddy = nullptr;
+    SetSpinBuddy(spin, (item.style & kSpinSetBuddyInt) ? buddy : nullptr);
+    spin->Bind(wxEVT_SPIN, [spin](wxSpinEvent& event) {
+        event.Skip();
+        WriteSpinBuddy(spin);
+    });
+    return spin;
 }
 
 wxWindow* MakeRadio(const DialogItemTemplate& item, wxWindow* parent, const wxPoint& pos,
@@ -85,7 +136,8 @@ std::map<wxWindow*, int>& Limits() {
 void ApplyLimit(wxWindow* field) {
     auto* entry = dynamic_cast<wxTextEntry*>(field);
     const auto found = Limits().find(field);
-    if (!entry || found == Limits().end())
+    const auto* text = dynamic_cast<wxTextCtrl*>(field);
+    if (!entry || found == Limits().end() || (text && text->IsMultiLine()))
         return;
     const int limit = found->second;
     const bool fits = static_cast<int>(entry->GetValue().length()) <= limit;
@@ -112,12 +164,25 @@ void SetTextLimit(wxWindow* field, int maxChars) {
     ApplyLimit(field);
 }
 
-void SetFieldText(wxWindow* field, const wxString& text) {
+void WriteSpinBuddy(wxWindow* spin) {
+    const auto found = Buddies().find(spin);
+    auto* button = dynamic_cast<wxSpinButton*>(spin);
+    if (button && found != Buddies().end())
+        SetFieldText(found->second, wxString::Format("%d", button->GetValue()));
+}
+
+void SetFieldText(wxWindow* field, const wxString& value) {
     auto* entry = dynamic_cast<wxTextEntry*>(field);
     if (!entry)
         return;
+    // A multi-line edit has no cap with the toolkit.
+    auto* text = dynamic_cast<wxTextCtrl*>(field);
+    if (text && text->IsMultiLine()) {
+        text->ChangeValue(value);
+        return;
+    }
     entry->SetMaxLength(0);
-    entry->ChangeValue(text);
+    entry->ChangeValue(value);
     ApplyLimit(field);
 }
 
@@ -129,6 +194,8 @@ wxWindow* MakeListControl(const DialogItemTemplate& item, wxWindow* parent, cons
         return MakeList(item, parent, pos, size);
     if (IsClass(item.windowClass, "Edit"))
         return MakeEdit(item, parent, pos, size);
+    if (IsClass(item.windowClass, "msctls_updown32"))
+        return MakeSpin(item, parent, pos, size);
     const DWORD buttonKind = item.style & BS_TYPEMASK;
     if (IsClass(item.windowClass, "Button") &&
         (buttonKind == BS_RADIOBUTTON || buttonKind == BS_AUTORADIOBUTTON))

@@ -4,10 +4,12 @@
 
 #include "platform/core/MessageBox.h"
 #include "platform/ui/CButton.h"
+#include "platform/ui/CCheckListBox.h"
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/CEditField.h"
 #include "platform/ui/CListBox.h"
+#include "platform/ui/CSpinButtonCtrl.h"
 #include "platform/ui/DialogModalLoop.h"
 #include "platform/ui/DialogTemplates.h"
 #include "platform/ui/WindowStyles.h"
@@ -200,6 +202,58 @@ TEST_F(ListControlsTest, AModalRunEndsWithTheDialog) {
     EXPECT_TRUE(RunDialogModalLoop(dialog));
     EXPECT_EQ(dialog.Result(), IDOK);
     EXPECT_FALSE(dialog.IsWindowVisible());
+}
+
+// A check list, a multi-line edit and an edit with its up-down control.
+constexpr DWORD kCheckListStyle =
+    kChild | WS_BORDER | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+const DialogItemTemplate kMoreItems[] = {
+    {711, "ListBox", "", kCheckListStyle, 7, 5, 100, 40},
+    {712, "Edit", "", kChild | WS_BORDER | 0x0004 | 0x1000, 7, 50, 100, 30}, // ES_MULTILINE
+    {713, "Edit", "", kChild | WS_BORDER, 7, 84, 40, 12},
+    {714, "msctls_updown32", "", kChild | UDS_SETBUDDYINT | UDS_AUTOBUDDY, 48, 84, 10, 12},
+};
+const DialogTemplate kMoreDialog{
+    7302, WS_POPUP | WS_CAPTION | DS_MODALFRAME, "More", "", 8, 0, 0, 160, 100, kMoreItems, 4};
+
+TEST(MoreListControlsTest, CheckListMultiLineEditAndSpinWorkAsTheProgramExpects) {
+    DialogTemplates::Register(kMoreDialog.id, &kMoreDialog);
+    CDialog dialog;
+    ASSERT_TRUE(dialog.Create(kMoreDialog.id));
+    CCheckListBox checks;
+    CEditField lines, number;
+    CSpinButtonCtrl spin;
+    ASSERT_TRUE(checks.SubclassDlgItem(711, &dialog));
+    ASSERT_TRUE(lines.SubclassDlgItem(712, &dialog));
+    ASSERT_TRUE(number.SubclassDlgItem(713, &dialog));
+    ASSERT_TRUE(spin.SubclassDlgItem(714, &dialog));
+
+    EXPECT_EQ(checks.AddString("Name"), 0);
+    EXPECT_EQ(checks.AddString("Price"), 1);
+    checks.SetCheck(1, 1);
+    EXPECT_EQ(checks.GetCheck(0), 0);
+    EXPECT_EQ(checks.GetCheck(1), 1);
+    EXPECT_EQ(checks.GetCheck(7), 0);
+    CString text;
+    checks.GetText(1, text);
+    EXPECT_EQ(text.str(), "Price");
+
+    // The program's line breaks are CR LF, whatever the toolkit keeps.
+    lines.SetWindowText("a=???\r\nb=???");
+    EXPECT_EQ(dynamic_cast<wxTextCtrl*>(lines.GetSafeHwnd())->GetNumberOfLines(), 2);
+    lines.GetWindowText(text);
+    EXPECT_EQ(text.str(), "a=???\r\nb=???");
+
+    // The spin writes its position, within its range, into the edit before it.
+    spin.SetRange(0, 100);
+    spin.SetPos(42);
+    number.GetWindowText(text);
+    EXPECT_EQ(text.str(), "42");
+    spin.SetPos(500);
+    EXPECT_EQ(spin.GetPos(), 100);
+    number.GetWindowText(text);
+    EXPECT_EQ(text.str(), "100");
+    dialog.DestroyWindow();
 }
 
 } // namespace
