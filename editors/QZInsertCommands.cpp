@@ -180,12 +180,24 @@ BOOL QZInsertCommands::Run(UINT id) {
         m_view.InsertText(entry->text, entry->mode, TRUE);
         break;
     case QUERY:
-        // The query wizard is not there yet: the skeleton goes in as with Use Wizards off.
+        if (m_bUseWizards) {
+            InsertFromQueryWizard(entry->mode);
+            break;
+        }
+        m_view.InsertText(entry->text, entry->mode, TRUE);
+        break;
     case PLAIN:
         m_view.InsertText(entry->text, entry->mode, TRUE);
         break;
     }
     return TRUE;
+}
+
+void QZInsertCommands::InsertFromQueryWizard(int mode) {
+    // Cancel gives no text, and nothing goes in.
+    const CString text = GetInsertDialogs().QueryWizard();
+    if (!text.IsEmpty())
+        m_view.InsertText(text, mode, TRUE);
 }
 
 void QZInsertCommands::InsertTable() {

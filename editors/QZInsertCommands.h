@@ -42,6 +42,8 @@ public:
     BOOL IsEnabled(UINT id) const;
 
 private:
+    // With Use Wizards: the query wizard's text at the caret, nothing on Cancel.
+    void InsertFromQueryWizard(int mode);
     void InsertTable();
     void InsertList();
     void InsertListBox();

@@ -1,6 +1,7 @@
 #include "editors/QZInsertDialogs.h"
 
 #include "platform/core/MessageBox.h"
+#include "shell/QZQueryWizardBase.h"
 
 namespace {
 QZInsertDialogs g_defaultDialogs;
@@ -13,6 +14,10 @@ int QZInsertDialogs::TableSize(QZTableProps&) {
 
 int QZInsertDialogs::ListProps(QZListProps&) {
     return IDCANCEL;
+}
+
+CString QZInsertDialogs::QueryWizard() {
+    return RunQueryWizard();
 }
 
 QZInsertDialogs* SetInsertDialogs(QZInsertDialogs* dialogs) {

@@ -11,6 +11,7 @@
 #include "platform/ui/WindowStyles.h"
 #include "res/Resource.h"
 #include "shell/CVantrel3App.h"
+#include "shell/QZOutputMessageSink.h"
 #include "shell/QZWindowPlacement.h"
 
 #include <iterator>
@@ -57,6 +58,9 @@ constexpr int kCapsLock = 0x14;
 constexpr int kNumLock = 0x90;
 constexpr int kScrollLock = 0x91;
 constexpr float kSiteViewerHeight = 0.8f;
+constexpr int kOutputBarHeight = 90;
+// Where the help viewer floats when it is first made.
+const CPoint kHelpViewerPoint(100, 200);
 
 } // namespace
 
@@ -76,6 +80,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (CMainFrameBase::OnCreate(lpCreateStruct) == -1)
         return -1;
     CreateStatusBar();
+    SetFrameServices(this);
     EnableDocking(CBRS_ALIGN_ANY);
     if (CreateToolBar(m_wndToolBar, AFX_IDW_TOOLBAR, IDR_MAINFRAME, nullptr))
         DockControlBar(&m_wndToolBar, AFX_IDW_DOCKBAR_TOP);
@@ -120,6 +125,13 @@ BOOL CMainFrame::CreateToolBar(SECToolBar& bar, UINT nBarId, UINT nResource, LPC
 }
 
 BOOL CMainFrame::CreateOutputBar() {
+    const DWORD style = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM | CBRS_BORDER_TOP | CBRS_SIZE_DYNAMIC;
+    if (!m_wndOutputBar.Create(this, "Output Window", style, 0, ID_OUTPUT_BAR))
+        return FALSE;
+    m_wndOutputBar.EnableDocking(CBRS_ALIGN_ANY);
+    DockControlBarSized(&m_wndOutputBar, AFX_IDW_DOCKBAR_BOTTOM, 0, 0, 1.0f, kOutputBarHeight);
+    m_pOutputBar = &m_wndOutputBar;
+    InstallOutputMessageSink(m_wndOutputBar);
     return TRUE;
 }
 
@@ -136,6 +148,17 @@ BOOL CMainFrame::CreateServiceBar() {
 }
 
 BOOL CMainFrame::CreateHelpViewer() {
+    if (!m_wndHelpViewer.Create(this, IDD_HELP_VIEWER, WS_CHILD | CBRS_TOP, 0, ID_VIEW_HELPVIEWER))
+        return FALSE;
+    m_wndHelpViewer.SetWindowText("Help Viewer");
+    m_wndHelpViewer.EnableDocking(CBRS_ALIGN_ANY);
+    FloatControlBar(&m_wndHelpViewer, kHelpViewerPoint, CBRS_ALIGN_TOP);
+    // Docking off as the bar's own "Allow Docking" item turns it off, so the user can turn it
+    // back on from the same menu.
+    m_wndHelpViewer.SendMessage(WM_COMMAND, ID_SEC_ALLOWDOCKING);
+    ShowControlBar(&m_wndHelpViewer, FALSE, FALSE);
+    m_pHelpViewer = &m_wndHelpViewer;
+    m_wndHelpViewer.ShowStartPage();
     return TRUE;
 }
 
@@ -273,10 +296,16 @@ void CMainFrame::OnHelp() {
 
 void CMainFrame::AddEngineMessage(QZEngineMessage* message) {
     // The output bar takes the messages once it is made; until then the program's sink does.
-    PostToEngineMessageSink(message);
+    if (m_pOutputBar)
+        m_wndOutputBar.AddEngineMessage(message);
+    else
+        PostToEngineMessageSink(message);
 }
 
-void CMainFrame::ClearEngineMessages() {}
+void CMainFrame::ClearEngineMessages() {
+    if (m_pOutputBar)
+        m_wndOutputBar.ClearEngineMessages();
+}
 
 void CMainFrame::RefreshObjectTree(int, long) {}
 
@@ -293,11 +322,12 @@ void CMainFrame::SetStatusPaneText(int nIndex, LPCTSTR lpszText) {
         m_wndStatusBar.SetPaneText(nIndex, lpszText, TRUE);
 }
 
-void CMainFrame::ShowHelpTopic(UINT) {
+void CMainFrame::ShowHelpTopic(UINT nTopic) {
     ExitHelpMode();
     if (!m_pHelpViewer || !m_pHelpViewer->GetSafeHwnd())
         return;
     ShowControlBar(m_pHelpViewer, TRUE, FALSE);
+    m_wndHelpViewer.ShowTopic(nTopic);
 }
 
 BOOL CMainFrame::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {
@@ -318,6 +348,10 @@ void CMainFrame::OnClose() {
 }
 
 void CMainFrame::OnDestroy() {
+    if (m_pOutputBar)
+        UninstallOutputMessageSink();
+    if (GetFrameServices() == this)
+        SetFrameServices(nullptr);
     if (AfxGetMainWnd() == this)
         SetMainWnd(nullptr);
     if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == this)

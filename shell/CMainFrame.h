@@ -6,6 +6,9 @@
 // messages, status texts, help topics and the Site Viewer's operations.
 
 #include "platform/ui/CCmdTarget.h"
+#include "shell/QZFrameServices.h"
+#include "shell/QZHelpViewer.h"
+#include "shell/QZOutputBar.h"
 #include "wintoolkit/statusbar/SECStatusBar.h"
 #include "wintoolkit/toolbar/SECDialogBar.h"
 #include "wintoolkit/toolbar/SECToolBar.h"
@@ -18,7 +21,7 @@ class QZKeyCombo;
 // The frame class the main window stands on.
 using CMainFrameBase = SECWorkbook;
 
-class CMainFrame : public CMainFrameBase {
+class CMainFrame : public CMainFrameBase, public QZFrameServices {
 public:
     CMainFrame();
     ~CMainFrame() override;
@@ -36,9 +39,9 @@ public:
     // FALSE when no object is selected in the focused tree.
     BOOL OpenSelectedObject();
     // Sets a status bar pane's text and redraws it at once.
-    void SetStatusPaneText(int nIndex, LPCTSTR lpszText);
+    void SetStatusPaneText(int nIndex, LPCTSTR lpszText) override;
     // Shows the help viewer with the topic.
-    void ShowHelpTopic(UINT nTopic);
+    void ShowHelpTopic(UINT nTopic) override;
 
     // While set, the frame shows the wait cursor.
     BOOL m_bBusy = FALSE;
@@ -51,7 +54,9 @@ public:
     SECToolBar m_wndActionBar;
     SECToolBar m_wndFormBar;
     SECDialogBar m_wndServiceBar;
-    // The output bar and the help viewer; null while they are not made.
+    QZOutputBar m_wndOutputBar;
+    QZHelpViewer m_wndHelpViewer;
+    // The output bar and the help viewer once made; null when they could not be.
     CControlBar* m_pOutputBar = nullptr;
     CControlBar* m_pHelpViewer = nullptr;
 

@@ -3,6 +3,7 @@
 #include "content/QZEngineMessage.h"
 #include "content/QZEngineMessageSink.h"
 #include "platform/core/Paths.h"
+#include "shell/QZOutputMessageSink.h"
 
 #include <cstdlib>
 #include <pwd.h>
@@ -56,6 +57,7 @@ void CVantrel3App::PostEngineMessage(QZEngineMessage* message) {
 
 void CVantrel3App::ClearEngineMessages() {
     // The log lives in the output pane; until the main frame has one there is nothing kept.
+    ClearOutputMessages();
 }
 
 void CVantrel3App::UnpackOptionCodes(DWORD codes) {

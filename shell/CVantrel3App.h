@@ -57,7 +57,7 @@ public:
     // Help: the framework's help entry (HELP_FINDER gives the help index, the help menu's ids
     // their own topic, anything else the context help id of the focused window, of its parent,
     // or of dwData), shown by the main frame in the help viewer; topic 0 shows nothing.
-    virtual void WinHelp(UINT_PTR dwData, UINT nCmd = HELP_CONTEXT);
+    void WinHelp(UINT_PTR dwData, UINT nCmd = HELP_CONTEXT) override;
     static UINT HelpTopicFor(UINT_PTR dwData, UINT nCmd);
     // The help menu's commands, the help index, F1, and the About box.
     void OnHelpQuickStart();
@@ -120,6 +120,8 @@ private:
 
     QZStartupWindows* m_pWindows = nullptr;
     BOOL m_bInstanceRegistered = FALSE;
+
+    DECLARE_MESSAGE_MAP()
 };
 
 // The program-wide values beside the application object.

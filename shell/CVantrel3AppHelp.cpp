@@ -1,9 +1,18 @@
 // The application's help entry, the help menu's commands and the About box.
 
+#include "platform/ui/CommandIds.h"
 #include "res/Resource.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CVantrel3App.h"
 #include "shell/QZFrameServices.h"
+
+BEGIN_MESSAGE_MAP(CVantrel3App, CWinApp)
+ON_COMMAND(ID_HELP_QUICK_START, OnHelpQuickStart)
+ON_COMMAND(ID_HELP_TUTORIAL, OnHelpTutorial)
+ON_COMMAND(ID_HELP_COMMAND_REFERENCE, OnHelpCommandReference)
+ON_COMMAND(ID_HELP_CHECK_UPDATES, OnHelpCheckForUpdates)
+ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
+END_MESSAGE_MAP()
 
 namespace {
 

@@ -4,11 +4,22 @@
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CDC.h"
 #include "platform/ui/CPaintDC.h"
+#include "platform/ui/CommandIds.h"
 #include "platform/ui/StockObjects.h"
 #include "platform/ui/SystemSettings.h"
 #include "platform/ui/WindowStyles.h"
 
 IMPLEMENT_DYNAMIC(QZOutputBar, SECControlBar)
+
+BEGIN_MESSAGE_MAP(QZOutputBar, SECControlBar)
+ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
+ON_COMMAND(ID_EDIT_SELECT_ALL, OnEditSelectAll)
+ON_COMMAND(ID_EDIT_FIND, OnEditFind)
+ON_UPDATE_COMMAND_UI(ID_EDIT_FIND, OnUpdateEditFind)
+ON_UPDATE_COMMAND_UI(ID_EDIT_REPEAT, OnUpdateEditFindNext)
+ON_UPDATE_COMMAND_UI(ID_INDICATOR_LINECOL, OnUpdateLineColumn)
+END_MESSAGE_MAP()
 
 namespace {
 
@@ -34,6 +45,8 @@ int QZOutputBar::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     m_wndTab.MoveWindow(0, 0, s_sizeDefault.cx, s_sizeDefault.cy, FALSE);
     if (!m_wndLog.Create(kLogStyle, CRect(0, 0, 20, 20), &m_wndTab, IDC_OUTPUT_LOG))
         return -1;
+    // The frame offers its commands to the bar first while the log has the focus.
+    m_wndLog.SetFocusCommandTarget(this);
     m_wndTab.AddTab(&m_wndLog, "Output");
     m_wndTab.ActivateTabByIndex(0);
     m_wndTab.ScrollToTab(0);

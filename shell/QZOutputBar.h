@@ -43,6 +43,8 @@ protected:
     BOOL OnEraseBkgnd(CDC* pDC) override;
 
 private:
+    DECLARE_MESSAGE_MAP()
+
     QZEngineMessageCtrl m_wndLog;
     SECTabWnd m_wndTab;
 };

@@ -1,4 +1,5 @@
 #include "tests/editors/EditorFixture.h"
+#include "tests/platform/ui/UiTestHelpers.h"
 
 #include "editors/QZEditorServiceProvider.h"
 #include "platform/ui/CDocManager.h"
@@ -6,7 +7,6 @@
 #include "platform/ui/CView.h"
 #include "platform/ui/MainWnd.h"
 #include "platform/ui/WindowStyles.h"
-#include "tests/platform/ui/UiTestEnvironment.h"
 
 const std::vector<EditorKind>& EditorKinds() {
     static const std::vector<EditorKind> kinds{

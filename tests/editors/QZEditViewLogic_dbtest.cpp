@@ -132,13 +132,6 @@ TEST_F(EditorDbTest, WithoutKeepingTheSelectionItFollowsTheDialogsText) {
     EXPECT_EQ(Text(), "a <<link :41>>word\r\n<</link>> b");
 }
 
-TEST_F(EditorDbTest, TheQueryCommandInsertsItsSkeletonUntilTheWizardIsThere) {
-    Open("", 0, 0);
-    QZInsertCommands(*m_view, TRUE).Run(32790);
-    EXPECT_EQ(Text(), QZInsertCommands::Find(32790)->text.str());
-    EXPECT_EQ(m_dialogs.shown, 0);
-}
-
 TEST_F(EditorDbTest, TheCommandAtTheCaretIsSelectedOrTheTextBetweenTwo) {
     //                    0         1         2
     //                    0123456789012345678901234567

@@ -603,6 +603,10 @@ public:
                 return ok ? IDOK : IDCANCEL;
         return IDCANCEL;
     }
+    CString QueryWizard() override {
+        wizardRuns++;
+        return ok ? wizardText : CString();
+    }
     int ListProps(QZListProps& props) override {
         shownHeading = props.m_strHeading.str();
         shownRows = props.m_nRows;
@@ -621,6 +625,8 @@ public:
     UINT shownRows = 99, shownColumns = 99;
     std::string shownHeading;
     int shownBullet = 99;
+    CString wizardText = "<<query :5:7>>";
+    int wizardRuns = 0;
 
 private:
     QZInsertDialogs* m_previous;
@@ -685,6 +691,21 @@ TEST(QZInsertCommands, TheListDialogGivesTheHeadingRowsAndEachBullet) {
     QZInsertCommands(cancelled.view, TRUE).Run(32808);
     EXPECT_EQ(cancelled.Text(), "");
     EXPECT_TRUE(cancelled.Undo().empty());
+}
+
+TEST(QZInsertCommands, InsertQueryUnderUseWizardsTakesTheWizardsTextOrNothing) {
+    FakeInsertDialogs dialogs;
+    Editor editor("a word b", 2, 6);
+    QZInsertCommands(editor.view, TRUE).Run(32790);
+    EXPECT_EQ(editor.Text(), "a <<query :5:7>> b");
+    EXPECT_EQ(editor.Undo(), Pair("word", 2, 6, "<<query :5:7>>"));
+
+    dialogs.ok = false;
+    Editor cancelled("a word b", 2, 6);
+    QZInsertCommands(cancelled.view, TRUE).Run(32790);
+    EXPECT_EQ(cancelled.Text(), "a word b");
+    EXPECT_TRUE(cancelled.Undo().empty());
+    EXPECT_EQ(dialogs.wizardRuns, 2);
 }
 
 // Every editing command on a read-only copy: nothing changes, nothing is recorded, nothing

@@ -1,6 +1,8 @@
 // The main window under the test's display: its bars on a first start, the toggles, the route
 // of its commands to the window with the focus, its status panes and the busy cursor.
 
+#include "content/QZEngineMessage.h"
+#include "content/QZEngineMessageSink.h"
 #include "platform/registry/AppProfile.h"
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CDockBar.h"
@@ -135,6 +137,47 @@ TEST_F(MainFrameTest, FirstStartPlacesTheBars) {
     EXPECT_EQ(title, CString("Form Controls"));
 }
 
+TEST_F(MainFrameTest, TheOutputPaneTakesEngineMessagesAndItsLogTakesCopyWhileFocused) {
+    // First start: the output bar across the bottom, 90 high; the help viewer made but hidden.
+    CRect client, output;
+    frame.GetClientRect(&client);
+    frame.m_wndOutputBar.GetWindowRect(&output);
+    frame.ScreenToClient(&output);
+    EXPECT_EQ(output.Height(), 90);
+    EXPECT_GE(output.Width(), client.Width() - 4);
+    EXPECT_FALSE(frame.m_wndHelpViewer.IsWindowVisible());
+
+    PostToEngineMessageSink(new QZEngineMessage(0, "first line"));
+    frame.AddEngineMessage(new QZEngineMessage(0, "second line"));
+    CString text;
+    frame.m_wndOutputBar.GetLog().GetWindowText(text);
+    EXPECT_NE(text.Find("first line"), -1);
+    EXPECT_NE(text.Find("second line"), -1);
+
+    frame.m_wndOutputBar.GetLog().SetFocus();
+    SettleWindows();
+    if (!frame.m_wndOutputBar.LogHasFocus())
+        GTEST_SKIP() << "the display gives no focus to the test's window";
+    // Copy is the log's: greyed until something is selected.
+    frame.UpdateMenuBarCmdUI();
+    EXPECT_EQ(frame.GetMenuBarState(ID_EDIT_COPY), MF_GRAYED);
+    Command(ID_EDIT_SELECT_ALL);
+    frame.UpdateMenuBarCmdUI();
+    EXPECT_EQ(frame.GetMenuBarState(ID_EDIT_COPY), MF_ENABLED);
+
+    frame.ClearEngineMessages();
+    frame.m_wndOutputBar.GetLog().GetWindowText(text);
+    EXPECT_EQ(text.Find("first line"), -1);
+}
+
+TEST_F(MainFrameTest, AHelpTopicShowsTheHelpViewer) {
+    ASSERT_FALSE(frame.m_wndHelpViewer.IsWindowVisible());
+    frame.ShowHelpTopic(1);
+    SettleWindows();
+    EXPECT_TRUE(frame.m_wndHelpViewer.IsWindowVisible());
+    EXPECT_EQ(GetFrameServices(), static_cast<QZFrameServices*>(&frame));
+}
+
 TEST_F(MainFrameTest, EachToggleIsCheckedExactlyWhileItsBarShows) {
     const struct {
         UINT command;
@@ -142,7 +185,8 @@ TEST_F(MainFrameTest, EachToggleIsCheckedExactlyWhileItsBarShows) {
     } toggles[] = {
         {IDR_COMMANDBAR, &frame.m_wndCommandBar},     {IDR_HTMLBAR, &frame.m_wndHTMLBar},
         {IDR_ACTIONBAR, &frame.m_wndActionBar},       {IDR_FORMBAR, &frame.m_wndFormBar},
-        {ID_VIEW_SITEVIEWER, &frame.m_wndServiceBar},
+        {ID_VIEW_SITEVIEWER, &frame.m_wndServiceBar}, {ID_VIEW_OUTPUT, &frame.m_wndOutputBar},
+        {ID_VIEW_HELPVIEWER, &frame.m_wndHelpViewer},
     };
     for (const auto& toggle : toggles) {
         for (int round = 0; round < 2; ++round) {
@@ -154,10 +198,6 @@ TEST_F(MainFrameTest, EachToggleIsCheckedExactlyWhileItsBarShows) {
             EXPECT_NE(toggle.bar->IsWindowVisible() != FALSE, shown) << toggle.command;
         }
     }
-    // The output bar and the help viewer are not made here: their items stay unchecked.
-    frame.UpdateMenuBarCmdUI();
-    EXPECT_EQ(frame.GetMenuBarState(ID_VIEW_OUTPUT), MF_ENABLED);
-    EXPECT_EQ(frame.GetMenuBarState(ID_VIEW_HELPVIEWER), MF_ENABLED);
     EXPECT_EQ(frame.GetMenuBarString(ID_VIEW_SITEVIEWER), CString("Site&Viewer"));
 }
 
@@ -170,12 +210,10 @@ TEST_F(MainFrameTest, CommandsWithoutHandlerAreGreyedAndTheFocusedLogTakesItsOwn
     const int newButton = frame.m_wndToolBar.CommandToIndex(ID_FILE_NEW);
     ASSERT_EQ(newButton, 0);
     EXPECT_TRUE(frame.m_wndToolBar.GetButtonStyle(newButton) & TBBS_DISABLED);
-    EXPECT_EQ(frame.m_wndStatusBar.GetPaneText(1), CString(""));
 
+    // The output pane's log stands for any focused window with a command target of its own.
     FocusedLog target;
-    CWnd log;
-    ASSERT_TRUE(log.Create(nullptr, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 40, 40),
-                           &frame.m_wndServiceBar, 106));
+    CWnd& log = frame.m_wndOutputBar.GetLog();
     log.SetFocusCommandTarget(&target);
     log.SetFocus();
     SettleWindows();
@@ -196,12 +234,13 @@ TEST_F(MainFrameTest, CommandsWithoutHandlerAreGreyedAndTheFocusedLogTakesItsOwn
     host->GetEventHandler()->ProcessEvent(key);
     EXPECT_EQ(target.copies, 1);
 
-    // Without the focus the frame clears the pane again and the button greys.
-    frame.SetFocus();
+    // Without a focused target the frame clears the pane again and the button greys.
+    log.SetFocusCommandTarget(nullptr);
+    frame.UpdateMenuBarCmdUI();
     SettleWindows();
     EXPECT_EQ(frame.m_wndStatusBar.GetPaneText(1), CString(""));
     EXPECT_TRUE(frame.m_wndToolBar.GetButtonStyle(newButton) & TBBS_DISABLED);
-    log.DestroyWindow();
+    log.SetFocusCommandTarget(&frame.m_wndOutputBar);
 }
 
 TEST_F(MainFrameTest, StatusPaneTextAndTheBusyCursor) {

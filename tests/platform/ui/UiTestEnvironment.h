@@ -7,6 +7,8 @@
 #include <wx/init.h>
 #include <wx/toplevel.h>
 
+#include "tests/platform/ui/UiTestHelpers.h"
+
 class UiTestEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
@@ -34,29 +36,3 @@ public:
 
 inline ::testing::Environment* const g_uiTestEnvironment =
     ::testing::AddGlobalTestEnvironment(new UiTestEnvironment);
-
-// Lets the window system finish what is waiting, including windows waiting to be deleted.
-inline void SettleWindows() {
-    wxTheApp->Yield(true);
-    wxTheApp->ProcessIdle();
-}
-
-// The number of top-level windows that are alive and not waiting to be deleted.
-inline size_t LiveTopLevelWindows() {
-    size_t count = 0;
-    for (wxWindow* window : wxTopLevelWindows) {
-        if (!window->IsBeingDeleted() && !wxPendingDelete.Member(window))
-            ++count;
-    }
-    return count;
-}
-
-// Presses `key` in `window`'s top-level window as the keyboard would deliver it there first.
-// (Real keystrokes are not used: the ui tests of several executables share one display.)
-inline void PressKey(wxWindow* window, int key) {
-    wxWindow* top = wxGetTopLevelParent(window);
-    wxKeyEvent event(wxEVT_CHAR_HOOK);
-    event.m_keyCode = key;
-    event.SetEventObject(top);
-    top->GetEventHandler()->ProcessEvent(event);
-}
