@@ -1,6 +1,7 @@
 #include "editors/QZEditorServiceProvider.h"
 
 #include "editors/QZChildFrame.h"
+#include "editors/QZCommandPropsFactory.h"
 #include "editors/QZDocument.h"
 #include "editors/QZDocumentKinds.h"
 #include "editors/QZObjectView.h"
@@ -116,4 +117,5 @@ void InstallEditors() {
     static QZEditorServiceProvider provider;
     SetEditorServices(&provider);
     SetDocTemplateRegistrar(RegisterEditorTemplates);
+    InstallCommandPropertyDialogs();
 }

@@ -22,5 +22,5 @@ public:
 // and kept in the application's template members.
 class CVantrel3App;
 void RegisterEditorTemplates(CVantrel3App& app);
-// Installs the registrar of step 18 and the editor services.
+// Installs the registrar of step 18, the editor services and the command property dialogs.
 void InstallEditors();
