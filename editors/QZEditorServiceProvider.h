@@ -22,5 +22,9 @@ public:
 // and kept in the application's template members.
 class CVantrel3App;
 void RegisterEditorTemplates(CVantrel3App& app);
-// Installs the registrar of step 18 and the editor services.
+// Save As of the kind documents shows the shell's Save As dialog, which makes the copy on OK.
+void BindSaveAsDialog();
+// A saved object is refreshed in the Site Viewer through the main frame.
+void BindTreeRefresher();
+// Installs the registrar of step 18, the editor services and both bindings above.
 void InstallEditors();
