@@ -2,11 +2,20 @@
 
 #include "content/QZEngineMessage.h"
 #include "db/QZRecordsetCaches.h"
+#include "editors/QZDocumentCommands.h"
 #include "platform/core/MessageBox.h"
+#include "platform/ui/CCmdUI.h"
 #include "platform/ui/CWinApp.h"
 #include "shell/CVantrel3App.h"
 
 IMPLEMENT_DYNCREATE(CVantrel3Doc, QZKindDocument)
+
+BEGIN_MESSAGE_MAP(CVantrel3Doc, QZKindDocument)
+ON_COMMAND(ID_GENERATE_NOW, OnGenerate)
+ON_UPDATE_COMMAND_UI(ID_GENERATE_NOW, OnUpdateGenerate)
+ON_COMMAND(ID_GENERATE_PAGE, OnGenerate)
+ON_UPDATE_COMMAND_UI(ID_GENERATE_PAGE, OnUpdateGenerate)
+END_MESSAGE_MAP()
 
 namespace {
 
@@ -74,6 +83,10 @@ void CVantrel3Doc::OnGenerate() {
     }
     if (!generated)
         AfxMessageBox("Unable to generate page.", MB_OK);
+}
+
+void CVantrel3Doc::OnUpdateGenerate(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(GetPage() != nullptr);
 }
 
 BOOL CVantrel3Doc::GeneratePage(QZVantrelPage& page) {

@@ -2,6 +2,7 @@
 
 #include "content/QZVantrelPage.h"
 #include "content/QZVantrelTemplate.h"
+#include "editors/QZDocumentCommands.h"
 #include "editors/QZDocumentKinds.h"
 #include "editors/QZObjectView.h"
 #include "editors/QZPlaceholderView.h"
@@ -9,10 +10,16 @@
 #include "platform/dao/CDaoException.h"
 #include "platform/dao/CaughtDaoError.h"
 #include "platform/dao/DaoErrors.h"
+#include "platform/ui/CCmdUI.h"
 #include "platform/ui/CView.h"
 #include "shell/CVantrel3App.h"
 
 IMPLEMENT_DYNAMIC(QZDocument, CDocument)
+
+BEGIN_MESSAGE_MAP(QZDocument, CDocument)
+ON_COMMAND(ID_FILE_SAVE, OnFileSave)
+ON_UPDATE_COMMAND_UI(ID_FILE_SAVE, OnUpdateFileSave)
+END_MESSAGE_MAP()
 
 namespace {
 
@@ -162,6 +169,14 @@ void QZDocument::SaveObject() {
     }
     SetModifiedFlag(FALSE);
     RefreshObjectTree(m_pObject->GetObjectType(), m_pObject->GetKey());
+}
+
+void QZDocument::OnFileSave() {
+    SaveObject();
+}
+
+void QZDocument::OnUpdateFileSave(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(m_pObject != nullptr);
 }
 
 BOOL QZDocument::AskToSave() {

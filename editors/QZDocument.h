@@ -11,6 +11,7 @@
 
 #include <functional>
 
+class CCmdUI;
 class CView;
 class QZObjectView;
 
@@ -66,6 +67,12 @@ protected:
 
     QZVantrelBase* m_pObject = nullptr;
 
+    // Save (57603): the object's save; enabled while the document holds an object.
+    void OnFileSave();
+    void OnUpdateFileSave(CCmdUI* pCmdUI);
+
 private:
     void MarkForSaving();
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -4,6 +4,7 @@
 #include "editors/QZCommandPropsFactory.h"
 #include "editors/QZDocument.h"
 #include "editors/QZDocumentKinds.h"
+#include "editors/QZKindDocument.h"
 #include "editors/QZObjectView.h"
 #include "platform/ui/CDocManager.h"
 #include "platform/ui/CMDIChildWnd.h"
@@ -12,7 +13,9 @@
 #include "platform/ui/CView.h"
 #include "platform/ui/CWinApp.h"
 #include "platform/ui/MainWnd.h"
+#include "shell/CMainFrame.h"
 #include "shell/CVantrel3App.h"
+#include "shell/QZSaveAsCopy.h"
 
 namespace {
 
@@ -113,9 +116,25 @@ void RegisterEditorTemplates(CVantrel3App& app) {
     }
 }
 
+void BindSaveAsDialog() {
+    QZKindDocument::SetSaveAsDialog(
+        [](QZVantrelBase& object, const CString& savedName, BOOL hasSection) {
+            return QZSaveAsCopy::Run(object, savedName, hasSection, AfxGetMainWnd());
+        });
+}
+
+void BindTreeRefresher() {
+    QZDocument::SetTreeRefresher([](SHORT type, const QZKeyCombo& key) {
+        if (auto* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd()))
+            frame->RefreshObjectTree(type, key);
+    });
+}
+
 void InstallEditors() {
     static QZEditorServiceProvider provider;
     SetEditorServices(&provider);
     SetDocTemplateRegistrar(RegisterEditorTemplates);
     InstallCommandPropertyDialogs();
+    BindSaveAsDialog();
+    BindTreeRefresher();
 }

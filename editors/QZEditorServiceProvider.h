@@ -22,5 +22,10 @@ public:
 // and kept in the application's template members.
 class CVantrel3App;
 void RegisterEditorTemplates(CVantrel3App& app);
-// Installs the registrar of step 18, the editor services and the command property dialogs.
+// Save As of the kind documents shows the shell's Save As dialog, which makes the copy on OK.
+void BindSaveAsDialog();
+// A saved object is refreshed in the Site Viewer through the main frame.
+void BindTreeRefresher();
+// Installs the registrar of step 18, the editor services, both bindings above and
+// the command property dialogs.
 void InstallEditors();

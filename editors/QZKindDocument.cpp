@@ -5,18 +5,32 @@
 #include "content/QZVantrelPage.h"
 #include "content/QZVantrelTemplate.h"
 #include "db/QZRecordsetCaches.h"
+#include "editors/QZDocumentCommands.h"
 #include "editors/QZDocumentKinds.h"
 #include "editors/QZObjectView.h"
 #include "platform/core/MessageBox.h"
+#include "platform/ui/CCmdUI.h"
 #include "platform/ui/CView.h"
 #include "shell/CVantrel3App.h"
 
+#include <algorithm>
+#include <iterator>
+
 IMPLEMENT_DYNAMIC(QZKindDocument, QZDocument)
+
+BEGIN_MESSAGE_MAP(QZKindDocument, QZDocument)
+ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
+ON_UPDATE_COMMAND_UI(ID_FILE_SAVE_AS, OnUpdateFileSaveAs)
+END_MESSAGE_MAP()
 
 namespace {
 
 const char* const kReadOnly = "This record is a Read Only copy";
 const char* const kNotFound = "The object %s was not found in the site database.";
+
+// The kinds whose objects lie in a section: Save As lets the user choose it.
+constexpr SHORT kInSection[] = {OBJ_PAGE, OBJ_IMAGE,   OBJ_PHOTO, OBJ_MEDIA,
+                                OBJ_JAVA, OBJ_ACTIVEX, OBJ_SCRIPT};
 
 void PostLine(const CString& text) {
     if (CVantrel3App* app = GetVantrel3App())
@@ -140,26 +154,29 @@ int QZKindDocument::PreviewFile() {
     return 1;
 }
 
+BOOL QZKindDocument::BelongsToSection(SHORT type) {
+    return std::find(std::begin(kInSection), std::end(kInSection), type) != std::end(kInSection);
+}
+
 void QZKindDocument::OnFileSaveAs() {
     if (!m_pObject || Kind().type == OBJ_PHOTO || !SaveAsDialogSlot())
         return;
-    QZVantrelBase* old = m_pObject;
-    std::unique_ptr<QZVantrelBase> made = Kind().create();
-    *made = *old;
-    // The copy takes the user's unsaved edits.
-    m_pObject = made.release();
+    const CString savedName = m_pObject->GetName();
+    // The copy is made of the object with the user's unsaved edits; they stay in the object
+    // when the user cancels.
     UpdateObjectFromViews();
-    if (m_pObject->GetName() == old->GetName())
-        m_pObject->SetName("Copy of " + old->GetName());
-    if (SaveAsDialogSlot()(*m_pObject) == IDOK)
-        KeepCopy(old);
-    else
-        DropCopy(old);
+    QZVantrelBase* copy = SaveAsDialogSlot()(*m_pObject, savedName, BelongsToSection(Kind().type));
+    if (copy)
+        KeepCopy(copy);
 }
 
-void QZKindDocument::KeepCopy(QZVantrelBase* old) {
+void QZKindDocument::OnUpdateFileSaveAs(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(m_pObject != nullptr && Kind().type != OBJ_PHOTO);
+}
+
+void QZKindDocument::KeepCopy(QZVantrelBase* copy) {
     // The old object goes, and with it its claim.
-    delete old;
+    SetContentObject(copy);
     if (auto* page = dynamic_cast<QZVantrelPage*>(m_pObject))
         page->GetRecordset()->m_GenerateFlag = 1;
     else
@@ -177,18 +194,4 @@ void QZKindDocument::KeepCopy(QZVantrelBase* old) {
     RefillStatusForm();
     SetModifiedFlag(FALSE);
     SetTitle("");
-}
-
-void QZKindDocument::DropCopy(QZVantrelBase* old) {
-    // The copy's row was added when the copy was made: it is retired, never to be published,
-    // so that no object the user cancelled stays visible.
-    QZVantrelBase* copy = m_pObject;
-    m_pObject = old;
-    copy->SetDeleted(TRUE);
-    copy->SetPublishFlag(FALSE);
-    copy->SetNeverPublishFlag(TRUE);
-    if (auto* page = dynamic_cast<QZVantrelPage*>(copy))
-        page->GetRecordset()->m_GenerateFlag = 0;
-    copy->Save();
-    delete copy;
 }

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class CCmdUI;
 struct QZDocumentKind;
 
 class QZKindDocument : public QZDocument {
@@ -22,14 +23,22 @@ public:
     void UpdateObjectFromViews() override;
     int Preview() override;
     void SaveObject() override;
-    // Save As (command 57604): the object's record copied into a new object of the kind, the
-    // user's edits with it, shown in the Save As dialog; OK makes the copy the edited object,
-    // Cancel keeps the old one. The photo has none. Nothing happens while no dialog is set.
+    // Save As (command 57604): the user's edits go into the object, and the Save As dialog
+    // offers a copy of it; OK makes the copy (a new row) the edited object, saved, and frees the
+    // old object and its claim; Cancel keeps the old object and its edits and adds no row. The
+    // photo has none. Nothing happens while no dialog is set.
     void OnFileSaveAs();
+    void OnUpdateFileSaveAs(CCmdUI* pCmdUI);
 
-    // The Save As dialog on the copy: IDOK or IDCANCEL. The shell sets it.
-    using SaveAsDialog = std::function<int(QZVantrelBase& copy)>;
+    // The Save As dialog on the object: the copy (a new row, owned by the caller) after OK,
+    // null after Cancel. `savedName` is the name the object had before the views' edits went
+    // into it (an unchanged name is offered as "Copy of " and the name); `hasSection` says
+    // whether the object belongs to a section. Engine errors pass on. The start-up sets it.
+    using SaveAsDialog = std::function<QZVantrelBase*(QZVantrelBase& object,
+                                                      const CString& savedName, BOOL hasSection)>;
     static void SetSaveAsDialog(SaveAsDialog dialog);
+    // Whether objects of the kind lie in a section.
+    static BOOL BelongsToSection(SHORT type);
 
 protected:
     // A kind's own step after a new object is made (before the views are looked up).
@@ -41,11 +50,11 @@ protected:
 
 private:
     int PreviewText();
-    // OK in Save As: the copy becomes the document's object, marked and saved.
-    void KeepCopy(QZVantrelBase* old);
-    // Cancel in Save As: the copy's new row is retired and the old object comes back.
-    void DropCopy(QZVantrelBase* old);
+    // OK in Save As: the copy becomes the document's object (the old one goes), saved.
+    void KeepCopy(QZVantrelBase* copy);
     int PreviewFile();
 
     const QZDocumentKind* m_pKind;
+
+    DECLARE_MESSAGE_MAP()
 };

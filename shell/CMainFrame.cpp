@@ -2,6 +2,8 @@
 
 #include "content/QZEngineMessageSink.h"
 #include "platform/core/MessageBox.h"
+#include "platform/dao/CDaoException.h"
+#include "platform/dao/CaughtDaoError.h"
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CWinApp.h"
 #include "platform/ui/CommandIds.h"
@@ -192,6 +194,18 @@ void CMainFrame::CheckWhileVisible(CCmdUI* pCmdUI, CControlBar* bar) {
     pCmdUI->SetCheck(bar && bar->GetSafeHwnd() && (bar->GetStyle() & WS_VISIBLE) ? 1 : 0);
 }
 
+BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) {
+    if (nCode != CN_COMMAND || pHandlerInfo)
+        return CMainFrameBase::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    try {
+        return CMainFrameBase::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    } catch (CDaoException* e) {
+        const CaughtDaoError error(e);
+        AfxMessageBox(error.Message(), MB_OK | MB_ICONEXCLAMATION);
+        return TRUE;
+    }
+}
+
 void CMainFrame::OnViewCommandBar() {
     ToggleBar(&m_wndCommandBar);
 }
@@ -308,6 +322,8 @@ void CMainFrame::ClearEngineMessages() {
 }
 
 void CMainFrame::RefreshObjectTree(int, long) {}
+
+void CMainFrame::RefreshObjectTree(int, const QZKeyCombo&) {}
 
 void CMainFrame::SelectService(const QZKeyCombo&) {}
 

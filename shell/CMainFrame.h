@@ -32,8 +32,13 @@ public:
     // Engine messages for the output bar (ownership passes), and emptying its log.
     void AddEngineMessage(QZEngineMessage* message);
     void ClearEngineMessages();
-    // The Site Viewer's operations.
+    // Engine errors of a command are shown to the user here; they end that command only.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;
+
+    // The Site Viewer's operations: the tree of a kind refreshed (with a value the section and
+    // event trees use, or with the object to select in it after a save).
     void RefreshObjectTree(int nTypeCode, long lValue);
+    void RefreshObjectTree(int nTypeCode, const QZKeyCombo& key);
     void SelectService(const QZKeyCombo& service);
     void ReloadSiteViewer();
     // FALSE when no object is selected in the focused tree.

@@ -11,6 +11,7 @@
 #include "shell/QZEditorColors.h"
 #include "shell/QZOptionFlags.h"
 
+class CCmdUI;
 class CDocTemplate;
 class SECRegistry;
 class QZStartupWindows;
@@ -67,6 +68,16 @@ public:
     void OnHelpFinder();
     void OnHelp();
     void OnAppAbout();
+    // The object editors, reached through the editor services. OpenObject activates the
+    // object's open editor or opens one (the kinds with an editor but the photo; FALSE when
+    // none is open afterwards); ActivateOpenDocument is TRUE when an open editor of the object
+    // was activated.
+    BOOL OpenObject(SHORT type, const QZKeyCombo& key);
+    BOOL ActivateOpenDocument(const QZKeyCombo& key, SHORT type);
+    // Inserts text at the caret of the active editor's text view; nothing for another view.
+    void InsertTextInActiveEditor(const CString& text);
+    // The open documents of every template.
+    int CountOpenDocuments() const;
 
     CVantrelDb& GetVantrelDb() override { return m_VantrelDb; }
     LONG GetDbID() override;
@@ -120,6 +131,17 @@ private:
 
     QZStartupWindows* m_pWindows = nullptr;
     BOOL m_bInstanceRegistered = FALSE;
+
+protected:
+    // Open (57601): the object selected in the Site Viewer.
+    void OnFileOpen();
+    // The New commands, one table row each: preconditions, the kind and its landing tab.
+    void OnNewObject(UINT nID);
+    // New Ad is enabled while the selected site has an advertiser.
+    void OnUpdateNewAd(CCmdUI* pCmdUI);
+    void OnSaveAll();
+    // Command 32894, never enabled.
+    void OnUpdateAlwaysDisabled(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()
 };

@@ -6,14 +6,6 @@
 #include "shell/CVantrel3App.h"
 #include "shell/QZFrameServices.h"
 
-BEGIN_MESSAGE_MAP(CVantrel3App, CWinApp)
-ON_COMMAND(ID_HELP_QUICK_START, OnHelpQuickStart)
-ON_COMMAND(ID_HELP_TUTORIAL, OnHelpTutorial)
-ON_COMMAND(ID_HELP_COMMAND_REFERENCE, OnHelpCommandReference)
-ON_COMMAND(ID_HELP_CHECK_UPDATES, OnHelpCheckForUpdates)
-ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
-END_MESSAGE_MAP()
-
 namespace {
 
 constexpr UINT kHelpIndexTopic = 1;

@@ -84,7 +84,9 @@ QZVantrelBase* QZSaveAsCopy::MakeCopy(QZVantrelBase& current, const QZSaveAsDlg&
     if (!kind)
         return nullptr;
     std::unique_ptr<QZVantrelBase> copy(kind->newRow());
-    if (!copy->IsLoaded())
+    // Whether the new row was added (a query's own test asks for its open data rows as well,
+    // which a new query has not).
+    if (!copy->QZVantrelBase::IsLoaded())
         return nullptr;
     *copy = current;
     copy->SetName(settled.m_strTitle);

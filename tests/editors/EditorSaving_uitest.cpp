@@ -3,14 +3,19 @@
 
 #include "editors/QZKindDocument.h"
 #include "platform/ui/CDocManager.h"
+#include "res/Resource.h"
+#include "res/Resources.h"
 #include "tests/editors/EditorFixture.h"
 #include "tests/platform/ui/UiTestEnvironment.h"
+#include "tests/shell/DialogScript.h"
 #include "tests/support/ChildProcess.h"
 
 #include <gtest/gtest.h>
+#include <wx/textctrl.h>
 
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -313,21 +318,29 @@ TEST_F(EditorSavingTest, ASaveBlockedByAnotherProgramsWriteLockIsAnEngineErrorAn
     EXPECT_FALSE(document->IsModified());
 }
 
+// Save As as the program binds it: the shell's Save As dialog, answered through wx's modal
+// dialog hook.
 class EditorSaveAsTest : public EditorSavingTest {
 protected:
+    void SetUp() override {
+        EditorSavingTest::SetUp();
+        RegisterResources();
+        BindSaveAsDialog();
+    }
     void TearDown() override {
         QZKindDocument::SetSaveAsDialog(nullptr);
         EditorSavingTest::TearDown();
     }
-    // Answers the Save As dialog, keeping the title it was shown.
-    void AnswerSaveAs(int answer) {
-        QZKindDocument::SetSaveAsDialog([this, answer](QZVantrelBase& copy) {
-            m_shownTitle = copy.GetName().str();
-            return answer;
+    // Answers the next Save As dialog with the button, keeping the title it proposed.
+    std::unique_ptr<DialogScript> AnswerSaveAs(int button) {
+        return std::make_unique<DialogScript>([this, button](wxDialog* dialog) {
+            auto* title = DialogScript::Item<wxTextCtrl>(dialog, IDC_SAVEAS_TITLE);
+            m_shownTitle = title ? title->GetValue().utf8_string() : "";
+            DialogScript::Click(dialog, button);
         });
     }
-    long LiveRows(const EditorKind& kind) {
-        return Count(std::string("SELECT * FROM ") + kind.table + " WHERE Deleted = 0");
+    long Rows(const EditorKind& kind, const std::string& where = "1 = 1") {
+        return Count(std::string("SELECT * FROM ") + kind.table + " WHERE " + where);
     }
     std::string m_shownTitle;
 };
@@ -341,38 +354,65 @@ TEST_F(EditorSaveAsTest, OkMakesACopyOfEveryKindButThePhotoAndEditsIt) {
         ASSERT_TRUE(Open(kind.type, 12));
         auto* document = dynamic_cast<QZKindDocument*>(ActiveDocument());
         ASSERT_NE(document, nullptr);
-        AnswerSaveAs(IDOK);
-        document->OnFileSaveAs();
+        const long rows = Rows(kind);
+        {
+            const auto script = AnswerSaveAs(IDOK);
+            document->OnFileSaveAs();
+            EXPECT_EQ(script->opened, 1);
+        }
         EXPECT_EQ(m_shownTitle, "Copy of Home");
         QZVantrelBase* copy = document->GetContentObject();
         const LONG copyId = copy->GetKey().m_KeyID;
         EXPECT_NE(copyId, 12);
+        EXPECT_EQ(Rows(kind), rows + 1);
         EXPECT_EQ(NameOf(kind, copyId), "Copy of Home");
         EXPECT_EQ(NumberOf(kind, copyId, kind.type == OBJ_PAGE ? "GenerateFlag" : "PublishFlag"),
                   1);
         EXPECT_EQ(NameOf(kind, 12), "Home");
         EXPECT_EQ(Claims(kind.type, 12), 0);
+        EXPECT_EQ(Claims(kind.type, copyId), 1);
         EXPECT_FALSE(document->IsModified());
         EXPECT_EQ(document->GetTitle().str().substr(0, 14), "Copy of Home  ");
         CloseAll();
     }
 }
 
-TEST_F(EditorSaveAsTest, CancelKeepsTheOldObjectAndItsEditsAndLeavesNoVisibleRow) {
+TEST_F(EditorSaveAsTest, CancelKeepsTheOldObjectAndItsEditsAndAddsNoRow) {
     AddKindRow(Page(), 12, "Home");
     ASSERT_TRUE(Open(OBJ_PAGE, 12));
     QZDocument* document = ActiveDocument();
     QZVantrelBase* old = document->GetContentObject();
     old->SetName("Edited");
     document->SetModifiedFlag(TRUE);
-    const long before = LiveRows(Page());
-    AnswerSaveAs(IDCANCEL);
-    static_cast<QZKindDocument*>(document)->OnFileSaveAs();
+    const long rows = Rows(Page());
+    {
+        const auto script = AnswerSaveAs(IDCANCEL);
+        static_cast<QZKindDocument*>(document)->OnFileSaveAs();
+        EXPECT_EQ(script->opened, 1);
+    }
     EXPECT_EQ(m_shownTitle, "Copy of Edited");
     EXPECT_EQ(document->GetContentObject(), old);
     EXPECT_EQ(old->GetName().str(), "Edited");
     EXPECT_TRUE(document->IsModified());
-    EXPECT_EQ(LiveRows(Page()), before);
-    EXPECT_EQ(Count("SELECT * FROM Documents WHERE Deleted <> 0 AND NeverPublishFlag = 0"), 0);
+    EXPECT_EQ(Rows(Page()), rows);
+    EXPECT_EQ(NameOf(Page(), 12), "Home");
     EXPECT_EQ(Claims(OBJ_PAGE, 12), 1);
+    // The edits are saved later as the object's own.
+    document->SaveObject();
+    EXPECT_EQ(NameOf(Page(), 12), "Edited");
+    EXPECT_EQ(Rows(Page()), rows);
+}
+
+TEST_F(EditorSaveAsTest, ThePhotoHasNoSaveAs) {
+    const EditorKind& photo = EditorKinds()[7];
+    AddKindRow(photo, 12, "Beach");
+    ASSERT_TRUE(Open(OBJ_PHOTO, 12));
+    auto* document = dynamic_cast<QZKindDocument*>(ActiveDocument());
+    ASSERT_NE(document, nullptr);
+    const long rows = Rows(photo);
+    const auto script = AnswerSaveAs(IDOK);
+    document->OnFileSaveAs();
+    EXPECT_EQ(script->opened, 0);
+    EXPECT_EQ(Rows(photo), rows);
+    EXPECT_EQ(document->GetContentObject()->GetKey().m_KeyID, 12);
 }

@@ -3,11 +3,14 @@
 
 #include "content/QZVantrelQuery.h"
 #include "editors/QZEditorServiceProvider.h"
+#include "editors/QZKindDocument.h"
 #include "editors/QZQueryDoc.h"
 #include "platform/ui/CDocManager.h"
 #include "platform/ui/CDocTemplate.h"
+#include "res/Resources.h"
 #include "tests/editors/EditorFixture.h"
 #include "tests/platform/ui/UiTestEnvironment.h"
+#include "tests/shell/DialogScript.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +22,7 @@ TEST_F(EditorServicesTest, StartUpRegistersTheSixteenTemplatesInTheOrderOfTheKin
     EXPECT_NE(GetEditorServices(), nullptr);
     SetEditorServices(nullptr);
     SetDocTemplateRegistrar(nullptr);
+    QZKindDocument::SetSaveAsDialog(nullptr);
 
     const std::vector<UINT> ids{129, 132, 164, 135, 165, 166, 167, 162,
                                 161, 160, 137, 163, 168, 169, 233, 234};
@@ -35,6 +39,24 @@ TEST_F(EditorServicesTest, StartUpRegistersTheSixteenTemplatesInTheOrderOfTheKin
         docTemplate->GetDocString(name, CDocTemplate::docName);
         EXPECT_EQ(name.str(), names[i]);
     }
+}
+
+TEST_F(EditorServicesTest, StartUpGivesSaveAsTheShellsDialog) {
+    RegisterResources();
+    InstallEditors();
+    SetEditorServices(nullptr);
+    SetDocTemplateRegistrar(nullptr);
+    AddKindRow(EditorKinds()[1], 12, "Menu");
+    ASSERT_TRUE(Open(OBJ_MACRO, 12));
+    {
+        DialogScript script([](wxDialog* dialog) {
+            EXPECT_EQ(dialog->GetTitle().utf8_string(), "Save As");
+            DialogScript::Click(dialog, IDCANCEL);
+        });
+        static_cast<QZKindDocument*>(ActiveDocument())->OnFileSaveAs();
+        EXPECT_EQ(script.opened, 1);
+    }
+    QZKindDocument::SetSaveAsDialog(nullptr);
 }
 
 TEST_F(EditorServicesTest, ANewObjectOfEveryKindOpensOnItsLandingTabWithItsTitle) {

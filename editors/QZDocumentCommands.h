@@ -1,0 +1,11 @@
+#pragma once
+// The commands the editor documents take themselves: Save and Save As of the framework's File
+// menu, and the page's Generate (the command bar's button and the status form's "Generate Now",
+// and the page editor's own command).
+
+#include "platform/core/Types.h"
+
+constexpr UINT ID_FILE_SAVE = 0xE103;
+constexpr UINT ID_FILE_SAVE_AS = 0xE104;
+constexpr UINT ID_GENERATE_NOW = 1102;
+constexpr UINT ID_GENERATE_PAGE = 32817;
