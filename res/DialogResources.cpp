@@ -89,10 +89,16 @@ const DialogTemplate* FindDialogTemplate(UINT id) {
         if (dialog.id == id)
             return &dialog;
     }
+    for (const DialogTemplate& dialog : SiteDialogTemplates()) {
+        if (dialog.id == id)
+            return &dialog;
+    }
     return nullptr;
 }
 
 void RegisterDialogTemplates() {
     for (const DialogTemplate& dialog : g_dialogs)
+        DialogTemplates::Register(dialog.id, &dialog);
+    for (const DialogTemplate& dialog : SiteDialogTemplates())
         DialogTemplates::Register(dialog.id, &dialog);
 }

@@ -4,6 +4,8 @@
 
 #include "platform/ui/DialogTemplate.h"
 
+#include <span>
+
 // Registers every string (core string table), dialog template, cursor and bitmap (ui layer).
 void RegisterResources();
 
@@ -18,3 +20,5 @@ void RegisterDialogTemplates();
 void RegisterCursors();
 // Registers bitmap 113, the splash window's picture (called by RegisterResources).
 void RegisterSplashBitmap();
+// The templates of the Site menu's run and import dialogs (registered with the others).
+std::span<const DialogTemplate> SiteDialogTemplates();

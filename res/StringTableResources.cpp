@@ -31,6 +31,7 @@ const StringResource g_strings[] = {
     {IDS_SEC_HIDE, "Hide"},
     {IDS_SEC_FLOATINMAIN, "Float In Main Window"},
     {IDS_IDLEMESSAGE, "Ready"},
+    {IDS_CREATE_DIRECTORY, "Should this directory be created?\n\n%s"},
 };
 
 } // namespace

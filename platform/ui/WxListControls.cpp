@@ -51,7 +51,15 @@ wxWindow* MakeCombo(const DialogItemTemplate& item, wxWindow* parent, const wxPo
 
 wxWindow* MakeList(const DialogItemTemplate& item, wxWindow* parent, const wxPoint& pos,
                    const wxSize& size) {
-    const long style = wxLB_SINGLE | ((item.style & LBS_SORT) ? wxLB_SORT : 0);
+    if (item.style & LBS_OWNERDRAWFIXED)
+        return MakeCheckList(item, parent, pos, size);
+    long style = wxLB_SINGLE;
+    if (item.style & LBS_EXTENDEDSEL)
+        style = wxLB_EXTENDED;
+    else if (item.style & LBS_MULTIPLESEL)
+        style = wxLB_MULTIPLE;
+    if (item.style & LBS_SORT)
+        style |= wxLB_SORT;
     auto* list = new wxListBox(parent, WxIdOf(item.id), pos, size, 0, nullptr, style);
     if (item.style & LBS_NOTIFY) {
         list->Bind(wxEVT_LISTBOX, [list](wxCommandEvent&) { Notify(list, LBN_SELCHANGE); });
