@@ -5,4 +5,5 @@ void RegisterResources() {
     RegisterDialogTemplates();
     RegisterCursors();
     RegisterSplashBitmap();
+    RegisterObjectIconsBitmap();
 }

@@ -20,5 +20,7 @@ void RegisterDialogTemplates();
 void RegisterCursors();
 // Registers bitmap 113, the splash window's picture (called by RegisterResources).
 void RegisterSplashBitmap();
+// Registers bitmap 154, the strip of the object kinds' icons (called by RegisterResources).
+void RegisterObjectIconsBitmap();
 // The templates of the Site menu's run and import dialogs (registered with the others).
 std::span<const DialogTemplate> SiteDialogTemplates();
