@@ -27,5 +27,5 @@ BOOL QZDirectoryEdit::CheckDirectoryName(const CString& name) {
 void QZDirectoryEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
     if (IsRefusedChar(nChar))
         return;
-    CWnd::OnChar(nChar, nRepCnt, nFlags);
+    CEditField::OnChar(nChar, nRepCnt, nFlags);
 }

@@ -5,9 +5,9 @@
 // program sets are not filtered.
 
 #include "platform/core/CString.h"
-#include "platform/ui/CWnd.h"
+#include "platform/ui/CEditField.h"
 
-class QZDirectoryEdit : public CWnd {
+class QZDirectoryEdit : public CEditField {
 public:
     // FALSE for a name with a blank, "/" or "\", and for "." and "..".
     static BOOL IsValidDirectoryName(const CString& name);
