@@ -13,8 +13,10 @@
 #include "tests/shell/DialogScript.h"
 #include "tests/support/ChildProcess.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -306,6 +308,37 @@ TEST_F(GenerateViewTest, AbortFinishesThePageInHandAndTheRestCanBeResumed) {
     });
     EXPECT_EQ(Number(ContentKindOf(OBJ_PAGE), 40, "PublishFlag"), 1);
     EXPECT_EQ(Number(ContentKindOf(OBJ_PAGE), 44, "PublishFlag"), 1);
+}
+
+TEST_F(GenerateViewTest, AnEngineErrorFailsThePageAloneAndTheRunGoesOn) {
+    // Another program holds the site database's write lock while the first page generates.
+    std::unique_ptr<WriteLockHolder> lock;
+    Run([&](wxDialog* d) {
+        AddFrom(d, 3, "Spring Sale"); // the archive's index
+        AddFrom(d, 4, "Page banner"); // the sale page
+        m_messages.Clear();
+        ScriptedPump pump([&](int step) {
+            if (step == 1)
+                lock = std::make_unique<WriteLockHolder>(m_path);
+            else
+                lock.reset();
+        });
+        Script::Click(d, IDC_GEN_GENERATE);
+        Script::Click(d, IDCANCEL);
+    });
+    const std::vector<std::string> log = Log();
+    ASSERT_GE(log.size(), 3u);
+    EXPECT_EQ(log.back(), "2|------- Generated 2 pages -------");
+    const long errors = std::count_if(
+        log.begin(), log.end(), [](const std::string& line) { return line.rfind("0|", 0) == 0; });
+    EXPECT_EQ(errors, 1) << ::testing::PrintToString(log);
+    EXPECT_EQ(log[2].rfind("0|error: The database ", 0), 0u) << log[2];
+    const ContentKind& pages = ContentKindOf(OBJ_PAGE);
+    // The failed page is as it was; the next one was generated and saved.
+    EXPECT_EQ(Number(pages, 41, "PublishFlag"), 0);
+    EXPECT_EQ(Number(pages, 41, "VersionGenerated"), 0);
+    EXPECT_EQ(Number(pages, 40, "PublishFlag"), 1);
+    EXPECT_EQ(Number(pages, 40, "GenerateFlag"), 0);
 }
 
 TEST_F(GenerateViewTest, TenThousandPagesRunToTheEnd) {
