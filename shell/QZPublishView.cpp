@@ -8,6 +8,7 @@
 #include "platform/core/CException.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/DialogModalLoop.h"
+#include "platform/ui/MessagePump.h"
 #include "res/Resource.h"
 #include "shell/CVantrel3App.h"
 #include "shell/QZRunLog.h"
@@ -176,9 +177,38 @@ void QZPublishView::DropUnchecked() {
     }
 }
 
+namespace {
+
+// Lets the window's messages through for the engine and turns a quit request taken meanwhile
+// into the run's abort, which the engine reads right after.
+class QuitAbortingPump : public MessagePump {
+public:
+    explicit QuitAbortingPump(QZPublishAbortFlag& flag) : m_flag(flag) {
+        m_previous = SetMessagePump(this);
+    }
+    ~QuitAbortingPump() override { SetMessagePump(m_previous); }
+    QuitAbortingPump(const QuitAbortingPump&) = delete;
+    QuitAbortingPump& operator=(const QuitAbortingPump&) = delete;
+
+    void PumpWaitingMessages() override {
+        SetMessagePump(m_previous);
+        ::PumpWaitingMessages();
+        SetMessagePump(this);
+        if (IsQuitRequested())
+            m_flag.m_bAbort = TRUE;
+    }
+
+private:
+    QZPublishAbortFlag& m_flag;
+    MessagePump* m_previous;
+};
+
+} // namespace
+
 void QZPublishView::RunEngine() {
     // The engine logs its own failures; what escapes it still gets its line before the
     // completion line, and the buttons come back all the same.
+    QuitAbortingPump pump(*this);
     try {
         QZPublishDb engine;
         engine.Publish(this, m_ServiceKey, *m_pObjectList);

@@ -367,14 +367,22 @@ TEST_F(GenerateViewTest, TenThousandPagesRunToTheEnd) {
 
 TEST_F(GenerateViewTest, AQuitRequestTakenByThePumpEndsTheRun) {
     // The pump stands for the main loop taking a quit request during the first page. The
-    // request stays for the rest of the process, so this test comes last.
-    Run([&](wxDialog* d) {
-        AddFrom(d, 1);
-        ScriptedPump pump([&](int) { RequestQuit(); });
-        Script::Click(d, IDC_GEN_GENERATE);
-        EXPECT_EQ(Script::Entries(Target(d)).size(), 2u);
-        Script::Click(d, IDCANCEL);
-    });
+    // request stays for the rest of the process, so the run happens in a copy of this test
+    // program of its own.
+    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
+    EXPECT_EXIT(
+        {
+            Run([&](wxDialog* d) {
+                AddFrom(d, 1);
+                ScriptedPump pump([&](int) { RequestQuit(); });
+                Script::Click(d, IDC_GEN_GENERATE);
+                EXPECT_EQ(Script::Entries(Target(d)).size(), 2u);
+                EXPECT_EQ(Log().back(), "2|------- Generated 1 page -------");
+                Script::Click(d, IDCANCEL);
+            });
+            std::exit(::testing::Test::HasFailure() ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 } // namespace

@@ -247,4 +247,29 @@ TEST_F(PublishViewTest, AnFtpServerThatRefusesTheLoginEndsTheRunWithTheButtonsRe
     EXPECT_EQ(MarksIn(m_path, OBJ_PAGE, 40), Unmarked());
 }
 
+TEST_F(PublishViewTest, AQuitRequestTakenByThePumpAbortsTheRun) {
+    // The request stays for the rest of the process: the run happens in a copy of this test
+    // program of its own.
+    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
+    EXPECT_EXIT(
+        {
+            Open([&](wxDialog* d, QZPublishView& view) {
+                const size_t listed = Shown(view).size();
+                m_pump.hook = [&](int call) {
+                    if (call == 1)
+                        RequestQuit();
+                };
+                Script::Click(d, IDC_PUB_PUBLISH);
+                m_pump.hook = nullptr;
+                EXPECT_EQ(Log().back(), kCompleted);
+                EXPECT_GT(Shown(view).size(), 1u);
+                EXPECT_LT(Shown(view).size(), listed);
+                ExpectIdle(d, view);
+                Script::Click(d, IDCANCEL);
+            });
+            std::exit(::testing::Test::HasFailure() ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
 } // namespace
