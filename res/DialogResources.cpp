@@ -93,10 +93,17 @@ const DialogTemplate* FindDialogTemplate(UINT id) {
             return &dialog;
     }
     return FindCommandDialogTemplate(id);
+    for (const DialogTemplate& dialog : SiteDialogTemplates()) {
+        if (dialog.id == id)
+            return &dialog;
+    }
+    return nullptr;
 }
 
 void RegisterDialogTemplates() {
     for (const DialogTemplate& dialog : g_dialogs)
         DialogTemplates::Register(dialog.id, &dialog);
     RegisterCommandDialogTemplates();
+    for (const DialogTemplate& dialog : SiteDialogTemplates())
+        DialogTemplates::Register(dialog.id, &dialog);
 }

@@ -232,3 +232,55 @@ constexpr UINT IDS_HELP_TUTORIAL = 10878;
 constexpr UINT IDS_HELP_REFERENCE = 10879;
 constexpr UINT IDS_HELP_CHECK_UPDATES = 10906;
 constexpr UINT IDS_HELP_INDEX = 15000;
+
+// The Site menu's run and import dialogs.
+// Generate Pages: the pick mode, its object, the two page lists with their buttons, and the
+// run button; 32807 is the command of one run step.
+constexpr UINT IDD_GENERATE = 170;
+constexpr UINT IDC_GEN_MODE = 1179;
+constexpr UINT IDC_GEN_OBJECT = 1176;
+constexpr UINT IDC_GEN_SOURCE = 1172;
+constexpr UINT IDC_GEN_TARGET = 1173;
+constexpr UINT IDC_GEN_SELECT_SOURCE = 1174;
+constexpr UINT IDC_GEN_SELECT_TARGET = 1175;
+constexpr UINT IDC_GEN_ADD = 1177;
+constexpr UINT IDC_GEN_REMOVE = 1178;
+constexpr UINT IDC_GEN_GENERATE = 1180;
+constexpr UINT ID_GENERATE_NEXT = 32807;
+// Publish Objects: the check list of objects and the four buttons.
+constexpr UINT IDD_PUBLISH = 149;
+constexpr UINT IDC_PUB_LIST = 1245;
+constexpr UINT IDC_PUB_MARKALL = 1348;
+constexpr UINT IDC_PUB_CHECKALL = 1350;
+constexpr UINT IDC_PUB_UNCHECKALL = 1351;
+constexpr UINT IDC_PUB_PUBLISH = 1237;
+// Import Site: location, retrieve flag, address, their notes and the depth radios.
+constexpr UINT IDD_IMPORT_SITE = 189;
+constexpr UINT IDC_ISITE_LOCATION = 1211;
+constexpr UINT IDC_ISITE_RETRIEVE = 1209;
+constexpr UINT IDC_ISITE_ADDRESS = 1210;
+constexpr UINT IDC_ISITE_BROWSE = 1212;
+constexpr UINT IDC_ISITE_ADDRESS_NOTE = 1242;
+constexpr UINT IDC_ISITE_ADDRESS_LABEL = 1213;
+constexpr UINT IDC_ISITE_REMOTE_NOTE = 1214;
+constexpr UINT IDC_ISITE_LOCAL_NOTE = 1241;
+constexpr UINT IDC_ISITE_DEPTH0 = 1370;
+constexpr UINT IDC_ISITE_DEPTH1 = 1371;
+constexpr UINT IDC_ISITE_DEPTH2 = 1372;
+// Import Images: image directory, file names, development path, site, section and "...".
+constexpr UINT IDD_IMPORT_IMAGES = 181;
+constexpr UINT IDC_IIMG_DIRECTORY = 1134;
+constexpr UINT IDC_IIMG_FILENAMES = 1105;
+constexpr UINT IDC_IIMG_DEVPATH = 1170;
+constexpr UINT IDC_IIMG_SERVICE = 1027;
+constexpr UINT IDC_IIMG_SECTION = 1028;
+constexpr UINT IDC_IIMG_BROWSE = 1191;
+// Component Install and Insert Component.
+constexpr UINT IDD_COMPONENT_INSTALL = 177;
+constexpr UINT IDD_COMPONENT_INSERT = 176;
+constexpr UINT IDC_COMP_FILE = 1136;
+constexpr UINT IDC_COMP_BROWSE = 1183;
+constexpr UINT IDC_COMP_COMBO = 1192;
+constexpr UINT IDC_COMP_INSTALL_NEW = 11;
+// "Should this directory be created?\n\n%s"
+constexpr UINT IDS_CREATE_DIRECTORY = 1227;

@@ -4,6 +4,8 @@
 
 #include "platform/ui/DialogTemplate.h"
 
+#include <span>
+
 // Registers every string (core string table), dialog template, cursor, bitmap, menu,
 // accelerator table and tool bar (ui layer).
 void RegisterResources();
@@ -36,3 +38,5 @@ const DialogItemTemplate* FindOwnDialogItem(UINT dialogId, UINT itemId);
 // FindDialogTemplate and RegisterDialogTemplates).
 const DialogTemplate* FindCommandDialogTemplate(UINT id);
 void RegisterCommandDialogTemplates();
+// The templates of the Site menu's run and import dialogs (registered with the others).
+std::span<const DialogTemplate> SiteDialogTemplates();

@@ -43,6 +43,7 @@ const StringResource g_strings[] = {
     {ID_INDICATOR_CAPS, "CAP"},
     {ID_INDICATOR_NUM, "NUM"},
     {ID_INDICATOR_SCRL, "SCRL"},
+    {IDS_CREATE_DIRECTORY, "Should this directory be created?\n\n%s"},
 };
 
 } // namespace

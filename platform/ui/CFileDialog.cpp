@@ -107,6 +107,8 @@ INT_PTR CFileDialog::DoModal() {
     long style = wxFD_OPEN;
     if (m_ofn.Flags & OFN_FILEMUSTEXIST)
         style |= wxFD_FILE_MUST_EXIST;
+    if (m_ofn.Flags & OFN_ALLOWMULTISELECT)
+        style |= wxFD_MULTIPLE;
     DWORD entries = 0;
     const wxString wildcard = Wildcard(m_strFilter, &entries);
     CWnd* owner = GetSafeOwner(m_pParentWnd);
@@ -117,6 +119,28 @@ INT_PTR CFileDialog::DoModal() {
         dialog.SetFilterIndex(static_cast<int>(m_ofn.nFilterIndex) - 1);
     if (dialog.ShowModal() != wxID_OK)
         return IDCANCEL;
-    m_strPathName = FromWx(dialog.GetPath());
+    wxArrayString paths;
+    if (style & wxFD_MULTIPLE)
+        dialog.GetPaths(paths);
+    else
+        paths.push_back(dialog.GetPath());
+    m_paths.clear();
+    for (const wxString& path : paths)
+        m_paths.push_back(FromWx(path));
+    m_strPathName = m_paths.empty() ? CString() : m_paths.front();
     return IDOK;
+}
+
+POSITION CFileDialog::GetStartPosition() const {
+    return m_paths.empty() ? nullptr : reinterpret_cast<POSITION>(uintptr_t{1});
+}
+
+CString CFileDialog::GetNextPathName(POSITION& pos) const {
+    const auto index = reinterpret_cast<uintptr_t>(pos);
+    if (index == 0 || index > m_paths.size()) {
+        pos = nullptr;
+        return CString();
+    }
+    pos = index < m_paths.size() ? reinterpret_cast<POSITION>(index + 1) : nullptr;
+    return m_paths[index - 1];
 }

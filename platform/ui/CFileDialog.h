@@ -17,10 +17,14 @@
 #include "platform/core/MessageBox.h" // IDOK, IDCANCEL
 #include "platform/ui/CDialog.h"
 
+#include <vector>
+
 constexpr DWORD OFN_READONLY = 0x00000001;
 constexpr DWORD OFN_OVERWRITEPROMPT = 0x00000002;
 constexpr DWORD OFN_HIDEREADONLY = 0x00000004;
 constexpr DWORD OFN_NOCHANGEDIR = 0x00000008;
+// Several files may be chosen at once: GetStartPosition and GetNextPathName walk them.
+constexpr DWORD OFN_ALLOWMULTISELECT = 0x00000200;
 constexpr DWORD OFN_PATHMUSTEXIST = 0x00000800;
 constexpr DWORD OFN_FILEMUSTEXIST = 0x00001000;
 constexpr DWORD OFN_EXPLORER = 0x00080000;
@@ -52,6 +56,10 @@ public:
     virtual INT_PTR DoModal();
     // The full path of the chosen file; before DoModal, the initial file name.
     CString GetPathName() const { return m_strPathName; }
+    // The chosen files' full paths, in the chooser's order: the position of the first (null
+    // when none was chosen), and the path at a position, which moves on to the next.
+    POSITION GetStartPosition() const;
+    CString GetNextPathName(POSITION& pos) const;
 
     OPENFILENAME m_ofn;
 
@@ -60,4 +68,5 @@ private:
     CString m_strDefExt;
     CString m_strFilter;
     CString m_strPathName;
+    std::vector<CString> m_paths;
 };

@@ -75,3 +75,42 @@ int CListBox::FindStringExact(int startAfter, LPCTSTR text) const {
     }
     return LB_ERR;
 }
+
+int CListBox::DeleteString(UINT index) {
+    wxListBox* list = ListOf(this);
+    if (!list || !InRange(list, static_cast<int>(index)))
+        return LB_ERR;
+    list->Delete(index);
+    return static_cast<int>(list->GetCount());
+}
+
+int CListBox::GetSel(int index) const {
+    const wxListBox* list = ListOf(this);
+    if (!list || !InRange(list, index))
+        return LB_ERR;
+    return list->IsSelected(index) ? 1 : 0;
+}
+
+int CListBox::SetSel(int index, BOOL select) {
+    wxListBox* list = ListOf(this);
+    if (!list)
+        return LB_ERR;
+    if (index == -1) {
+        for (unsigned line = 0; line < list->GetCount(); ++line)
+            select ? list->SetSelection(static_cast<int>(line))
+                   : list->Deselect(static_cast<int>(line));
+        return 0;
+    }
+    if (!InRange(list, index))
+        return LB_ERR;
+    select ? list->SetSelection(index) : list->Deselect(index);
+    return 0;
+}
+
+int CListBox::GetSelCount() const {
+    const wxListBox* list = ListOf(this);
+    if (!list)
+        return LB_ERR;
+    wxArrayInt selections;
+    return list->GetSelections(selections);
+}

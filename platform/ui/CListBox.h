@@ -7,6 +7,13 @@
 
 constexpr DWORD LBS_NOTIFY = 0x0001;
 constexpr DWORD LBS_SORT = 0x0002;
+// Several lines may be selected: by clicking each (LBS_MULTIPLESEL) or with Shift and Ctrl
+// (LBS_EXTENDEDSEL).
+constexpr DWORD LBS_MULTIPLESEL = 0x0008;
+constexpr DWORD LBS_EXTENDEDSEL = 0x0800;
+// Lines of one height that the list's owner paints (a CCheckListBox), keeping their texts.
+constexpr DWORD LBS_OWNERDRAWFIXED = 0x0010;
+constexpr DWORD LBS_HASSTRINGS = 0x0040;
 
 constexpr int LB_ERR = -1;
 
@@ -32,4 +39,12 @@ public:
     // The first line after `startAfter` (-1: from the top), wrapping round, whose text equals
     // `text` in either case; LB_ERR when none.
     int FindStringExact(int startAfter, LPCTSTR text) const;
+
+    // Deletes the line; the number of lines left, or LB_ERR for an index out of range.
+    int DeleteString(UINT index);
+    // Lists of several selected lines: whether the line is selected (LB_ERR out of range);
+    // selects or clears the line (index -1: every line); the number of selected lines.
+    int GetSel(int index) const;
+    int SetSel(int index, BOOL select = TRUE);
+    int GetSelCount() const;
 };

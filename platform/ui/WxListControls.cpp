@@ -25,7 +25,6 @@ namespace {
 constexpr DWORD kEditReadOnly = 0x0800;       // ES_READONLY
 constexpr DWORD kEditMultiLine = 0x0004;      // ES_MULTILINE
 constexpr DWORD kEditWantReturn = 0x1000;     // ES_WANTRETURN
-constexpr DWORD kListOwnerDrawFixed = 0x0010; // LBS_OWNERDRAWFIXED: a check list's lines
 constexpr DWORD kSpinSetBuddyInt = 0x0002;    // UDS_SETBUDDYINT
 constexpr DWORD kSpinAutoBuddy = 0x0010;      // UDS_AUTOBUDDY
 constexpr DWORD kStaticBitmap = 0x000E;       // SS_BITMAP
@@ -76,11 +75,20 @@ wxWindow* MakeCombo(const DialogItemTemplate& item, wxWindow* parent, const wxPo
 
 wxWindow* MakeList(const DialogItemTemplate& item, wxWindow* parent, const wxPoint& pos,
                    const wxSize& size) {
-    const long style = wxLB_SINGLE | ((item.style & LBS_SORT) ? wxLB_SORT : 0);
-    // An owner-drawn list of the templates is a check list: a box before every line.
-    auto* list = (item.style & kListOwnerDrawFixed)
-                     ? new wxCheckListBox(parent, WxIdOf(item.id), pos, size, 0, nullptr, style)
-                     : new wxListBox(parent, WxIdOf(item.id), pos, size, 0, nullptr, style);
+    if (item.style & LBS_OWNERDRAWFIXED) {
+        wxWindow* checks = MakeCheckList(item, parent, pos, size);
+        if (item.style & LBS_NOTIFY)
+            checks->Bind(wxEVT_LISTBOX, [checks](wxCommandEvent&) { Notify(checks, LBN_SELCHANGE); });
+        return checks;
+    }
+    long style = wxLB_SINGLE;
+    if (item.style & LBS_EXTENDEDSEL)
+        style = wxLB_EXTENDED;
+    else if (item.style & LBS_MULTIPLESEL)
+        style = wxLB_MULTIPLE;
+    if (item.style & LBS_SORT)
+        style |= wxLB_SORT;
+    auto* list = new wxListBox(parent, WxIdOf(item.id), pos, size, 0, nullptr, style);
     if (item.style & LBS_NOTIFY) {
         list->Bind(wxEVT_LISTBOX, [list](wxCommandEvent&) { Notify(list, LBN_SELCHANGE); });
         list->Bind(wxEVT_LISTBOX_DCLICK, [list](wxCommandEvent&) { Notify(list, LBN_DBLCLK); });

@@ -16,6 +16,10 @@ class wxWindow;
 wxWindow* MakeListControl(const DialogItemTemplate& item, wxWindow* parent, const wxPoint& pos,
                           const wxSize& size);
 
+// The painted list of a CCheckListBox (an owner-drawn list box of a template).
+wxWindow* MakeCheckList(const DialogItemTemplate& item, wxWindow* parent, const wxPoint& pos,
+                        const wxSize& size);
+
 // Caps the text the user types into a text field (an edit field's, or an editable combo's) at
 // `maxChars` characters (0: no cap). Text the program sets is never cut, as the window system
 // would cut it: while it is longer than the cap, the cap waits until the user has shortened it.

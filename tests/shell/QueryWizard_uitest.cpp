@@ -6,6 +6,7 @@
 #include "db/QZRecordsetCaches.h"
 #include "platform/dao/CDaoDatabase.h"
 #include "platform/dao/CDaoQueryDef.h"
+#include "platform/ui/CCheckListBox.h"
 #include "res/Resource.h"
 #include "res/Resources.h"
 #include "shell/QZQueryWizardBase.h"
@@ -80,35 +81,52 @@ Step Press(int id) {
     return [id](wxDialog& sheet) { Click(sheet, id); };
 }
 
+// The field list shown: the program's check list over the control with that id.
+CCheckListBox* ShownFieldList(wxDialog& sheet) {
+    auto* window = Shown<wxWindow>(sheet, IDC_QWIZ_FIELDS);
+    return window ? dynamic_cast<CCheckListBox*>(CWnd::FromHandle(window)) : nullptr;
+}
+
+// The line of the field list whose text is `name`, or -1.
+int FieldLine(CCheckListBox& list, const std::string& name) {
+    for (int line = 0; line < list.GetCount(); ++line) {
+        CString text;
+        list.GetText(line, text);
+        if (text.str() == name)
+            return line;
+    }
+    return -1;
+}
+
 // Checks (or clears) the lines of the field list shown, by name.
 Step CheckFields(const Entries& names, bool check = true) {
     return [names, check](wxDialog& sheet) {
-        auto* list = Shown<wxCheckListBox>(sheet, IDC_QWIZ_FIELDS);
+        CCheckListBox* list = ShownFieldList(sheet);
         ASSERT_NE(list, nullptr);
         for (const std::string& name : names) {
-            const int line = list->FindString(wxString::FromUTF8(name));
-            ASSERT_NE(line, wxNOT_FOUND) << name;
-            list->Check(static_cast<unsigned>(line), check);
+            const int line = FieldLine(*list, name);
+            ASSERT_NE(line, -1) << name;
+            list->SetCheck(line, check ? 1 : 0);
         }
     };
 }
 
 Step ClearAllFields() {
     return [](wxDialog& sheet) {
-        auto* list = Shown<wxCheckListBox>(sheet, IDC_QWIZ_FIELDS);
+        CCheckListBox* list = ShownFieldList(sheet);
         ASSERT_NE(list, nullptr);
-        for (unsigned line = 0; line < list->GetCount(); ++line)
-            list->Check(line, false);
+        for (int line = 0; line < list->GetCount(); ++line)
+            list->SetCheck(line, 0);
     };
 }
 
 Step SelectField(const std::string& name) {
     return [name](wxDialog& sheet) {
-        auto* list = Shown<wxCheckListBox>(sheet, IDC_QWIZ_FIELDS);
+        CCheckListBox* list = ShownFieldList(sheet);
         ASSERT_NE(list, nullptr);
-        const int line = list->FindString(wxString::FromUTF8(name));
-        list->SetSelection(line);
-        Send(list, wxEVT_LISTBOX, line);
+        const int line = FieldLine(*list, name);
+        list->SetCurSel(line);
+        Send(list->GetSafeHwnd(), wxEVT_LISTBOX, line);
     };
 }
 

@@ -233,7 +233,7 @@ TEST(MoreListControlsTest, CheckListMultiLineEditAndSpinWorkAsTheProgramExpects)
     checks.SetCheck(1, 1);
     EXPECT_EQ(checks.GetCheck(0), 0);
     EXPECT_EQ(checks.GetCheck(1), 1);
-    EXPECT_EQ(checks.GetCheck(7), 0);
+    EXPECT_EQ(checks.GetCheck(7), -1);
     CString text;
     checks.GetText(1, text);
     EXPECT_EQ(text.str(), "Price");
