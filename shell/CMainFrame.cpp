@@ -83,6 +83,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
         return -1;
     CreateStatusBar();
     SetFrameServices(this);
+    SetSiteMenuHost(this);
     EnableDocking(CBRS_ALIGN_ANY);
     if (CreateToolBar(m_wndToolBar, AFX_IDW_TOOLBAR, IDR_MAINFRAME, nullptr))
         DockControlBar(&m_wndToolBar, AFX_IDW_DOCKBAR_TOP);
@@ -323,7 +324,26 @@ void CMainFrame::ClearEngineMessages() {
 
 void CMainFrame::RefreshObjectTree(int, long) {}
 
-void CMainFrame::RefreshObjectTree(int, const QZKeyCombo&) {}
+void CMainFrame::RefreshObjectTree(SHORT, const QZKeyCombo&) {}
+
+BOOL CMainFrame::HasOpenDocuments() {
+    const CVantrel3App* app = GetVantrel3App();
+    return app != nullptr && app->CountOpenDocuments() > 0;
+}
+
+BOOL CMainFrame::SaveAndCloseAll() {
+    CWinApp* app = AfxGetApp();
+    if (app == nullptr)
+        return TRUE;
+    if (app->SaveAllModified())
+        app->CloseAllDocuments(FALSE);
+    return !HasOpenDocuments();
+}
+
+void CMainFrame::RefreshSelectedSite() {
+    if (CVantrel3App* app = GetVantrel3App())
+        SelectService(app->GetCurrentServiceKey());
+}
 
 void CMainFrame::SelectService(const QZKeyCombo&) {}
 
@@ -368,6 +388,8 @@ void CMainFrame::OnDestroy() {
         UninstallOutputMessageSink();
     if (GetFrameServices() == this)
         SetFrameServices(nullptr);
+    if (GetSiteMenuHost() == this)
+        SetSiteMenuHost(nullptr);
     if (AfxGetMainWnd() == this)
         SetMainWnd(nullptr);
     if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == this)

@@ -9,6 +9,7 @@
 #include "shell/QZFrameServices.h"
 #include "shell/QZHelpViewer.h"
 #include "shell/QZOutputBar.h"
+#include "shell/QZSiteMenuHost.h"
 #include "wintoolkit/statusbar/SECStatusBar.h"
 #include "wintoolkit/toolbar/SECDialogBar.h"
 #include "wintoolkit/toolbar/SECToolBar.h"
@@ -21,7 +22,7 @@ class QZKeyCombo;
 // The frame class the main window stands on.
 using CMainFrameBase = SECWorkbook;
 
-class CMainFrame : public CMainFrameBase, public QZFrameServices {
+class CMainFrame : public CMainFrameBase, public QZFrameServices, public QZSiteMenuHost {
 public:
     CMainFrame();
     ~CMainFrame() override;
@@ -38,7 +39,11 @@ public:
     // The Site Viewer's operations: the tree of a kind refreshed (with a value the section and
     // event trees use, or with the object to select in it after a save).
     void RefreshObjectTree(int nTypeCode, long lValue);
-    void RefreshObjectTree(int nTypeCode, const QZKeyCombo& key);
+    void RefreshObjectTree(SHORT objectType, const QZKeyCombo& key) override;
+    // The Site menu's dialogs: the open editors, saving and closing them, the selected site.
+    BOOL HasOpenDocuments() override;
+    BOOL SaveAndCloseAll() override;
+    void RefreshSelectedSite() override;
     void SelectService(const QZKeyCombo& service);
     void ReloadSiteViewer();
     // FALSE when no object is selected in the focused tree.

@@ -142,6 +142,13 @@ protected:
     void OnSaveAll();
     // Command 32894, never enabled.
     void OnUpdateAlwaysDisabled(CCmdUI* pCmdUI);
+    // The Site menu's run, import and component dialogs, over the main window.
+    void OnGeneratePages();
+    void OnPublishObjects();
+    void OnImportSite();
+    void OnImportImages();
+    void OnInstallComponent();
+    void OnInsertComponent();
 
     DECLARE_MESSAGE_MAP()
 };

@@ -13,6 +13,7 @@
 #include "shell/CMainFrame.h"
 #include "shell/CVantrel3App.h"
 #include "shell/QZEditorServices.h"
+#include "shell/SiteMenuCommands.h"
 
 #include <algorithm>
 #include <iterator>
@@ -32,6 +33,12 @@ ON_COMMAND(ID_HELP_TUTORIAL, OnHelpTutorial)
 ON_COMMAND(ID_HELP_COMMAND_REFERENCE, OnHelpCommandReference)
 ON_COMMAND(ID_HELP_CHECK_UPDATES, OnHelpCheckForUpdates)
 ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
+ON_COMMAND(ID_GENERATE_PAGES, OnGeneratePages)
+ON_COMMAND(ID_PUBLISH_OBJECTS, OnPublishObjects)
+ON_COMMAND(ID_IMPORT_SITE, OnImportSite)
+ON_COMMAND(ID_IMPORT_IMAGES, OnImportImages)
+ON_COMMAND(ID_INSTALL_COMPONENT, OnInstallComponent)
+ON_COMMAND(ID_INSERT_COMPONENT, OnInsertComponent)
 END_MESSAGE_MAP()
 
 namespace {
@@ -149,4 +156,28 @@ void CVantrel3App::OnSaveAll() {
 
 void CVantrel3App::OnUpdateAlwaysDisabled(CCmdUI* pCmdUI) {
     pCmdUI->Enable(FALSE);
+}
+
+void CVantrel3App::OnGeneratePages() {
+    SiteMenuGeneratePages(m_pMainWnd);
+}
+
+void CVantrel3App::OnPublishObjects() {
+    SiteMenuPublishObjects(m_pMainWnd);
+}
+
+void CVantrel3App::OnImportSite() {
+    SiteMenuImportSite(m_pMainWnd);
+}
+
+void CVantrel3App::OnImportImages() {
+    SiteMenuImportImages(m_pMainWnd);
+}
+
+void CVantrel3App::OnInstallComponent() {
+    SiteMenuInstallComponent(m_pMainWnd);
+}
+
+void CVantrel3App::OnInsertComponent() {
+    SiteMenuInsertComponent(m_pMainWnd);
 }

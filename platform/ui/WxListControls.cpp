@@ -22,12 +22,12 @@
 
 namespace {
 
-constexpr DWORD kEditReadOnly = 0x0800;       // ES_READONLY
-constexpr DWORD kEditMultiLine = 0x0004;      // ES_MULTILINE
-constexpr DWORD kEditWantReturn = 0x1000;     // ES_WANTRETURN
-constexpr DWORD kSpinSetBuddyInt = 0x0002;    // UDS_SETBUDDYINT
-constexpr DWORD kSpinAutoBuddy = 0x0010;      // UDS_AUTOBUDDY
-constexpr DWORD kStaticBitmap = 0x000E;       // SS_BITMAP
+constexpr DWORD kEditReadOnly = 0x0800;    // ES_READONLY
+constexpr DWORD kEditMultiLine = 0x0004;   // ES_MULTILINE
+constexpr DWORD kEditWantReturn = 0x1000;  // ES_WANTRETURN
+constexpr DWORD kSpinSetBuddyInt = 0x0002; // UDS_SETBUDDYINT
+constexpr DWORD kSpinAutoBuddy = 0x0010;   // UDS_AUTOBUDDY
+constexpr DWORD kStaticBitmap = 0x000E;    // SS_BITMAP
 
 // The buddies of the up-down controls that write their position into one.
 std::map<wxWindow*, wxWindow*>& Buddies() {
@@ -78,7 +78,8 @@ wxWindow* MakeList(const DialogItemTemplate& item, wxWindow* parent, const wxPoi
     if (item.style & LBS_OWNERDRAWFIXED) {
         wxWindow* checks = MakeCheckList(item, parent, pos, size);
         if (item.style & LBS_NOTIFY)
-            checks->Bind(wxEVT_LISTBOX, [checks](wxCommandEvent&) { Notify(checks, LBN_SELCHANGE); });
+            checks->Bind(wxEVT_LISTBOX,
+                         [checks](wxCommandEvent&) { Notify(checks, LBN_SELCHANGE); });
         return checks;
     }
     long style = wxLB_SINGLE;
