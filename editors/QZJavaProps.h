@@ -1,22 +1,12 @@
 #pragma once
-// "Java Command": the Java applet an java command embeds, with its spacing, size and
-// alignment. Choosing an object takes its stored numbers and the alignment "Middle".
+// "Java Command": the Java applet a java command embeds, with its spacing, size and alignment.
 
-#include "editors/QZPlacementPropsDlg.h"
+#include "content/QZVantrelJava.h"
+#include "content/commands/QZCmdJava.h"
+#include "editors/QZEmbeddedPropsDlg.h"
 #include "shell/QZListComboBoxes.h"
 
-class QZCmdJava;
-
-class QZJavaProps : public QZPlacementPropsDlg {
+class QZJavaProps : public QZEmbeddedPropsDlg<QZCmdJava, QZVantrelJava, QZJavaComboBox> {
 public:
     explicit QZJavaProps(QZCmdJava& command);
-
-protected:
-    void FillLists() override;
-    void OnObjectChosen() override;
-    void StoreFields() override;
-
-private:
-    QZCmdJava& m_command;
-    QZJavaComboBox m_Objects;
 };
