@@ -5,6 +5,7 @@
 #include "editors/QZDocumentCommands.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/CCmdUI.h"
+#include "platform/ui/CWaitCursor.h"
 #include "platform/ui/CWinApp.h"
 #include "shell/CVantrel3App.h"
 
@@ -19,21 +20,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-// The wait cursor for as long as the object lives.
-class WaitCursor {
-public:
-    WaitCursor() {
-        if (CWinApp* app = AfxGetApp())
-            app->BeginWaitCursor();
-    }
-    ~WaitCursor() {
-        if (CWinApp* app = AfxGetApp())
-            app->EndWaitCursor();
-    }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 void PostLine(const char* text) {
     if (CVantrel3App* app = GetVantrel3App())
         app->PostEngineMessage(new QZEngineMessage(2, text));
@@ -44,12 +30,12 @@ void PostLine(const char* text) {
 CVantrel3Doc::CVantrel3Doc() : QZKindDocument(OBJ_PAGE) {}
 
 void CVantrel3Doc::SaveObject() {
-    WaitCursor wait;
+    CWaitCursor wait;
     QZKindDocument::SaveObject();
 }
 
 int CVantrel3Doc::Preview() {
-    WaitCursor wait;
+    CWaitCursor wait;
     return QZKindDocument::Preview();
 }
 
@@ -78,7 +64,7 @@ void CVantrel3Doc::OnGenerate() {
     }
     BOOL generated = TRUE;
     {
-        WaitCursor wait;
+        CWaitCursor wait;
         generated = GeneratePage(*page);
     }
     if (!generated)

@@ -2,9 +2,9 @@
 
 #include "content/QZVantrelQuery.h"
 #include "content/commands/QZCmdQuery.h"
-#include "editors/QZWaitCursor.h"
 #include "platform/core/CMemoryException.h"
 #include "platform/core/MessageBox.h"
+#include "platform/ui/CWaitCursor.h"
 #include "res/Resource.h"
 
 #include <new>
@@ -40,7 +40,7 @@ void QZQueryProps::StoreFields() {
 void QZQueryProps::RebuildParameters() {
     if (IsNoKey(m_Key))
         return;
-    QZWaitCursor wait;
+    CWaitCursor wait;
     CPtrList fields;
     CPtrList parameters;
     try {

@@ -3,6 +3,7 @@
 #include "content/QZVantrelQuery.h"
 #include "platform/core/CMemoryException.h"
 #include "platform/core/MessageBox.h"
+#include "platform/ui/CWaitCursor.h"
 #include "platform/ui/CWinApp.h"
 
 #include <new>
@@ -27,21 +28,6 @@ const CString* TextAt(const CPtrList* list, int index) {
         return nullptr;
     return static_cast<const CString*>(list->GetAt(list->FindIndex(index)));
 }
-
-// Shows the wait cursor while it lives.
-class WaitCursor {
-public:
-    WaitCursor() {
-        if (CWinApp* app = AfxGetApp())
-            app->BeginWaitCursor();
-    }
-    ~WaitCursor() {
-        if (CWinApp* app = AfxGetApp())
-            app->EndWaitCursor();
-    }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 
@@ -83,7 +69,7 @@ void QZQueryWizardBase::LoadQueryInfo(const QZKeyCombo& key) {
     m_pParameters = new CPtrList;
     if (IsEmptyKey(key))
         return;
-    WaitCursor wait;
+    CWaitCursor wait;
     try {
         // The lister swallows the engine's errors itself: the lists stay as far as filled.
         QZVantrelQuery query(key, FALSE);

@@ -1,13 +1,13 @@
-#include "editors/QZWaitCursor.h"
+#include "platform/ui/CWaitCursor.h"
 
 #include "platform/ui/CWinApp.h"
 
-QZWaitCursor::QZWaitCursor() {
+CWaitCursor::CWaitCursor() {
     if (CWinApp* app = AfxGetApp())
         app->BeginWaitCursor();
 }
 
-QZWaitCursor::~QZWaitCursor() {
+CWaitCursor::~CWaitCursor() {
     if (CWinApp* app = AfxGetApp())
         app->EndWaitCursor();
 }
