@@ -287,6 +287,11 @@ void CRichEditCtrl::SetRangeStyle(long nStart, long nLength, int style) {
     text->SetStyling(nLength, style);
 }
 
+int CRichEditCtrl::GetStyleAt(long nPosition) const {
+    wxStyledTextCtrl* text = TextOf(*this);
+    return text ? text->GetStyleAt(nPosition) : 0;
+}
+
 void CRichEditCtrl::FreezeDrawing(BOOL bFreeze) {
     wxStyledTextCtrl* text = TextOf(*this);
     if (!text)

@@ -96,6 +96,7 @@ public:
     // none), and styling a range with a style number.
     int StyleOfFormat(const CHARFORMAT& cf);
     void SetRangeStyle(long nStart, long nLength, int style);
+    int GetStyleAt(long nPosition) const;
     // Holds back or resumes drawing.
     void FreezeDrawing(BOOL bFreeze);
     // The control leaves all editing to the input handler: its own undo, pop-up menu and the
