@@ -11,8 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -225,7 +227,23 @@ TEST_F(TextEditorViewsTest, ColouredTextScreenshot) {
     EXPECT_EQ(edit.GetStyleAt(15), edit.ControlStyle(STYLE_TAG));
     EXPECT_EQ(edit.GetStyleAt(26), edit.ControlStyle(STYLE_TEXT));
     EXPECT_EQ(edit.GetStyleAt(34), edit.ControlStyle(STYLE_COMMENT));
+    // Only the page text shows in the picture.
+    QZChildFrame* frame = ActiveFrame();
+    for (int i = 0; frame && i < frame->m_wndTab.GetTabCount(); ++i) {
+        LPCTSTR label = nullptr;
+        BOOL selected = FALSE;
+        CWnd* client = nullptr;
+        DWORD extra = 0;
+        frame->m_wndTab.GetTabInfo(i, label, selected, client, extra);
+        if (client)
+            client->ShowWindow(client == view ? SW_SHOW : SW_HIDE);
+    }
     SettleWindows();
+    view->GetEditCtrl().Invalidate();
+    for (int i = 0; i < 10; ++i) {
+        SettleWindows();
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    }
     if (const char* out = std::getenv("MQ_EDITOR_SHOT")) {
         const std::string command = std::string("import -window root ") + out;
         EXPECT_EQ(std::system(command.c_str()), 0);
