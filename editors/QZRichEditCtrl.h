@@ -21,7 +21,8 @@ public:
     // The control's style number of an editor style.
     int ControlStyle(int editorStyle) const;
 
-    // The text buffer.
+    // The text buffer. The selected text is read as raw bytes like every other range.
+    using QZTextBuffer::GetSelText;
     LONG GetLength() const override;
     void GetSel(LONG& start, LONG& end) const override;
     void SetSel(LONG start, LONG end) override;

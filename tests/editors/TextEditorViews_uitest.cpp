@@ -2,10 +2,13 @@
 // field unmodified and saves into it, bytes come back as they went in, a keystroke recolours its
 // line alone, the status pane, and a read-only copy's greyed commands.
 
+#include "content/commands/QZCmdImage.h"
+#include "content/commands/RegisterContentCommands.h"
 #include "editors/QZEditStyles.h"
 #include "editors/QZEditView.h"
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CommandIds.h"
+#include "template/commands/QZCommandDialogs.h"
 #include "tests/editors/EditorFixture.h"
 #include "tests/platform/ui/UiTestHelpers.h"
 
@@ -248,4 +251,61 @@ TEST_F(TextEditorViewsTest, ColouredTextScreenshot) {
         const std::string command = std::string("import -window root ") + out;
         EXPECT_EQ(std::system(command.c_str()), 0);
     }
+}
+
+namespace {
+
+// The image dialog: OK after choosing image 5:3, counting its openings.
+class ImageDialog : public QZCommandDialogs {
+public:
+    ImageDialog() { m_previous = SetCommandDialogs(this); }
+    ~ImageDialog() override { SetCommandDialogs(m_previous); }
+
+    int ImageProps(QZCommandBase& command, BOOL&, const CString&) override {
+        shown++;
+        dynamic_cast<QZCmdImage&>(command).SetImageKey(QZKeyCombo(5, 3, OBJ_IMAGE));
+        return IDOK;
+    }
+
+    int shown = 0;
+
+private:
+    QZCommandDialogs* m_previous = nullptr;
+};
+
+} // namespace
+
+TEST_F(TextEditorViewsTest, DoubleClickSelectsACommandAndWithCtrlOrF8EditsIt) {
+    ImageDialog dialog;
+    RegisterContentCommands();
+    QZEditView* view = OpenTab(TextTabs()[0], "<p><<image :4>></p>");
+    ASSERT_NE(view, nullptr);
+    view->LoadFromObject();
+    QZRichEditCtrl& edit = view->GetEditCtrl();
+    edit.SetSel(6, 6);
+    EXPECT_TRUE(edit.OnEditDblClk(FALSE));
+    EXPECT_EQ(edit.GetSelText().str(), "<<image :4>>");
+    EXPECT_EQ(dialog.shown, 0);
+
+    edit.SetSel(6, 6);
+    EXPECT_TRUE(edit.OnEditDblClk(TRUE));
+    EXPECT_EQ(dialog.shown, 1);
+    EXPECT_EQ(Text(*view), "<p><<image :3>></p>");
+
+    edit.SetSel(3, 15);
+    EXPECT_TRUE(Update(*view, 32815).enabled);
+    view->OnCmdMsg(32815, CN_COMMAND, nullptr, nullptr);
+    EXPECT_EQ(dialog.shown, 2);
+    EXPECT_TRUE(ActiveDocument()->IsModified());
+}
+
+TEST_F(TextEditorViewsTest, TheSiteBrowsersTextGoesInAtTheActiveEditorsCaret) {
+    QZEditView* view = OpenTab(TextTabs()[0], "ab");
+    ASSERT_NE(view, nullptr);
+    view->LoadFromObject();
+    ASSERT_EQ(ActiveFrame()->GetActiveView(), view);
+    view->GetEditCtrl().SetSel(1, 1);
+    m_services.InsertTextInActiveEditor("<<macro :3>>");
+    EXPECT_EQ(Text(*view), "a<<macro :3>>b");
+    EXPECT_EQ(view->GetLogic().GetUndoList().size(), 2u);
 }
