@@ -13,6 +13,8 @@
 #include "tests/platform/ui/UiTestHelpers.h"
 
 #include <gtest/gtest.h>
+#include <wx/event.h>
+#include <wx/window.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -308,4 +310,40 @@ TEST_F(TextEditorViewsTest, TheSiteBrowsersTextGoesInAtTheActiveEditorsCaret) {
     m_services.InsertTextInActiveEditor("<<macro :3>>");
     EXPECT_EQ(Text(*view), "a<<macro :3>>b");
     EXPECT_EQ(view->GetLogic().GetUndoList().size(), 2u);
+}
+
+namespace {
+
+void SendKey(wxWindow* window, wxEventType type, int keyCode, wxChar32 character = 0,
+             bool ctrl = false) {
+    wxKeyEvent event(type);
+    event.SetEventObject(window);
+    event.m_keyCode = keyCode;
+    event.m_uniChar = character;
+    event.SetControlDown(ctrl);
+    window->GetEventHandler()->ProcessEvent(event);
+}
+
+} // namespace
+
+TEST_F(TextEditorViewsTest, TheControlsKeysReachTheRecordingAndItsOwnEditingKeysAreOff) {
+    QZEditView* view = OpenTab(TextTabs()[0], "ab\ncd");
+    ASSERT_NE(view, nullptr);
+    view->LoadFromObject();
+    wxWindow* control = view->GetEditCtrl().GetSafeHwnd();
+    view->GetEditCtrl().SetSel(2, 2);
+    SendKey(control, wxEVT_CHAR, 0xE9, 0xE9);
+    SendKey(control, wxEVT_KEY_DOWN, WXK_RETURN);
+    SendKey(control, wxEVT_CHAR, WXK_RETURN, WXK_RETURN);
+    EXPECT_EQ(Text(*view), "ab\xc3\xa9\r\n\ncd");
+    SendKey(control, wxEVT_KEY_DOWN, WXK_BACK);
+    EXPECT_EQ(Text(*view), "ab\xc3\xa9\ncd");
+    // The control's own undo, cut and line deletion do nothing.
+    view->GetEditCtrl().SetSel(0, 2);
+    SendKey(control, wxEVT_KEY_DOWN, 'Z', 0, true);
+    SendKey(control, wxEVT_KEY_DOWN, 'X', 0, true);
+    SendKey(control, wxEVT_KEY_DOWN, 'L', 0, true);
+    EXPECT_EQ(Text(*view), "ab\xc3\xa9\ncd");
+    EXPECT_EQ(view->GetLogic().GetUndoList().size(), 6u);
+    EXPECT_TRUE(ActiveDocument()->IsModified());
 }
