@@ -1,10 +1,18 @@
 #include "editors/QZChildFrame.h"
 
+#include "editors/CVantrel3View.h"
 #include "editors/QZEditorTabs.h"
+#include "editors/QZHeaderView.h"
 #include "editors/QZPlaceholderView.h"
+#include "editors/QZScriptView.h"
+#include "editors/QZScriptsView.h"
+#include "editors/QZVantrel3TemplateView.h"
+#include "editors/QZVantrelFormView.h"
 #include "platform/core/CRuntimeClass.h"
 #include "platform/ui/BarStyles.h"
 #include "platform/ui/WindowStyles.h"
+
+#include <cstring>
 
 IMPLEMENT_DYNAMIC(QZChildFrame, SECWorksheet)
 
@@ -16,8 +24,18 @@ constexpr DWORD kEditorFrameStyle = 0x51CF8000;
 // The toolkit's tab-window style with the previous and next buttons.
 constexpr DWORD kTabStyle = 1;
 
+// The views made by class name alone: naming them here keeps them in the program.
+CRuntimeClass* const kTextViews[] = {
+    RUNTIME_CLASS(CVantrel3View),          RUNTIME_CLASS(QZHeaderView),
+    RUNTIME_CLASS(QZVantrel3TemplateView), RUNTIME_CLASS(QZScriptsView),
+    RUNTIME_CLASS(QZVantrelFormView),      RUNTIME_CLASS(QZScriptView)};
+
 // The class a tab's view is made of: the named one when it is built, else the stand-in.
 CRuntimeClass* ViewClassOf(const QZEditorTab& tab) {
+    for (CRuntimeClass* view : kTextViews) {
+        if (std::strcmp(view->m_lpszClassName, tab.viewClass) == 0)
+            return view;
+    }
     CRuntimeClass* named = CRuntimeClass::FromName(tab.viewClass);
     if (named && named->m_pfnCreateObject && named->IsDerivedFrom(RUNTIME_CLASS(CWnd)))
         return named;

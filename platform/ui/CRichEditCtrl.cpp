@@ -1,6 +1,8 @@
 #include "platform/ui/CRichEditCtrl.h"
 
+#include "platform/ui/WindowMessages.h"
 #include "platform/ui/WindowStyles.h"
+#include "platform/ui/WndBridge.h"
 #include "platform/ui/WxText.h"
 #include "platform/ui/WxWindowInfo.h"
 
@@ -241,6 +243,127 @@ void CRichEditCtrl::Copy() {
 void CRichEditCtrl::Clear() {
     SetSel(0, -1);
     ReplaceSel("");
+}
+
+CString CRichEditCtrl::GetTextRangeRaw(long nStart, long nEnd) const {
+    wxStyledTextCtrl* text = TextOf(*this);
+    if (!text || nEnd <= nStart)
+        return CString();
+    const wxCharBuffer bytes = text->GetTextRangeRaw(nStart, nEnd);
+    return CString(std::string(bytes.data(), static_cast<size_t>(nEnd - nStart)));
+}
+
+void CRichEditCtrl::ReplaceRangeRaw(long nStart, long nEnd, const CString& value) {
+    wxStyledTextCtrl* text = TextOf(*this);
+    if (!text)
+        return;
+    text->SetReadOnly(false);
+    const std::string& bytes = value.str();
+    text->SetTargetRange(nStart, nEnd);
+    text->ReplaceTargetRaw(bytes.data(), static_cast<int>(bytes.size()));
+    const long end = nStart + static_cast<long>(bytes.size());
+    text->StartStyling(nStart);
+    text->SetStyling(end - nStart, 0);
+    text->SetEmptySelection(end);
+    text->SetReadOnly(m_bReadOnly != FALSE);
+}
+
+int CRichEditCtrl::LineLength(int nLine) const {
+    wxStyledTextCtrl* text = TextOf(*this);
+    if (!text || nLine < 0 || nLine >= text->GetLineCount())
+        return 0;
+    return text->GetLineEndPosition(nLine) - text->PositionFromLine(nLine);
+}
+
+int CRichEditCtrl::StyleOfFormat(const CHARFORMAT& cf) {
+    return StyleFor(Merge(m_defaultFormat, cf));
+}
+
+void CRichEditCtrl::SetRangeStyle(long nStart, long nLength, int style) {
+    wxStyledTextCtrl* text = TextOf(*this);
+    if (!text || nLength <= 0)
+        return;
+    text->StartStyling(nStart);
+    text->SetStyling(nLength, style);
+}
+
+int CRichEditCtrl::GetStyleAt(long nPosition) const {
+    wxStyledTextCtrl* text = TextOf(*this);
+    return text ? text->GetStyleAt(nPosition) : 0;
+}
+
+void CRichEditCtrl::FreezeDrawing(BOOL bFreeze) {
+    wxStyledTextCtrl* text = TextOf(*this);
+    if (!text)
+        return;
+    if (bFreeze && m_nFrozen++ == 0)
+        text->Freeze();
+    else if (!bFreeze && m_nFrozen > 0 && --m_nFrozen == 0)
+        text->Thaw();
+}
+
+namespace {
+
+// The control's own key bindings that change the text behind an editor that records its
+// edits: undo and redo, cut and paste, word and line commands, case changes and overtype.
+void ClearEditingKeys(wxStyledTextCtrl& text) {
+    const int ctrl = wxSTC_KEYMOD_CTRL, shift = wxSTC_KEYMOD_SHIFT, alt = wxSTC_KEYMOD_ALT;
+    const int cs = ctrl | shift;
+    const struct {
+        int key;
+        int modifiers;
+    } keys[] = {{'Z', ctrl},        {'Y', ctrl},         {'Z', cs},
+                {'X', ctrl},        {'V', ctrl},         {'L', ctrl},
+                {'L', cs},          {'T', ctrl},         {'D', ctrl},
+                {'U', ctrl},        {'U', cs},           {WXK_BACK, alt},
+                {WXK_BACK, ctrl},   {WXK_BACK, cs},      {WXK_BACK, shift},
+                {WXK_DELETE, ctrl}, {WXK_DELETE, cs},    {WXK_DELETE, shift},
+                {WXK_INSERT, 0},    {WXK_INSERT, shift}, {WXK_BACK, 0},
+                {WXK_DELETE, 0},    {WXK_RETURN, 0},     {WXK_RETURN, shift},
+                {WXK_TAB, 0},       {WXK_TAB, shift},    {WXK_NUMPAD_ENTER, 0}};
+    for (const auto& key : keys)
+        text.CmdKeyClear(key.key, key.modifiers);
+}
+
+// UTF-8 bytes of a typed character.
+CString Utf8Of(wxChar32 character) {
+    const wxString value(static_cast<wxUniChar>(character));
+    const wxScopedCharBuffer bytes = value.utf8_str();
+    return CString(std::string(bytes.data(), bytes.length()));
+}
+
+} // namespace
+
+void CRichEditCtrl::SetInputHandler(CRichEditInput* pInput) {
+    wxStyledTextCtrl* text = TextOf(*this);
+    const bool first = m_pInput == nullptr;
+    m_pInput = pInput;
+    if (!text || !first || !pInput)
+        return;
+    text->SetUndoCollection(false);
+    text->EmptyUndoBuffer();
+    text->UsePopUp(wxSTC_POPUP_NEVER);
+    text->SetOvertype(false);
+    ClearEditingKeys(*text);
+    text->Bind(wxEVT_KEY_DOWN, [this](wxKeyEvent& event) {
+        const UINT key = VirtualKeyOf(event.GetKeyCode());
+        if (!m_pInput || !key ||
+            !m_pInput->OnEditKey(key, event.ControlDown(), event.ShiftDown(), event.AltDown()))
+            event.Skip();
+    });
+    // Typed characters go to the handler; the control inserts none itself.
+    text->Bind(wxEVT_CHAR, [this](wxKeyEvent& event) {
+        const wxChar32 character = static_cast<wxChar32>(event.GetUnicodeKey());
+        if (event.ControlDown() || event.AltDown() || character < 0x20 || character == 0x7F) {
+            return;
+        }
+        if (m_pInput)
+            m_pInput->OnEditChar(Utf8Of(character));
+    });
+    text->Bind(wxEVT_LEFT_DCLICK, [this](wxMouseEvent& event) {
+        if (!m_pInput || !m_pInput->OnEditDblClk(event.ControlDown()))
+            event.Skip();
+    });
 }
 
 int CRichEditCtrl::StyleFor(const CHARFORMAT& cf) {

@@ -37,6 +37,17 @@ struct CHARFORMAT {
 // The face name that stands for the desktop's fixed-pitch font.
 inline constexpr const char* kMonospaceFace = "monospace";
 
+// What an editor that does its own editing hears of the control's input: a key pressed (a
+// virtual key with its modifiers), a character typed (its UTF-8 bytes) and a double-click.
+// TRUE takes the input; FALSE leaves it to the control.
+class CRichEditInput {
+public:
+    virtual ~CRichEditInput() = default;
+    virtual BOOL OnEditKey(UINT nVirtKey, BOOL ctrl, BOOL shift, BOOL alt) = 0;
+    virtual BOOL OnEditChar(const CString& character) = 0;
+    virtual BOOL OnEditDblClk(BOOL ctrl) = 0;
+};
+
 class CRichEditCtrl : public CWnd {
     DECLARE_DYNAMIC(CRichEditCtrl)
 public:
@@ -75,6 +86,23 @@ public:
     void Copy();
     void Clear();
 
+    // The bytes of a range as they are, and bytes in place of a range (the caret after them,
+    // the new bytes in style 0); no line end is converted and bytes that are not UTF-8 stay.
+    CString GetTextRangeRaw(long nStart, long nEnd) const;
+    void ReplaceRangeRaw(long nStart, long nEnd, const CString& text);
+    // The length of a line, its break left out.
+    int LineLength(int nLine) const;
+    // The style number that shows the format (the default format's fields where it names
+    // none), and styling a range with a style number.
+    int StyleOfFormat(const CHARFORMAT& cf);
+    void SetRangeStyle(long nStart, long nLength, int style);
+    int GetStyleAt(long nPosition) const;
+    // Holds back or resumes drawing.
+    void FreezeDrawing(BOOL bFreeze);
+    // The control leaves all editing to the input handler: its own undo, pop-up menu and the
+    // key bindings that edit (cut, paste, undo, word and line commands, overtype) are off.
+    void SetInputHandler(CRichEditInput* pInput);
+
 protected:
     BOOL m_bReadOnly = FALSE;
 
@@ -83,5 +111,7 @@ private:
     void ApplyStyle(int style, const CHARFORMAT& cf);
 
     CHARFORMAT m_defaultFormat;
+    CRichEditInput* m_pInput = nullptr;
+    int m_nFrozen = 0;
     std::vector<CHARFORMAT> m_styles;
 };

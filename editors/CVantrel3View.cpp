@@ -1,0 +1,3 @@
+#include "editors/CVantrel3View.h"
+
+IMPLEMENT_DYNCREATE(CVantrel3View, QZEditView)

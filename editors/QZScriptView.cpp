@@ -1,0 +1,12 @@
+#include "editors/QZScriptView.h"
+
+#include "content/QZVantrelForm.h"
+#include "editors/QZEditTargets.h"
+
+IMPLEMENT_DYNCREATE(QZScriptView, QZEditView)
+
+std::unique_ptr<QZEditTarget> QZScriptView::MakeTarget(QZVantrelBase* object) {
+    if (auto* owner = dynamic_cast<QZVantrelForm*>(object))
+        return std::make_unique<QZActionEditTarget>(*owner);
+    return nullptr;
+}

@@ -1,0 +1,14 @@
+#pragma once
+// The form action editor (the form's "Action" tab): it edits the form's action text,
+// coloured by the form's action context.
+
+#include "editors/QZEditView.h"
+
+class QZScriptView : public QZEditView {
+    DECLARE_DYNCREATE(QZScriptView)
+public:
+    QZScriptView() = default;
+
+protected:
+    std::unique_ptr<QZEditTarget> MakeTarget(QZVantrelBase* object) override;
+};

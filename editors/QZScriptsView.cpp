@@ -1,0 +1,3 @@
+#include "editors/QZScriptsView.h"
+
+IMPLEMENT_DYNCREATE(QZScriptsView, QZEditView)

@@ -1,0 +1,3 @@
+#include "editors/QZVantrel3TemplateView.h"
+
+IMPLEMENT_DYNCREATE(QZVantrel3TemplateView, QZEditView)

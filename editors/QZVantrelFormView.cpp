@@ -1,0 +1,3 @@
+#include "editors/QZVantrelFormView.h"
+
+IMPLEMENT_DYNCREATE(QZVantrelFormView, QZEditView)
