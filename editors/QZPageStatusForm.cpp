@@ -93,12 +93,11 @@ void QZPageStatusForm::LoadFromObject() {
     m_bPublish = page->GetPublishFlag() ? 1 : 0;
     m_bFrames = row->m_HasFrames ? 1 : 0;
     ApplyNeverPublish();
-    if (m_bDynamic) {
+    if (m_bDynamic)
         ApplyDynamic();
-        UpdateData(FALSE);
-    } else {
+    else
         ApplyNeverGenerate();
-    }
+    UpdateData(FALSE);
 }
 
 BOOL QZPageStatusForm::ApplyNeverPublish() {

@@ -16,8 +16,7 @@ public:
     QZPageStatusForm();
 
     void OnInitialUpdate() override;
-    // The members from the page; the callers move them into the controls (a dynamic page's
-    // are moved here).
+    // The members from the page, and the controls from the members.
     void LoadFromObject() override;
     // The switches into the page's row, marking the document modified for each one changed;
     // FALSE (nothing changed) when the exchange refused.

@@ -60,6 +60,7 @@ void QZStatusForm::LoadFromObject() {
     m_bPublish = object->GetPublishFlag() ? 1 : 0;
     m_bDeleted = object->IsDeleted() ? 1 : 0;
     ApplyNeverPublish();
+    UpdateData(FALSE);
 }
 
 // Never Publish rules Publish out: cleared and greyed while it is set.

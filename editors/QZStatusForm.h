@@ -15,7 +15,7 @@ public:
     QZStatusForm();
 
     void OnInitialUpdate() override;
-    // The members from the object; the callers move them into the controls.
+    // The members from the object, and the controls from the members.
     void LoadFromObject() override;
     // The switches into the object, marking the document modified for each one changed; FALSE
     // (nothing changed) when the exchange refused.
