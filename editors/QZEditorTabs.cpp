@@ -1,5 +1,8 @@
 #include "editors/QZEditorTabs.h"
 
+#include "editors/QZPageStatusForm.h"
+#include "editors/QZStatusForm.h"
+#include "platform/core/CRuntimeClass.h"
 #include "platform/core/StringTable.h"
 
 #include <cstring>
@@ -9,7 +12,10 @@ namespace {
 constexpr QZEditorTab kProperties(const char* viewClass) {
     return {1014, "Properties", viewClass};
 }
-constexpr QZEditorTab kStatus{1017, "Status", "QZStatusForm"};
+// The status forms are named through their classes, which links them in.
+QZEditorTab StatusTab() {
+    return {1017, "Status", RUNTIME_CLASS(QZStatusForm)->m_lpszClassName};
+}
 constexpr QZEditorTab kPreview{1020, "Preview", "QZPreView"};
 
 } // namespace
@@ -23,12 +29,13 @@ CString QZEditorTab::Caption() const {
 }
 
 const std::vector<QZEditorFrameTabs>& QZEditorTabs() {
+    const QZEditorTab kStatus = StatusTab();
     static const std::vector<QZEditorFrameTabs> frames{
         {"CChildFrame",
          {{0, "Edit", "CVantrel3View"},
           {0, "Header", "QZHeaderView"},
           kProperties("QZAttributeView"),
-          {1017, "Status", "QZPageStatusForm"},
+          {1017, "Status", RUNTIME_CLASS(QZPageStatusForm)->m_lpszClassName},
           kPreview}},
         {"CChildTemplateFrame",
          {{0, "Macro", "QZVantrel3TemplateView"},

@@ -103,7 +103,14 @@ void QZKindDocument::SaveObject() {
         AfxMessageBox(kReadOnly, MB_OK);
         return;
     }
-    QZDocument::SaveObject();
+    // The save marks flags in the object; the status form shows them even when the row could
+    // not be written, or it would write its old ones back at the next save.
+    try {
+        QZDocument::SaveObject();
+    } catch (...) {
+        RefillStatusForm();
+        throw;
+    }
     RefillStatusForm();
 }
 

@@ -106,4 +106,6 @@ void RegisterDialogTemplates() {
     RegisterCommandDialogTemplates();
     for (const DialogTemplate& dialog : SiteDialogTemplates())
         DialogTemplates::Register(dialog.id, &dialog);
+    for (const DialogTemplate& dialog : StatusFormTemplates())
+        DialogTemplates::Register(dialog.id, &dialog);
 }

@@ -284,3 +284,24 @@ constexpr UINT IDC_COMP_COMBO = 1192;
 constexpr UINT IDC_COMP_INSTALL_NEW = 11;
 // "Should this directory be created?\n\n%s"
 constexpr UINT IDS_CREATE_DIRECTORY = 1227;
+// The status forms of the editors: the object's (146) and the page's (141), their stamps and
+// their switches; 1102 (Generate Now) goes on to the page document.
+constexpr UINT IDD_STATUS_FORM = 146;
+constexpr UINT IDD_PAGE_STATUS_FORM = 141;
+constexpr UINT IDC_STATUS_CHANGED_BY = 1098;
+constexpr UINT IDC_STATUS_LAST_CHANGED = 1086;
+constexpr UINT IDC_STATUS_GENERATED_BY = 1082;
+constexpr UINT IDC_STATUS_LAST_GENERATED = 1064;
+constexpr UINT IDC_STATUS_PUBLISHED_BY = 1096;
+constexpr UINT IDC_STATUS_LAST_PUBLISHED = 1090;
+constexpr UINT IDC_STATUS_VERSION_GENERATED = 1071;
+constexpr UINT IDC_STATUS_VERSION_PUBLISHED = 1076;
+constexpr UINT IDC_STATUS_SECURE = 1100;
+constexpr UINT IDC_STATUS_DELETED = 1101;
+constexpr UINT IDC_STATUS_DYNAMIC = 1094;
+constexpr UINT IDC_STATUS_GENERATE = 1121;
+constexpr UINT IDC_STATUS_NEVER_GENERATE = 1124;
+constexpr UINT IDC_STATUS_NEVER_PUBLISH = 1127;
+constexpr UINT IDC_STATUS_PUBLISH = 1126;
+constexpr UINT IDC_STATUS_FRAMES = 1246;
+constexpr UINT IDC_STATUS_GENERATE_NOW = 1102;

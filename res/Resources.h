@@ -40,3 +40,5 @@ const DialogTemplate* FindCommandDialogTemplate(UINT id);
 void RegisterCommandDialogTemplates();
 // The templates of the Site menu's run and import dialogs (registered with the others).
 std::span<const DialogTemplate> SiteDialogTemplates();
+// The templates of the editors' status forms (registered with the others).
+std::span<const DialogTemplate> StatusFormTemplates();

@@ -1,6 +1,10 @@
 #include "platform/ui/CDataExchange.h"
 
+#include "platform/core/MessageBox.h"
 #include "platform/ui/CWnd.h"
+
+#include <wx/checkbox.h>
+#include <wx/string.h>
 
 void CDataExchange::Fail() {
     throw DataExchangeRefused{};
@@ -9,4 +13,41 @@ void CDataExchange::Fail() {
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
     if (!control.GetSafeHwnd())
         control.SubclassDlgItem(static_cast<UINT>(id), pDX->m_pDlgWnd);
+}
+
+void DDX_Text(CDataExchange* pDX, int id, CString& value) {
+    CWnd* control = pDX->m_pDlgWnd->GetDlgItem(id);
+    if (!control)
+        return;
+    pDX->m_pLastControl = control;
+    if (pDX->m_bSaveAndValidate)
+        control->GetWindowText(value);
+    else
+        control->SetWindowText(value);
+}
+
+void DDX_Check(CDataExchange* pDX, int id, int& value) {
+    CWnd* control = pDX->m_pDlgWnd->GetDlgItem(id);
+    auto* box = control ? dynamic_cast<wxCheckBox*>(control->GetSafeHwnd()) : nullptr;
+    if (!box)
+        return;
+    pDX->m_pLastControl = control;
+    if (pDX->m_bSaveAndValidate)
+        value = box->GetValue() ? 1 : 0;
+    else
+        box->SetValue(value != 0);
+}
+
+void DDV_MaxChars(CDataExchange* pDX, const CString& value, int maxChars) {
+    if (!pDX->m_bSaveAndValidate)
+        return;
+    // Characters, not bytes: the text is UTF-8.
+    if (static_cast<int>(wxString::FromUTF8(value.str()).length()) <= maxChars)
+        return;
+    CString text;
+    text.Format("Please enter no more than %d characters.", maxChars);
+    AfxMessageBox(text, MB_ICONEXCLAMATION);
+    if (pDX->m_pLastControl)
+        pDX->m_pLastControl->SetFocus();
+    pDX->Fail();
 }

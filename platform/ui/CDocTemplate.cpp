@@ -4,6 +4,7 @@
 #include "platform/core/StringTable.h"
 #include "platform/ui/CCreateContext.h"
 #include "platform/ui/CDocument.h"
+#include "platform/ui/CFormView.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/CMDIChildWnd.h"
 #include "platform/ui/CWinApp.h"
@@ -95,7 +96,15 @@ CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc, CFrameWnd*) {
     return frame;
 }
 
-void CDocTemplate::InitialUpdateFrame(CFrameWnd* pFrame, CDocument*, BOOL bMakeVisible) {
+void CDocTemplate::InitialUpdateFrame(CFrameWnd* pFrame, CDocument* pDoc, BOOL bMakeVisible) {
+    // The form views of the frame fill their controls once the document holds its data.
+    if (pDoc) {
+        for (CView* view : std::vector<CView*>(pDoc->GetViews())) {
+            auto* form = dynamic_cast<CFormView*>(view);
+            if (form && GetParentFrameOf(form) == pFrame)
+                form->OnInitialUpdate();
+        }
+    }
     if (!bMakeVisible)
         return;
     if (auto* child = dynamic_cast<CMDIChildWnd*>(pFrame))

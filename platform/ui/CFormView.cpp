@@ -4,6 +4,7 @@
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/DialogContents.h"
 #include "platform/ui/DialogTemplates.h"
+#include "platform/ui/WindowMessages.h"
 #include "platform/ui/WindowStyles.h"
 
 #include <algorithm>
@@ -39,11 +40,24 @@ void CFormView::OnInitialUpdate() {
 
 BOOL CFormView::UpdateData(BOOL saveAndValidate) {
     CDataExchange exchange(this, saveAndValidate);
-    DoDataExchange(&exchange);
+    try {
+        DoDataExchange(&exchange);
+    } catch (const DataExchangeRefused&) {
+        return FALSE;
+    }
     return TRUE;
 }
 
 void CFormView::DoDataExchange(CDataExchange*) {}
+
+BOOL CFormView::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (CView::OnCommand(wParam, lParam))
+        return TRUE;
+    if (lParam == 0 || HIWORD(wParam) != BN_CLICKED)
+        return FALSE;
+    CFrameWnd* frame = GetParentFrameOf(this);
+    return frame && frame->OnCmdMsg(LOWORD(wParam), CN_COMMAND, nullptr, nullptr);
+}
 
 void CFormView::ResizeParentToFit(BOOL bShrinkOnly) {
     CFrameWnd* frame = GetParentFrameOf(this);

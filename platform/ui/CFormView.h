@@ -17,7 +17,8 @@ public:
                 CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr) override;
     // Once the view is in its frame: the controls get the members' values.
     virtual void OnInitialUpdate();
-    // Runs DoDataExchange: from the controls when `saveAndValidate`, else to them.
+    // Runs DoDataExchange: from the controls when `saveAndValidate`, else to them. FALSE when
+    // the exchange refused a value (it has said why and put the focus back).
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
     // Sizes the frame the view lies in so that the view shows at the template's size; with
     // bShrinkOnly the frame never grows.
@@ -28,6 +29,9 @@ public:
 
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
+    // A button the view and its document do not handle sends its id on through the frame's
+    // route of commands.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 private:
     UINT m_nIDTemplate;

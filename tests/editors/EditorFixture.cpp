@@ -1,4 +1,6 @@
 #include "tests/editors/EditorFixture.h"
+
+#include "res/Resources.h"
 #include "tests/platform/ui/UiTestHelpers.h"
 
 #include "editors/QZEditorServiceProvider.h"
@@ -32,6 +34,8 @@ const std::vector<EditorKind>& EditorKinds() {
 
 void EditorTest::SetUp() {
     ContentTest::SetUp();
+    // The forms of the editors' tabs are built from the resources' templates.
+    RegisterResources();
     TestApp().m_bConfirmSave = TRUE;
     ASSERT_TRUE(m_book.Create(nullptr, "Marquill", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                               CRect(0, 0, 800, 600)));

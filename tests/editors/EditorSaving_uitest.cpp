@@ -2,6 +2,7 @@
 // recovery when an editor closes.
 
 #include "editors/QZKindDocument.h"
+#include "editors/QZObjectView.h"
 #include "platform/ui/CDocManager.h"
 #include "res/Resource.h"
 #include "res/Resources.h"
@@ -125,6 +126,12 @@ TEST_F(EditorSavingTest, SavesMarkTheRowsFlagsAsTheObjectsStateAsks) {
         ASSERT_TRUE(Open(kind.type, id));
         QZDocument* document = ActiveDocument();
         c.before(*document);
+        // What the test changed behind the status form shows in it, as the documents' own
+        // changes do.
+        for (const char* status : {"QZStatusForm", "QZPageStatusForm"}) {
+            if (QZObjectView* form = document->FindObjectView(status))
+                form->LoadFromObject();
+        }
         document->GetContentObject()->SetName("Saved");
         document->SaveObject();
         EXPECT_EQ(NameOf(kind, id), "Saved");

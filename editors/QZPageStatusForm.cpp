@@ -1,0 +1,205 @@
+#include "editors/QZPageStatusForm.h"
+
+#include "content/QZVantrelPage.h"
+#include "editors/CVantrel3Doc.h"
+#include "editors/QZStatusForm.h"
+#include "platform/ui/CDataExchange.h"
+#include "res/Resource.h"
+
+IMPLEMENT_DYNCREATE(QZPageStatusForm, CFormView)
+
+BEGIN_MESSAGE_MAP(QZPageStatusForm, CFormView)
+ON_COMMAND(IDC_STATUS_NEVER_PUBLISH, OnNeverPublish)
+ON_COMMAND(IDC_STATUS_NEVER_GENERATE, OnNeverGenerate)
+ON_COMMAND(IDC_STATUS_DYNAMIC, OnDynamic)
+ON_COMMAND(IDC_STATUS_PUBLISH, OnPublish)
+ON_COMMAND(IDC_STATUS_GENERATE, OnGenerate)
+END_MESSAGE_MAP()
+
+namespace {
+
+CString VersionText(LONG version) {
+    CString text;
+    text.Format("%ld", version);
+    return text;
+}
+
+// Stores a switch that changed into its byte column; TRUE when it changed.
+BOOL StoreByte(BYTE& column, int member) {
+    const BYTE value = member ? 1 : 0;
+    if ((column != 0) == (value != 0))
+        return FALSE;
+    column = value;
+    return TRUE;
+}
+
+} // namespace
+
+QZPageStatusForm::QZPageStatusForm() : CFormView(IDD_PAGE_STATUS_FORM) {}
+
+CVantrel3Doc* QZPageStatusForm::Document() const {
+    return dynamic_cast<CVantrel3Doc*>(GetDocument());
+}
+
+QZVantrelPage* QZPageStatusForm::Page() const {
+    CVantrel3Doc* document = Document();
+    return document ? document->GetPage() : nullptr;
+}
+
+void QZPageStatusForm::OnInitialUpdate() {
+    LoadFromObject();
+    CFormView::OnInitialUpdate();
+}
+
+void QZPageStatusForm::DoDataExchange(CDataExchange* pDX) {
+    CFormView::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_STATUS_CHANGED_BY, m_strChangedBy);
+    DDX_Text(pDX, IDC_STATUS_LAST_CHANGED, m_strLastChanged);
+    DDX_Text(pDX, IDC_STATUS_GENERATED_BY, m_strGeneratedBy);
+    DDX_Text(pDX, IDC_STATUS_LAST_GENERATED, m_strLastGenerated);
+    DDX_Text(pDX, IDC_STATUS_PUBLISHED_BY, m_strPublishedBy);
+    DDX_Text(pDX, IDC_STATUS_LAST_PUBLISHED, m_strLastPublished);
+    DDX_Text(pDX, IDC_STATUS_VERSION_GENERATED, m_strGeneratedVersion);
+    DDX_Text(pDX, IDC_STATUS_VERSION_PUBLISHED, m_strPublishedVersion);
+    DDX_Check(pDX, IDC_STATUS_SECURE, m_bSecure);
+    DDX_Check(pDX, IDC_STATUS_DELETED, m_bDeleted);
+    DDX_Check(pDX, IDC_STATUS_DYNAMIC, m_bDynamic);
+    DDX_Check(pDX, IDC_STATUS_GENERATE, m_bGenerate);
+    DDX_Check(pDX, IDC_STATUS_NEVER_GENERATE, m_bNeverGenerate);
+    DDX_Check(pDX, IDC_STATUS_NEVER_PUBLISH, m_bNeverPublish);
+    DDX_Check(pDX, IDC_STATUS_PUBLISH, m_bPublish);
+    DDX_Check(pDX, IDC_STATUS_FRAMES, m_bFrames);
+}
+
+void QZPageStatusForm::LoadFromObject() {
+    QZVantrelPage* page = Page();
+    if (!page)
+        return;
+    const auto* row = page->GetRecordset();
+    m_strChangedBy = StatusAuthorText(page->GetChangedByKey());
+    m_strLastChanged = StatusTimeText(page->GetLastChanged());
+    m_strGeneratedBy = StatusAuthorText(page->GetGeneratedByKey());
+    m_strLastGenerated = StatusTimeText(page->GetLastGenerated());
+    m_strPublishedBy = StatusAuthorText(page->GetPublishedByKey());
+    m_strLastPublished = StatusTimeText(page->GetLastPublished());
+    m_strGeneratedVersion = VersionText(page->GetVersionGenerated());
+    m_strPublishedVersion = VersionText(page->GetVersionPublished());
+    m_bSecure = row->m_AccessControl ? 1 : 0;
+    m_bDeleted = row->m_Deleted ? 1 : 0;
+    m_bDynamic = row->m_Dynamic ? 1 : 0;
+    m_bGenerate = row->m_GenerateFlag ? 1 : 0;
+    m_bNeverGenerate = row->m_NeverGenerateFlag ? 1 : 0;
+    m_bNeverPublish = page->GetNeverPublishFlag() ? 1 : 0;
+    m_bPublish = page->GetPublishFlag() ? 1 : 0;
+    m_bFrames = row->m_HasFrames ? 1 : 0;
+    ApplyNeverPublish();
+    if (m_bDynamic)
+        ApplyDynamic();
+    else
+        ApplyNeverGenerate();
+    UpdateData(FALSE);
+}
+
+BOOL QZPageStatusForm::ApplyNeverPublish() {
+    CWnd* publish = GetDlgItem(IDC_STATUS_PUBLISH);
+    if (!publish)
+        return FALSE;
+    publish->EnableWindow(!m_bNeverPublish);
+    const BOOL cleared = m_bNeverPublish && m_bPublish;
+    if (m_bNeverPublish)
+        m_bPublish = 0;
+    return cleared;
+}
+
+BOOL QZPageStatusForm::ApplyNeverGenerate() {
+    CWnd* generate = GetDlgItem(IDC_STATUS_GENERATE);
+    if (!generate)
+        return FALSE;
+    generate->EnableWindow(!m_bNeverGenerate);
+    const BOOL cleared = m_bNeverGenerate && m_bGenerate;
+    if (m_bNeverGenerate)
+        m_bGenerate = 0;
+    return cleared;
+}
+
+BOOL QZPageStatusForm::ApplyDynamic() {
+    for (UINT id : {IDC_STATUS_GENERATE_NOW, IDC_STATUS_GENERATE, IDC_STATUS_NEVER_GENERATE}) {
+        if (CWnd* control = GetDlgItem(static_cast<int>(id)))
+            control->EnableWindow(!m_bDynamic);
+    }
+    if (!m_bDynamic)
+        return FALSE;
+    m_bGenerate = 0;
+    m_bNeverGenerate = 0;
+    return TRUE;
+}
+
+BOOL QZPageStatusForm::SaveToObject() {
+    if (!UpdateData(TRUE))
+        return FALSE;
+    QZVantrelPage* page = Page();
+    CVantrel3Doc* document = Document();
+    if (!page || !document)
+        return TRUE;
+    auto* row = page->GetRecordset();
+    BOOL changed = StoreByte(row->m_AccessControl, m_bSecure);
+    if ((m_bDeleted != 0) != (page->IsDeleted() != 0)) {
+        page->SetDeleted(m_bDeleted);
+        changed = TRUE;
+    }
+    changed |= StoreByte(row->m_Dynamic, m_bDynamic);
+    changed |= StoreByte(row->m_HasFrames, m_bFrames);
+    changed |= StoreByte(row->m_GenerateFlag, m_bGenerate);
+    changed |= StoreByte(row->m_NeverGenerateFlag, m_bNeverGenerate);
+    if ((m_bNeverPublish != 0) != (page->GetNeverPublishFlag() != 0)) {
+        page->SetNeverPublishFlag(m_bNeverPublish);
+        changed = TRUE;
+    }
+    if ((m_bPublish != 0) != (page->GetPublishFlag() != 0)) {
+        page->SetPublishFlag(m_bPublish);
+        changed = TRUE;
+    }
+    if (changed)
+        document->SetModifiedFlag(TRUE);
+    return TRUE;
+}
+
+void QZPageStatusForm::OnNeverPublish() {
+    UpdateData(TRUE);
+    if (!GetDlgItem(IDC_STATUS_PUBLISH))
+        return;
+    ApplyNeverPublish();
+    if (m_bNeverPublish)
+        UpdateData(FALSE);
+}
+
+void QZPageStatusForm::OnNeverGenerate() {
+    UpdateData(TRUE);
+    if (!GetDlgItem(IDC_STATUS_GENERATE))
+        return;
+    ApplyNeverGenerate();
+    if (m_bNeverGenerate)
+        UpdateData(FALSE);
+}
+
+void QZPageStatusForm::OnDynamic() {
+    UpdateData(TRUE);
+    if (ApplyDynamic() || m_bDynamic)
+        UpdateData(FALSE);
+}
+
+void QZPageStatusForm::OnPublish() {
+    UpdateData(TRUE);
+    if (!m_bPublish) {
+        if (CVantrel3Doc* document = Document())
+            document->m_bPublishOnSave = FALSE;
+    }
+}
+
+void QZPageStatusForm::OnGenerate() {
+    UpdateData(TRUE);
+    if (!m_bGenerate) {
+        if (CVantrel3Doc* document = Document())
+            document->m_bGenerateOnSave = FALSE;
+    }
+}

@@ -1,0 +1,113 @@
+#include "editors/QZStatusForm.h"
+
+#include "content/QZServiceLookups.h"
+#include "content/QZVantrelBase.h"
+#include "editors/QZDocument.h"
+#include "platform/ui/CDataExchange.h"
+#include "res/Resource.h"
+
+IMPLEMENT_DYNCREATE(QZStatusForm, CFormView)
+
+BEGIN_MESSAGE_MAP(QZStatusForm, CFormView)
+ON_COMMAND(IDC_STATUS_NEVER_PUBLISH, OnNeverPublish)
+ON_COMMAND(IDC_STATUS_PUBLISH, OnPublish)
+END_MESSAGE_MAP()
+
+CString StatusAuthorText(const QZKeyCombo& authorKey) {
+    return GetAuthorName(authorKey);
+}
+
+CString StatusTimeText(const COleDateTime& when) {
+    return when.Format("%#c");
+}
+
+QZStatusForm::QZStatusForm() : CFormView(IDD_STATUS_FORM) {}
+
+QZDocument* QZStatusForm::Document() const {
+    return dynamic_cast<QZDocument*>(GetDocument());
+}
+
+QZVantrelBase* QZStatusForm::Object() const {
+    QZDocument* document = Document();
+    return document ? document->GetContentObject() : nullptr;
+}
+
+void QZStatusForm::OnInitialUpdate() {
+    LoadFromObject();
+    CFormView::OnInitialUpdate();
+}
+
+void QZStatusForm::DoDataExchange(CDataExchange* pDX) {
+    CFormView::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_STATUS_CHANGED_BY, m_strChangedBy);
+    DDX_Text(pDX, IDC_STATUS_LAST_CHANGED, m_strLastChanged);
+    DDX_Text(pDX, IDC_STATUS_PUBLISHED_BY, m_strPublishedBy);
+    DDX_Text(pDX, IDC_STATUS_LAST_PUBLISHED, m_strLastPublished);
+    DDX_Check(pDX, IDC_STATUS_NEVER_PUBLISH, m_bNeverPublish);
+    DDX_Check(pDX, IDC_STATUS_PUBLISH, m_bPublish);
+    DDX_Check(pDX, IDC_STATUS_DELETED, m_bDeleted);
+}
+
+void QZStatusForm::LoadFromObject() {
+    QZVantrelBase* object = Object();
+    if (!object)
+        return;
+    m_strChangedBy = StatusAuthorText(object->GetChangedByKey());
+    m_strLastChanged = StatusTimeText(object->GetLastChanged());
+    m_strPublishedBy = StatusAuthorText(object->GetPublishedByKey());
+    m_strLastPublished = StatusTimeText(object->GetLastPublished());
+    m_bNeverPublish = object->GetNeverPublishFlag() ? 1 : 0;
+    m_bPublish = object->GetPublishFlag() ? 1 : 0;
+    m_bDeleted = object->IsDeleted() ? 1 : 0;
+    ApplyNeverPublish();
+    UpdateData(FALSE);
+}
+
+// Never Publish rules Publish out: cleared and greyed while it is set.
+void QZStatusForm::ApplyNeverPublish() {
+    CWnd* publish = GetDlgItem(IDC_STATUS_PUBLISH);
+    if (!publish)
+        return;
+    if (m_bNeverPublish)
+        m_bPublish = 0;
+    publish->EnableWindow(!m_bNeverPublish);
+}
+
+BOOL QZStatusForm::SaveToObject() {
+    if (!UpdateData(TRUE))
+        return FALSE;
+    QZVantrelBase* object = Object();
+    QZDocument* document = Document();
+    if (!object || !document)
+        return TRUE;
+    if ((m_bNeverPublish != 0) != (object->GetNeverPublishFlag() != 0)) {
+        object->SetNeverPublishFlag(m_bNeverPublish);
+        document->SetModifiedFlag(TRUE);
+    }
+    if ((m_bPublish != 0) != (object->GetPublishFlag() != 0)) {
+        object->SetPublishFlag(m_bPublish);
+        document->SetModifiedFlag(TRUE);
+    }
+    if ((m_bDeleted != 0) != (object->IsDeleted() != 0)) {
+        object->SetDeleted(m_bDeleted);
+        document->SetModifiedFlag(TRUE);
+    }
+    return TRUE;
+}
+
+void QZStatusForm::OnNeverPublish() {
+    UpdateData(TRUE);
+    if (!GetDlgItem(IDC_STATUS_PUBLISH))
+        return;
+    ApplyNeverPublish();
+    if (m_bNeverPublish)
+        UpdateData(FALSE);
+}
+
+void QZStatusForm::OnPublish() {
+    UpdateData(TRUE);
+    if (!m_bPublish) {
+        if (QZDocument* document = Document())
+            document->m_bPublishOnSave = FALSE;
+    }
+}
