@@ -92,12 +92,14 @@ const DialogTemplate* FindDialogTemplate(UINT id) {
         if (dialog.id == id)
             return &dialog;
     }
-    return FindCommandDialogTemplate(id);
-    for (const DialogTemplate& dialog : SiteDialogTemplates()) {
-        if (dialog.id == id)
-            return &dialog;
+    using Table = std::span<const DialogTemplate> (*)();
+    for (Table table : {&SiteDialogTemplates, &StatusFormTemplates}) {
+        for (const DialogTemplate& dialog : table()) {
+            if (dialog.id == id)
+                return &dialog;
+        }
     }
-    return nullptr;
+    return FindCommandDialogTemplate(id);
 }
 
 void RegisterDialogTemplates() {

@@ -16,6 +16,11 @@ TEST(Resources, RegisteringMakesStringsAndDialogsKnown) {
     EXPECT_EQ(caption, "Please Wait:  Converting Database...");
     EXPECT_EQ(DialogTemplates::Lookup(IDD_PROGRESS), FindDialogTemplate(IDD_PROGRESS));
     EXPECT_EQ(FindDialogTemplate(9999), nullptr);
+    // The look-up by number finds what registering made known, table by table.
+    for (UINT id : {IDD_PROGRESS, IDD_GENERATE, IDD_PUBLISH, IDD_PAGE_STATUS_FORM, IDD_IMAGE_PROPS}) {
+        EXPECT_NE(FindDialogTemplate(id), nullptr) << id;
+        EXPECT_EQ(DialogTemplates::Lookup(id), FindDialogTemplate(id)) << id;
+    }
 }
 
 TEST(Resources, ProgressDialogHasItsFrameAndTwoControls) {
