@@ -195,6 +195,10 @@ BOOL QZServiceBar::OnCommand(WPARAM wParam, LPARAM lParam) {
     return SECDialogBar::OnCommand(wParam, lParam);
 }
 
+void QZServiceBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL) {
+    SECDialogBar::OnUpdateCmdUI(pTarget, FALSE);
+}
+
 void QZServiceBar::OnTabSelChange() {
     const int tab = m_wndTabs.GetCurSel();
     for (QZTreeCtrl* tree : Trees())

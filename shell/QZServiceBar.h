@@ -51,6 +51,10 @@ public:
 
     static constexpr int kTabCount = 10;
 
+    // The bar's controls answer to the bar itself, not to frame commands: none is greyed for
+    // want of a frame handler.
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnSize(UINT nType, int cx, int cy) override;
