@@ -106,8 +106,6 @@ BOOL QZServiceBar::Create(CWnd* pParentWnd, LPCTSTR lpszTemplateName, DWORD dwSt
 
 void QZServiceBar::Initialize() {
     m_wndCaption.SubclassDlgItem(IDC_SV_CAPTION, this);
-    m_pSites = std::make_unique<QZServiceComboBox>();
-    m_pSites->SubclassDlgItem(IDC_SV_SITES, this);
     if (CFont* font = m_wndCaption.GetSafeHwnd() ? m_wndCaption.GetFont() : nullptr) {
         LOGFONT description{};
         font->GetLogFont(&description);
@@ -125,9 +123,24 @@ void QZServiceBar::Initialize() {
     ReloadSites();
 }
 
+bool QZServiceBar::HasSiteDatabase() {
+    const CVantrel3App* app = GetVantrel3App();
+    return app != nullptr && app->m_VantrelDb.IsOpen();
+}
+
 void QZServiceBar::ReloadSites() {
+    // Before a site database is open there are no sites to show.
+    if (!HasSiteDatabase())
+        return;
     CVantrel3App* app = GetVantrel3App();
-    if (!m_pSites || !m_pSites->GetSafeHwnd() || app == nullptr)
+    if (!m_pSites) {
+        m_pSites = std::make_unique<QZServiceComboBox>();
+        m_pSites->SubclassDlgItem(IDC_SV_SITES, this);
+        CRect client;
+        GetClientRect(&client);
+        Layout(client.Width(), client.Height());
+    }
+    if (!m_pSites->GetSafeHwnd())
         return;
     m_pSites->ResetContent();
     m_pSites->Fill(app->GetCurrentServiceKey());
@@ -139,6 +152,8 @@ void QZServiceBar::ReloadSites() {
 }
 
 void QZServiceBar::SelectService(const QZKeyCombo& site) {
+    if (!HasSiteDatabase())
+        return;
     m_model.SetCurrentSiteKey(site);
     if (m_pSites && m_pSites->GetSafeHwnd()) {
         m_pSites->SetCurSel(m_pSites->GetItems().FindKey(site));
@@ -158,6 +173,8 @@ void QZServiceBar::LoadAllTrees(const QZKeyCombo& site) {
 }
 
 void QZServiceBar::RefreshObjectTree(SHORT type, const QZKeyCombo& key) {
+    if (!HasSiteDatabase())
+        return;
     m_model.RefreshObjectTree(type, key);
 }
 

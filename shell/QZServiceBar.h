@@ -60,6 +60,7 @@ protected:
     void OnSize(UINT nType, int cx, int cy) override;
 
 private:
+    static bool HasSiteDatabase();
     void OnTabSelChange();
     void OnSiteSelChange();
     void Layout(int cx, int cy);
