@@ -247,6 +247,11 @@ void CTreeCtrl::DoubleClickItem(HTREEITEM item) {
         m_pImpl->Toggle(IdOf(item));
 }
 
+void CTreeCtrl::ToggleItem(HTREEITEM item) {
+    if (m_pImpl && item)
+        m_pImpl->Toggle(IdOf(item));
+}
+
 void CTreeCtrl::PressKey(UINT nChar) {
     OnTreeKeyDown(nChar);
 }

@@ -46,6 +46,8 @@ public:
     void EndEditLabel(BOOL cancel);
     // A double click on the item, as the user makes it.
     void DoubleClickItem(HTREEITEM item);
+    // A click on the item's expand button, as the user makes it.
+    void ToggleItem(HTREEITEM item);
     // A key pressed while the tree has the focus.
     void PressKey(UINT nChar);
 

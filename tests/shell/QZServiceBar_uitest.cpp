@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 class ServiceBarTest : public TreeTest {
@@ -236,6 +238,27 @@ TEST_F(ServiceBarTest, OpenSelectedObjectNeedsAFocusedTreeWithASelection) {
     }
     bar.GetModel().m_Pages.Select(nullptr);
     EXPECT_FALSE(bar.OpenSelectedObject());
+}
+
+TEST_F(ServiceBarTest, AQueryShowsItsParametersAndFieldsWhenExpandedAndDropsThemCollapsed) {
+    bar.SelectTab(5);
+    QZTreeCtrl& queries = bar.GetTabTree(5);
+    HTREEITEM query = SelectShown(5, OBJ_QUERY, kOneParam);
+    ASSERT_NE(query, nullptr);
+    queries.ToggleItem(query);
+    SettleWindows();
+    const std::vector<std::string> expanded = Shown(queries);
+    EXPECT_EQ(expanded, Labels(queries.GetModel()));
+    EXPECT_TRUE(queries.IsExpanded(queries.ItemOf(queries.GetModel().GetSelectedItem())));
+    // Read on expanding: the parameter, then the fields.
+    const std::vector<std::string> children{"  who", "  Name", "  Bio"};
+    const auto at = std::find(expanded.begin(), expanded.end(), "One Param  (:22)");
+    ASSERT_NE(at, expanded.end());
+    EXPECT_EQ(std::vector<std::string>(at + 1, at + 4), children);
+    queries.ToggleItem(queries.ItemOf(queries.GetModel().GetSelectedItem()));
+    SettleWindows();
+    EXPECT_EQ(Shown(queries), Labels(queries.GetModel()));
+    EXPECT_LT(Shown(queries).size(), expanded.size());
 }
 
 TEST_F(ServiceBarTest, Screenshot) {
