@@ -20,6 +20,12 @@ constexpr DWORD kCheck = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
 constexpr DWORD kColorButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 constexpr DWORD kLabel = WS_CHILD | WS_VISIBLE | SS_LEFT;
 
+const DialogItemTemplate g_siteViewerItems[] = {
+    {IDC_SV_CAPTION, "Static", "Pages", kLabel, 4, 40, 150, 10},
+    {IDC_SV_SITES, "ComboBox", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 25, 6,
+     130, 100},
+};
+
 const DialogItemTemplate g_prefEditorItems[] = {
     {IDC_PREF_WORKBOOK, "Button", "&Work Book Mode", kCheck, 10, 8, 100, 12},
     {IDC_PREF_ADDCOMMENTS, "Button", "&Add Comments", kCheck, 10, 24, 100, 12},
@@ -80,9 +86,10 @@ const DialogTemplate g_dialogs[] = {
      static_cast<int>(std::size(g_saveAsItems))},
     {IDD_QUERY_BROWSE, kModalDialog, "Select a Query/Table", "MS Sans Serif", 8, 0, 0, 184, 135,
      g_queryBrowseItems, static_cast<int>(std::size(g_queryBrowseItems))},
-    // The site browser's bar; its controls come with the site browser.
+    // The site browser's bar: the caption and the site combo box; the bar makes its tab row
+    // and trees itself and places everything by its size.
     {IDD_SITE_VIEWER, DS_SETFONT | WS_CHILD, "Site Viewer", "MS Sans Serif", 8, 0, 0, 160, 250,
-     nullptr, 0},
+     g_siteViewerItems, static_cast<int>(std::size(g_siteViewerItems))},
 };
 
 } // namespace

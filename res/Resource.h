@@ -122,6 +122,21 @@ constexpr UINT IDS_INVALID_DATABASE = 1012;
 constexpr UINT IDS_TREE_CONFIRM_DELETE = 1224;
 constexpr UINT IDS_TREE_ALREADY_OPEN = 1225;
 constexpr UINT IDS_TREE_CANNOT_EDIT = 1226;
+// The Site Viewer bar (dialog 147): the caption, the site combo box, the tab row and the ten
+// trees; each tree's caption is the string of the tree's id.
+constexpr UINT IDC_SV_CAPTION = 1195;
+constexpr UINT IDC_SV_SITES = 1027;
+constexpr UINT IDC_SV_TABS = 1003;
+constexpr UINT IDC_SV_MACROS = 1060;
+constexpr UINT IDC_SV_PAGES = 1055;
+constexpr UINT IDC_SV_IMAGES = 1002;
+constexpr UINT IDC_SV_FORMS = 1063;
+constexpr UINT IDC_SV_MESSAGES = 1067;
+constexpr UINT IDC_SV_QUERIES = 1070;
+constexpr UINT IDC_SV_STYLES = 1074;
+constexpr UINT IDC_SV_MEDIA = 1206;
+constexpr UINT IDC_SV_EVENTS = 1207;
+constexpr UINT IDC_SV_ADVERTISING = 1208;
 constexpr UINT IDS_OTHER_COLOR = 20616;
 // The status bar's hint while a bar is dragged, the commands of a bar's context menu, and the
 // status bar's idle prompt.

@@ -147,6 +147,7 @@ BOOL CMainFrame::CreateServiceBar() {
     m_wndServiceBar.EnableDocking(CBRS_ALIGN_ANY);
     DockControlBarSized(&m_wndServiceBar, AFX_IDW_DOCKBAR_LEFT, 0, 0, kSiteViewerHeight,
                         kSiteViewerWidth);
+    m_wndServiceBar.Initialize();
     return TRUE;
 }
 
@@ -324,7 +325,10 @@ void CMainFrame::ClearEngineMessages() {
 
 void CMainFrame::RefreshObjectTree(int, long) {}
 
-void CMainFrame::RefreshObjectTree(SHORT, const QZKeyCombo&) {}
+void CMainFrame::RefreshObjectTree(SHORT objectType, const QZKeyCombo& key) {
+    if (m_wndServiceBar.GetSafeHwnd())
+        m_wndServiceBar.RefreshObjectTree(objectType, key);
+}
 
 BOOL CMainFrame::HasOpenDocuments() {
     const CVantrel3App* app = GetVantrel3App();
@@ -345,12 +349,18 @@ void CMainFrame::RefreshSelectedSite() {
         SelectService(app->GetCurrentServiceKey());
 }
 
-void CMainFrame::SelectService(const QZKeyCombo&) {}
+void CMainFrame::SelectService(const QZKeyCombo& service) {
+    if (m_wndServiceBar.GetSafeHwnd())
+        m_wndServiceBar.SelectService(service);
+}
 
-void CMainFrame::ReloadSiteViewer() {}
+void CMainFrame::ReloadSiteViewer() {
+    if (m_wndServiceBar.GetSafeHwnd())
+        m_wndServiceBar.ReloadSites();
+}
 
 BOOL CMainFrame::OpenSelectedObject() {
-    return FALSE;
+    return m_wndServiceBar.GetSafeHwnd() ? m_wndServiceBar.OpenSelectedObject() : FALSE;
 }
 
 void CMainFrame::SetStatusPaneText(int nIndex, LPCTSTR lpszText) {

@@ -9,6 +9,7 @@
 #include "shell/QZFrameServices.h"
 #include "shell/QZHelpViewer.h"
 #include "shell/QZOutputBar.h"
+#include "shell/QZServiceBar.h"
 #include "shell/QZSiteMenuHost.h"
 #include "wintoolkit/statusbar/SECStatusBar.h"
 #include "wintoolkit/toolbar/SECDialogBar.h"
@@ -63,7 +64,7 @@ public:
     SECToolBar m_wndToolBar;
     SECToolBar m_wndActionBar;
     SECToolBar m_wndFormBar;
-    SECDialogBar m_wndServiceBar;
+    QZServiceBar m_wndServiceBar;
     QZOutputBar m_wndOutputBar;
     QZHelpViewer m_wndHelpViewer;
     // The output bar and the help viewer once made; null when they could not be.

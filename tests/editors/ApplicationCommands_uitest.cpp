@@ -55,6 +55,9 @@ protected:
         EditorTest::SetUp();
         RegisterResources();
         ASSERT_TRUE(m_frame.LoadFrame());
+        // The Site Viewer selects a listed site as the frame is made; the fixture's site is not
+        // in the site list, so it is selected again here.
+        SelectSite(kService, kSection);
         // The tests read the engine messages from their recorder, not from the output pane.
         UninstallOutputMessageSink();
         SetMainWnd(&m_frame);
