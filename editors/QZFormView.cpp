@@ -4,12 +4,26 @@
 #include "content/QZVantrelBase.h"
 #include "editors/QZDocument.h"
 #include "editors/QZSiteFileCopy.h"
+#include "platform/ui/CCmdUI.h"
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CEditField.h"
 #include "platform/ui/CFileDialog.h"
+#include "platform/ui/CFocusedEdit.h"
+#include "platform/ui/CommandIds.h"
 #include "platform/ui/WindowMessages.h"
 
 IMPLEMENT_DYNAMIC(QZFormView, CFormView)
+
+BEGIN_MESSAGE_MAP(QZFormView, CFormView)
+ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+ON_COMMAND(ID_EDIT_CUT, OnEditCut)
+ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
+ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
+ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopyCut)
+ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateEditCopyCut)
+ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditPaste)
+ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateEditUndo)
+END_MESSAGE_MAP()
 
 namespace {
 
@@ -136,4 +150,32 @@ std::optional<CString> QZFormView::CopyFileIntoSite(const CString& filter, CStri
     if (name)
         UpdateData(FALSE);
     return name;
+}
+
+void QZFormView::OnEditCopy() {
+    CFocusedEdit().Copy();
+}
+
+void QZFormView::OnEditCut() {
+    CFocusedEdit().Cut();
+}
+
+void QZFormView::OnEditPaste() {
+    CFocusedEdit().Paste();
+}
+
+void QZFormView::OnEditUndo() {
+    CFocusedEdit().Undo();
+}
+
+void QZFormView::OnUpdateEditCopyCut(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(CFocusedEdit().HasSelection());
+}
+
+void QZFormView::OnUpdateEditPaste(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(CFocusedEdit().CanPaste());
+}
+
+void QZFormView::OnUpdateEditUndo(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(CFocusedEdit().CanUndo());
 }

@@ -43,6 +43,16 @@ protected:
     // A closing view keeps its edits: they reach the object while its controls still exist.
     void OnDestroy() override;
 
+    // The Edit menu acts on the focused edit control: Copy and Cut with a selection, Paste
+    // into an editable one while the clipboard holds text, Undo when it can undo.
+    void OnEditCopy();
+    void OnEditCut();
+    void OnEditPaste();
+    void OnEditUndo();
+    void OnUpdateEditCopyCut(CCmdUI* pCmdUI);
+    void OnUpdateEditPaste(CCmdUI* pCmdUI);
+    void OnUpdateEditUndo(CCmdUI* pCmdUI);
+
     CString m_strTitle;
     CString m_strIdentifier;
     CEditField m_edTitle;
@@ -52,4 +62,6 @@ protected:
 private:
     void FillSharedControls(BOOL refill);
     BOOL m_bStoredAtClose = FALSE;
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -2,29 +2,42 @@
 // exchange that says why and puts the focus back, and a closing view that keeps its edits.
 
 #include "editors/QZFormView.h"
+#include "platform/ui/CCmdUI.h"
 #include "platform/ui/CCreateContext.h"
 #include "platform/ui/CDataExchange.h"
+#include "platform/ui/CommandIds.h"
 #include "platform/ui/DialogTemplates.h"
 #include "platform/ui/WindowStyles.h"
 #include "tests/editors/EditorFixture.h"
 #include "tests/platform/ui/UiTestEnvironment.h"
 
 #include <gtest/gtest.h>
+#include <wx/clipbrd.h>
+#include <wx/textctrl.h>
 #include <wx/window.h>
 
 namespace {
 
 constexpr UINT kTestForm = 9140;
 constexpr int kNote = 1500;
+constexpr int kButton = 1501;
+
+// Whether the form's update handler enables the command.
+class EnabledCmdUI : public CCmdUI {
+public:
+    void Enable(BOOL bOn) override { enabled = bOn; }
+    BOOL enabled = TRUE;
+};
 
 constexpr DWORD kEdit = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP;
 const DialogItemTemplate g_items[] = {
     {1042, "Static", "", WS_CHILD | WS_VISIBLE, 7, 7, 100, 8},
     {1034, "Edit", "", kEdit, 7, 20, 150, 12},
     {kNote, "Edit", "", kEdit, 7, 36, 150, 12},
+    {kButton, "Button", "Go", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 160, 36, 30, 12},
 };
 const DialogTemplate g_form{
-    kTestForm, DS_SETFONT | WS_CHILD, "", "MS Sans Serif", 8, 0, 0, 200, 60, g_items, 3};
+    kTestForm, DS_SETFONT | WS_CHILD, "", "MS Sans Serif", 8, 0, 0, 200, 60, g_items, 4};
 
 // A form with a note of at most five characters.
 class NoteForm : public QZFormView {
@@ -114,4 +127,45 @@ TEST_F(QZFormViewTest, AClosingFormViewKeepsItsEdits) {
     m_form->DestroyWindow();
     EXPECT_EQ(ActiveDocument()->GetContentObject()->GetName(), CString("Typed"));
     EXPECT_TRUE(ActiveDocument()->IsModified());
+}
+
+TEST_F(QZFormViewTest, TheEditMenuActsOnTheFocusedEditOnly) {
+    auto enabled = [this](UINT id) {
+        EnabledCmdUI ui;
+        ui.m_nID = id;
+        EXPECT_TRUE(m_form->OnCmdMsg(id, CN_UPDATE_COMMAND_UI, &ui, nullptr)) << id;
+        return ui.enabled;
+    };
+    auto* note = dynamic_cast<wxTextCtrl*>(Item(kNote)->GetSafeHwnd());
+    ASSERT_NE(note, nullptr);
+    note->ChangeValue("abc");
+    note->SetFocus();
+    SettleWindows();
+    if (wxWindow::FindFocus() != note)
+        GTEST_SKIP() << "the display gives no focus to the test's window";
+
+    // Nothing selected: no Copy or Cut.
+    note->SetSelection(3, 3);
+    EXPECT_FALSE(enabled(ID_EDIT_COPY));
+    EXPECT_FALSE(enabled(ID_EDIT_CUT));
+    // A selection is copied, then cut, and pasted back at the end.
+    note->SetSelection(0, 2);
+    EXPECT_TRUE(enabled(ID_EDIT_COPY));
+    m_form->OnCmdMsg(ID_EDIT_COPY, CN_COMMAND, nullptr, nullptr);
+    EXPECT_TRUE(enabled(ID_EDIT_PASTE));
+    m_form->OnCmdMsg(ID_EDIT_CUT, CN_COMMAND, nullptr, nullptr);
+    EXPECT_EQ(note->GetValue(), "c");
+    note->SetInsertionPointEnd();
+    m_form->OnCmdMsg(ID_EDIT_PASTE, CN_COMMAND, nullptr, nullptr);
+    EXPECT_EQ(note->GetValue(), "cab");
+    EXPECT_EQ(enabled(ID_EDIT_UNDO), note->CanUndo());
+
+    // A read-only edit takes no Paste; a window that is no edit takes none of them.
+    note->SetEditable(false);
+    EXPECT_FALSE(enabled(ID_EDIT_PASTE));
+    note->SetEditable(true);
+    Item(kButton)->SetFocus();
+    SettleWindows();
+    for (UINT id : {ID_EDIT_COPY, ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_UNDO})
+        EXPECT_FALSE(enabled(id)) << id;
 }
