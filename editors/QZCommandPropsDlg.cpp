@@ -121,7 +121,7 @@ BOOL QZCommandPropsDlg::IsNoKey(const QZKeyCombo& key) {
     return key.m_KeyID <= 0;
 }
 
-void ExchangeText(CDataExchange* pDX, CEditField& edit, CString& value) {
+void ExchangeText(CDataExchange* pDX, CEdit& edit, CString& value) {
     if (!edit.GetSafeHwnd())
         return;
     if (pDX->m_bSaveAndValidate)
@@ -130,7 +130,7 @@ void ExchangeText(CDataExchange* pDX, CEditField& edit, CString& value) {
         edit.SetWindowText(value);
 }
 
-void ExchangeNumber(CDataExchange* pDX, CEditField& edit, LONG& value, BOOL quiet) {
+void ExchangeNumber(CDataExchange* pDX, CEdit& edit, LONG& value, BOOL quiet) {
     if (!edit.GetSafeHwnd())
         return;
     if (!pDX->m_bSaveAndValidate) {

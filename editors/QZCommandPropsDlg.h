@@ -10,7 +10,7 @@
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CDataExchange.h"
 #include "platform/ui/CDialog.h"
-#include "platform/ui/CEditField.h"
+#include "platform/ui/CEdit.h"
 #include "platform/ui/CSpinButtonCtrl.h"
 
 class QZListComboBox;
@@ -61,7 +61,7 @@ protected:
     static BOOL IsNoKey(const QZKeyCombo& key);
 
     QZListComboBox& m_List;
-    CEditField m_OtherEdit;
+    CEdit m_OtherEdit;
     // FALSE for the dialogs that show the "Other:" text without exchanging it.
     BOOL m_bExchangeOther = TRUE;
 
@@ -78,8 +78,8 @@ private:
 // The exchange of one field with its control. A number field that does not hold a number
 // shows "Please enter an integer." and refuses the exchange, unless the exchange is quiet,
 // which keeps the field as it was.
-void ExchangeText(CDataExchange* pDX, CEditField& edit, CString& value);
-void ExchangeNumber(CDataExchange* pDX, CEditField& edit, LONG& value, BOOL quiet = FALSE);
+void ExchangeText(CDataExchange* pDX, CEdit& edit, CString& value);
+void ExchangeNumber(CDataExchange* pDX, CEdit& edit, LONG& value, BOOL quiet = FALSE);
 void ExchangeCheck(CDataExchange* pDX, CButton& box, BOOL& value);
 // The chosen entry's index, -1 for none.
 void ExchangeIndex(CDataExchange* pDX, CComboBox& list, int& index);

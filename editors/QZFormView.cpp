@@ -6,7 +6,7 @@
 #include "editors/QZSiteFileCopy.h"
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CComboBox.h"
-#include "platform/ui/CEditField.h"
+#include "platform/ui/CEdit.h"
 #include "platform/ui/CFileDialog.h"
 #include "platform/ui/CFocusedEdit.h"
 #include "platform/ui/CommandIds.h"

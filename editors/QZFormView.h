@@ -6,7 +6,7 @@
 // offers the derived views a routine that brings a chosen file into the site's folders.
 
 #include "editors/QZObjectView.h"
-#include "platform/ui/CEditField.h"
+#include "platform/ui/CEdit.h"
 #include "platform/ui/CFormView.h"
 #include "shell/QZSectionComboBox.h"
 #include "shell/QZServiceComboBox.h"
@@ -55,7 +55,7 @@ protected:
 
     CString m_strTitle;
     CString m_strIdentifier;
-    CEditField m_edTitle;
+    CEdit m_edTitle;
     QZServiceComboBox m_cbService;
     QZSectionComboBox m_cbSection;
 

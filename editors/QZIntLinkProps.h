@@ -28,5 +28,5 @@ private:
     QZKeyCombo m_SectionKey;
     QZSectionComboBox m_Sections;
     QZPagesSectionComboBox m_Pages;
-    CEditField m_AnchorEdit;
+    CEdit m_AnchorEdit;
 };

@@ -27,7 +27,7 @@ private:
     enum { kNumbers = 5 };
     LONG* Number(int index);
 
-    CEditField m_NumberEdits[kNumbers];
+    CEdit m_NumberEdits[kNumbers];
     CSpinButtonCtrl m_Spins[kNumbers];
     CComboBox m_AlignList;
 };

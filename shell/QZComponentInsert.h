@@ -5,7 +5,7 @@
 
 #include "platform/core/CString.h"
 #include "platform/ui/CDialog.h"
-#include "platform/ui/CEditField.h"
+#include "platform/ui/CEdit.h"
 #include "shell/QZComponentComboBox.h"
 
 class QZComponentInsert : public CDialog {
@@ -28,5 +28,5 @@ private:
     void OnInstallNew();
     void OnBrowseClientDir();
 
-    CEditField m_DirEdit;
+    CEdit m_DirEdit;
 };

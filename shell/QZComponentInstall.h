@@ -5,7 +5,7 @@
 
 #include "platform/core/CString.h"
 #include "platform/ui/CDialog.h"
-#include "platform/ui/CEditField.h"
+#include "platform/ui/CEdit.h"
 
 class QZComponentInstall : public CDialog {
 public:
@@ -26,5 +26,5 @@ protected:
 private:
     void OnBrowseComponent();
 
-    CEditField m_FileEdit;
+    CEdit m_FileEdit;
 };

@@ -5,7 +5,7 @@
 #include "db/QZApplication.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Paths.h"
-#include "platform/ui/CEditField.h"
+#include "platform/ui/CEdit.h"
 #include "platform/ui/CFileDialog.h"
 #include "platform/ui/DialogModalLoop.h"
 #include "res/Resource.h"

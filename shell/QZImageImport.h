@@ -8,7 +8,7 @@
 
 #include "platform/core/CString.h"
 #include "platform/ui/CDialog.h"
-#include "platform/ui/CEditField.h"
+#include "platform/ui/CEdit.h"
 #include "shell/QZDirectoryEdit.h"
 #include "shell/QZSectionComboBox.h"
 #include "shell/QZServiceComboBox.h"
@@ -30,7 +30,7 @@ public:
     QZServiceComboBox m_ServiceCombo;
     QZSectionComboBox m_SectionCombo;
     QZDirectoryEdit m_DirectoryEdit;
-    CEditField m_FileNamesEdit;
+    CEdit m_FileNamesEdit;
 
 protected:
     BOOL OnInitDialog() override;

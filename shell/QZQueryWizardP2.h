@@ -2,7 +2,7 @@
 // The query wizard's "Query Arguments/Parameters" page: one line "name=???" for each of the
 // query's parameters, for the user to give their values.
 
-#include "platform/ui/CEditField.h"
+#include "platform/ui/CEdit.h"
 #include "platform/ui/CPropertyPage.h"
 
 class QZQueryWizardBase;
@@ -22,5 +22,5 @@ public:
 private:
     QZQueryWizardBase* Sheet() const;
 
-    CEditField m_Parameters;
+    CEdit m_Parameters;
 };

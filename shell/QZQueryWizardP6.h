@@ -4,7 +4,7 @@
 // line.
 
 #include "platform/ui/CCheckListBox.h"
-#include "platform/ui/CEditField.h"
+#include "platform/ui/CEdit.h"
 #include "platform/ui/CPropertyPage.h"
 
 #include <optional>
@@ -37,7 +37,7 @@ private:
     void BuildGroupText();
 
     CCheckListBox m_Fields;
-    CEditField m_Action;
+    CEdit m_Action;
     std::vector<std::optional<CString>> m_actions;
     int m_nSelected = -1;
 };

@@ -3,7 +3,7 @@
 // reset buttons of the form, each with its caption.
 
 #include "platform/ui/CButton.h"
-#include "platform/ui/CEditField.h"
+#include "platform/ui/CEdit.h"
 #include "platform/ui/CPropertyPage.h"
 
 class QZQueryWizardBase;
@@ -25,6 +25,6 @@ private:
 
     CButton m_Submit;
     CButton m_Reset;
-    CEditField m_SubmitCaption;
-    CEditField m_ResetCaption;
+    CEdit m_SubmitCaption;
+    CEdit m_ResetCaption;
 };

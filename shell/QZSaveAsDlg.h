@@ -7,7 +7,7 @@
 #include "db/QZKeyCombo.h"
 #include "platform/core/CString.h"
 #include "platform/ui/CDialog.h"
-#include "platform/ui/CEditField.h"
+#include "platform/ui/CEdit.h"
 #include "shell/QZSectionComboBox.h"
 #include "shell/QZServiceComboBox.h"
 
@@ -47,6 +47,6 @@ private:
     void OnSiteChosen();
     void ShowItem(UINT id, BOOL show);
 
-    CEditField m_TitleEdit;
-    CEditField m_FileNameEdit;
+    CEdit m_TitleEdit;
+    CEdit m_FileNameEdit;
 };

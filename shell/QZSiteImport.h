@@ -8,7 +8,7 @@
 #include "platform/core/CString.h"
 #include "platform/ui/CButton.h"
 #include "platform/ui/CDialog.h"
-#include "platform/ui/CEditField.h"
+#include "platform/ui/CEdit.h"
 
 #include <cstdint>
 
@@ -46,8 +46,8 @@ private:
     void EnableButtons(BOOL enable);
     void EnableItem(UINT id, BOOL enable);
 
-    CEditField m_LocationEdit;
-    CEditField m_AddressEdit;
+    CEdit m_LocationEdit;
+    CEdit m_AddressEdit;
     CButton m_RetrieveCheck;
     CButton m_Depth[3];
     BOOL m_bRunning = FALSE;

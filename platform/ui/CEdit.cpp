@@ -1,5 +1,7 @@
 #include "platform/ui/CEdit.h"
 
+#include "platform/ui/WxListControls.h"
+
 #include <wx/textctrl.h>
 
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
@@ -10,5 +12,5 @@ BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) 
 
 void CEdit::LimitText(int nChars) {
     if (auto* text = dynamic_cast<wxTextCtrl*>(GetSafeHwnd()))
-        text->SetMaxLength(nChars > 0 ? static_cast<unsigned long>(nChars) : 0);
+        SetTextLimit(text, nChars);
 }

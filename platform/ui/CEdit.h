@@ -1,6 +1,8 @@
 #pragma once
-// A single-line edit control: the window system's text field as a child window. Its text is
-// read and set through GetWindowText and SetWindowText; typed characters reach OnChar first.
+// An edit control: the window system's text field, made as a child window or from a dialog
+// template (window class "Edit"). Its text is read and set through GetWindowText and
+// SetWindowText (a multi-line edit breaks its lines with CR LF, as the program's texts do);
+// typed characters reach OnChar first.
 
 #include "platform/ui/CWnd.h"
 
@@ -11,6 +13,7 @@ public:
 
     using CWnd::Create;
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-    // The most characters the text may hold; 0 lifts the limit.
+    // Caps the text the user types at `nChars` characters (0 lifts the cap); text the program
+    // sets is never cut.
     void LimitText(int nChars = 0);
 };

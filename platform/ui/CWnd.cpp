@@ -10,6 +10,7 @@
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/WndBridge.h"
 #include "platform/ui/WxGdiData.h"
+#include "platform/ui/WxListControls.h"
 #include "platform/ui/WxStatusControl.h"
 #include "platform/ui/WxText.h"
 #include "platform/ui/WxWindowInfo.h"
@@ -649,18 +650,26 @@ BOOL CWnd::SetForegroundWindow() {
 
 void CWnd::SetWindowText(LPCTSTR text) {
     wxWindow* window = GetSafeHwnd();
-    // An edit control's text is its value; setting it sends no change of its own.
-    if (auto* edit = dynamic_cast<wxTextCtrl*>(window))
-        edit->ChangeValue(ToWx(text));
-    else if (window)
+    // An edit control's text is its value; setting it sends no change of its own, and a cap
+    // on typing never cuts what the program sets. The program's line breaks are CR LF, the
+    // toolkit's a line feed.
+    if (auto* edit = dynamic_cast<wxTextCtrl*>(window)) {
+        wxString value = ToWx(text);
+        if (edit->IsMultiLine())
+            value.Replace("\r\n", "\n");
+        SetFieldText(edit, value);
+    } else if (window)
         window->SetLabel(ToWx(text));
 }
 
 void CWnd::GetWindowText(CString& text) const {
     const wxWindow* window = GetSafeHwnd();
-    if (const auto* edit = dynamic_cast<const wxTextCtrl*>(window))
-        text = FromWx(edit->GetValue());
-    else
+    if (const auto* edit = dynamic_cast<const wxTextCtrl*>(window)) {
+        wxString value = edit->GetValue();
+        if (edit->IsMultiLine())
+            value.Replace("\n", "\r\n");
+        text = FromWx(value);
+    } else
         text = window ? FromWx(window->GetLabel()) : CString();
 }
 

@@ -7,7 +7,7 @@
 #include "platform/ui/CCheckListBox.h"
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CDialog.h"
-#include "platform/ui/CEditField.h"
+#include "platform/ui/CEdit.h"
 #include "platform/ui/CListBox.h"
 #include "platform/ui/CSpinButtonCtrl.h"
 #include "platform/ui/DialogModalLoop.h"
@@ -54,7 +54,7 @@ public:
 
     CComboBox list, editable;
     CListBox lines;
-    CEditField edit;
+    CEdit edit;
     std::vector<std::pair<int, int>> notes; // (control id, notification)
 
 protected:
@@ -138,7 +138,7 @@ TEST_F(ListControlsTest, AnEditableCombosTextIsAnEditField) {
 }
 
 TEST_F(ListControlsTest, AnEditFieldsTextIsCappedAsTyped) {
-    CEditField& edit = dialog.edit;
+    CEdit& edit = dialog.edit;
     CString text;
     edit.GetWindowText(text);
     EXPECT_EQ(text, "start");
@@ -221,7 +221,7 @@ TEST(MoreListControlsTest, CheckListMultiLineEditAndSpinWorkAsTheProgramExpects)
     CDialog dialog;
     ASSERT_TRUE(dialog.Create(kMoreDialog.id));
     CCheckListBox checks;
-    CEditField lines, number;
+    CEdit lines, number;
     CSpinButtonCtrl spin;
     ASSERT_TRUE(checks.SubclassDlgItem(711, &dialog));
     ASSERT_TRUE(lines.SubclassDlgItem(712, &dialog));
