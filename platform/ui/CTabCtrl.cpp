@@ -2,6 +2,7 @@
 
 #include "platform/ui/WinTypes.h"
 #include "platform/ui/WindowStyles.h"
+#include "platform/ui/WxChildControl.h"
 #include "platform/ui/WxImageStrip.h"
 #include "platform/ui/WxWindowInfo.h"
 
@@ -65,14 +66,10 @@ CTabCtrl::CTabCtrl() = default;
 CTabCtrl::~CTabCtrl() = default;
 
 BOOL CTabCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
-    wxWindow* parent = pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr;
-    if (!parent || GetSafeHwnd())
+    Impl* control = MakeChildControl<Impl>(*this, dwStyle, rect, pParentWnd, nID);
+    if (!control)
         return FALSE;
-    m_pImpl = new Impl(*this, parent, WxIdOf(nID), wxPoint(rect.left, rect.top),
-                       wxSize(rect.right - rect.left, rect.bottom - rect.top));
-    EnsureInfo(m_pImpl).controlId = nID;
-    if (!(dwStyle & WS_VISIBLE))
-        m_pImpl->Hide();
+    m_pImpl = control;
     return Attach(m_pImpl);
 }
 
