@@ -88,3 +88,18 @@ struct AFX_SIZEPARENTPARAMS {
 constexpr UINT reposDefault = 0;
 constexpr UINT reposQuery = 1;
 constexpr UINT reposExtra = 2;
+
+// A side a frame docks bars on: its alignment, its dock bar's id and that dock bar's style.
+struct DockSide {
+    DWORD align;
+    UINT id;
+    DWORD style;
+};
+
+// The four sides in the order they are searched.
+inline constexpr DockSide kDockSides[] = {
+    {CBRS_ALIGN_TOP, AFX_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM},
+    {CBRS_ALIGN_BOTTOM, AFX_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP},
+    {CBRS_ALIGN_LEFT, AFX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT},
+    {CBRS_ALIGN_RIGHT, AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT},
+};

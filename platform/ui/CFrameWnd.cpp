@@ -31,20 +31,6 @@ const CRect CFrameWnd::rectDefault(0, 0, 640, 480);
 
 namespace {
 
-struct DockSide {
-    DWORD align;
-    UINT id;
-    DWORD style;
-};
-
-// The sides in the order they are searched.
-const DockSide kSides[] = {
-    {CBRS_ALIGN_TOP, AFX_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM},
-    {CBRS_ALIGN_BOTTOM, AFX_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP},
-    {CBRS_ALIGN_LEFT, AFX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT},
-    {CBRS_ALIGN_RIGHT, AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT},
-};
-
 bool Touches(const CRect& dockBar, const CRect& rect) {
     CRect bar = dockBar;
     if (bar.Width() == 0)
@@ -263,7 +249,7 @@ CControlBar* CFrameWnd::GetControlBar(UINT nID) const {
 void CFrameWnd::EnableDocking(DWORD dwDockStyle) {
     m_dwDockStyle |= dwDockStyle;
     m_pFloatingFrameClass = RUNTIME_CLASS(CMiniDockFrameWnd);
-    for (const DockSide& side : kSides) {
+    for (const DockSide& side : kDockSides) {
         if (!(dwDockStyle & side.align) || GetControlBar(side.id))
             continue;
         auto* dockBar = new CDockBar(FALSE);
@@ -274,7 +260,7 @@ void CFrameWnd::EnableDocking(DWORD dwDockStyle) {
 }
 
 DWORD CFrameWnd::CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar) {
-    for (const DockSide& side : kSides) {
+    for (const DockSide& side : kDockSides) {
         if (!(dwDockStyle & side.align))
             continue;
         auto* dockBar = dynamic_cast<CDockBar*>(GetControlBar(side.id));
@@ -298,7 +284,7 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRec
 
 void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect) {
     if (!pDockBar) {
-        for (const DockSide& side : kSides) {
+        for (const DockSide& side : kDockSides) {
             if (pBar->m_dwDockStyle & side.align) {
                 pDockBar = dynamic_cast<CDockBar*>(GetControlBar(side.id));
                 if (pDockBar)
@@ -312,7 +298,7 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lp
 
 void CFrameWnd::ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect) {
     if (!pDockBar) {
-        for (const DockSide& side : kSides) {
+        for (const DockSide& side : kDockSides) {
             if (pBar->m_dwDockStyle & side.align) {
                 pDockBar = dynamic_cast<CDockBar*>(GetControlBar(side.id));
                 if (pDockBar)

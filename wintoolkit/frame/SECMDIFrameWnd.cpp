@@ -21,19 +21,6 @@ IMPLEMENT_DYNCREATE(SECMDIFrameWnd, CMDIFrameWnd)
 
 namespace {
 
-struct Side {
-    DWORD align;
-    UINT id;
-    DWORD style;
-};
-
-const Side kSides[] = {
-    {CBRS_ALIGN_TOP, AFX_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM},
-    {CBRS_ALIGN_BOTTOM, AFX_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP},
-    {CBRS_ALIGN_LEFT, AFX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT},
-    {CBRS_ALIGN_RIGHT, AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT},
-};
-
 SECControlBarMDIChildWnd* MDIChildOf(CControlBar* pBar) {
     return pBar->m_pDockBar
                ? dynamic_cast<SECControlBarMDIChildWnd*>(GetParentFrameOf(pBar->m_pDockBar))
@@ -50,7 +37,7 @@ void SECMDIFrameWnd::EnableDocking(DWORD dwDockStyle) {
     m_dwDockStyle |= dwDockStyle;
     m_pFloatingFrameClass = RUNTIME_CLASS(SECMiniDockFrameWnd);
     m_pFloatingMDIChildClass = RUNTIME_CLASS(SECControlBarMDIChildWnd);
-    for (const Side& side : kSides) {
+    for (const DockSide& side : kDockSides) {
         if (!(dwDockStyle & side.align) || GetControlBar(side.id))
             continue;
         auto* dockBar = new SECDockBar(FALSE, FALSE);
