@@ -15,6 +15,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <thread>
@@ -85,7 +86,11 @@ inline bool ScreenshotOf(wxWindow* window, const std::string& path) {
     return std::system(command.c_str()) == 0;
 }
 
-// Where the screenshots for a look by eye go: the worktree's root (not committed).
+// Where the screenshots for a look by eye go: a folder under the system's temporary directory,
+// outside the source tree so that they are never committed.
 inline std::string ScreenshotPath(const std::string& name) {
-    return (TestDataDir().parent_path().parent_path() / name).string();
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "marquill-screenshots";
+    std::filesystem::create_directories(folder);
+    return (folder / name).string();
 }
