@@ -31,8 +31,8 @@ constexpr DWORD kBitmap = WS_CHILD | WS_VISIBLE | 0x000E; // SS_BITMAP
 // A label over a field with a "..." button beside it.
 #define MQ_BROWSED(label, y, id, button)                                                           \
     {IDC_STATIC, "Static", label, kLabel, 95, y, 198, 8},                                          \
-        {id, "Edit", "", kEdit, 95, (y) + 10, 178, 12}, {                                          \
-        button, "Button", "...", kButton, 277, (y) + 9, 16, 14                                     \
+        {id, "Edit", "", kEdit, 95, (y) + 10, 172, 12}, {                                          \
+        button, "Button", "...", kButton, 271, (y) + 9, 22, 14                                     \
     }
 #define MQ_ITEMS(items) items, static_cast<int>(std::size(items))
 
