@@ -21,6 +21,7 @@ namespace {
 
 constexpr const char* kNoRegistry =
     "Couldn't access the registry. \n\n Attempting to use defaults.";
+constexpr const char* kNotWritten = "The new site could not be written to the site database.";
 constexpr const char* kDefaultRoot = "c:\\webroot\\development";
 constexpr const char* kClientsDbName = "\\Data\\YourDatabase.mdb";
 // The example domain of the starter values.
@@ -133,12 +134,22 @@ void QZSiteWizardBase::SetRootsFromSettings() {
 }
 
 INT_PTR QZSiteWizardBase::DoModal() {
-    const INT_PTR result = CPropertySheet::DoModal();
-    if (result == ID_WIZFINISH)
-        FinishSite();
-    else
+    if (!IsReady()) {
         CancelSite();
-    return result;
+        AfxMessageBox(kNotWritten);
+        return -1;
+    }
+    const INT_PTR result = CPropertySheet::DoModal();
+    if (result != ID_WIZFINISH) {
+        CancelSite();
+        return result;
+    }
+    return FinishSite() ? result : IDCANCEL;
+}
+
+BOOL QZSiteWizardBase::IsReady() const {
+    return m_pService->IsLoaded() && m_pStyle->IsLoaded() && m_pSection->IsLoaded() &&
+           m_pHomePage->IsLoaded();
 }
 
 void QZSiteWizardBase::RebuildPagesAfterP4() {
@@ -160,23 +171,29 @@ void QZSiteWizardBase::RebuildPagesAfterP4() {
     AddPage(&m_P8);
 }
 
-void QZSiteWizardBase::FinishSite() {
+BOOL QZSiteWizardBase::FinishSite() {
     if (std::exchange(m_bSettled, true))
-        return;
+        return FALSE;
     CServicesSet& site = *m_pService->GetRecordset();
     if (site.m_ClientsProdDb.IsEmpty() && !site.m_ClientsDb.IsEmpty())
         site.m_ClientsProdDb = site.m_ClientsDb;
     if (site.m_ProductionPath.IsEmpty())
         site.m_ProductionPath = site.m_DevelopPath;
-    m_pService->Save();
-    m_pStyle->Save();
-    m_pSection->Save();
-    m_pHomePage->Save();
+    // Each row is tried; a site that is not whole in the database is not taken on.
+    int saved = m_pService->Save();
+    saved &= m_pStyle->Save();
+    saved &= m_pSection->Save();
+    saved &= m_pHomePage->Save();
+    if (saved != 1) {
+        AfxMessageBox(kNotWritten);
+        return FALSE;
+    }
     if (QZApplication* app = GetVantrelApp()) {
         app->GetCurrentServiceKey() = m_pService->GetKey();
         app->GetCurrentSectionKey() = m_pSection->GetKey();
     }
     MakeDevelopmentDirectory(DevelopmentDirectory());
+    return TRUE;
 }
 
 void QZSiteWizardBase::CancelSite() {

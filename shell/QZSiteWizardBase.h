@@ -31,15 +31,19 @@ public:
     ~QZSiteWizardBase() override;
 
     // Runs the wizard; after Finish the site is made (FinishSite), otherwise its rows are
-    // marked deleted (CancelSite).
+    // marked deleted (CancelSite). A wizard whose rows could not all be added is not shown:
+    // the user is told and the answer is -1. IDCANCEL when the site could not be saved.
     INT_PTR DoModal() override;
+    // TRUE when the four new rows were added.
+    BOOL IsReady() const;
 
     // The pages after the fourth anew: the remote page or the local one as the site's
     // ProductionUse_ftp says, then the style and section pages.
     void RebuildPagesAfterP4();
     // Fills the production fall-backs, saves the four rows, selects the site and section and
-    // offers to make the development directory.
-    void FinishSite();
+    // offers to make the development directory. FALSE, after telling the user, when a row
+    // could not be saved: nothing is selected or made then.
+    BOOL FinishSite();
     // Marks the four rows deleted and never to be published, and saves them; once.
     void CancelSite();
 

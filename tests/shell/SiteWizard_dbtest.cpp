@@ -10,6 +10,7 @@
 #include "content/QZVantrelPage.h"
 #include "res/Resources.h"
 #include "res/SiteWizardIds.h"
+#include "shell/QZSiteWizard.h"
 #include "shell/QZSiteWizardBase.h"
 #include "tests/platform/registry/SettingsFolder.h"
 #include "tests/shell/ShellSiteFixture.h"
@@ -226,16 +227,21 @@ TEST_F(SiteWizardTest, WithoutTheSettingsKeyTheUserIsToldAndTheDefaultsAreUsed) 
     EXPECT_EQ(wizard->GetSite()->GetRecordset()->m_DevelopPath.str(), "c:\\webroot\\development");
 }
 
-TEST_F(SiteWizardTest, AnEmptyDevelopmentRootMakesNothingWhereTheProgramRuns) {
-    WriteSettings("", std::nullopt);
-    auto wizard = MakeWizard();
-    const fs::path before = fs::current_path();
-    TempDir here;
-    fs::current_path(here.path());
-    wizard->FinishSite();
-    fs::current_path(before);
-    EXPECT_EQ(m_boxes.texts(), Texts{"Unable to create Path:  MySite"});
-    EXPECT_TRUE(fs::is_empty(here.path()));
+TEST_F(SiteWizardTest, AnEmptyOrRelativeRootMakesNothingWhereTheProgramRuns) {
+    const std::pair<const char*, const char*> cases[] = {{"", "MySite"}, {"web", "web/MySite"}};
+    for (const auto& [root, path] : cases) {
+        SCOPED_TRACE(root);
+        m_boxes.Clear();
+        WriteSettings(root, std::nullopt);
+        auto wizard = MakeWizard();
+        const fs::path before = fs::current_path();
+        TempDir here;
+        fs::current_path(here.path());
+        wizard->FinishSite();
+        fs::current_path(before);
+        EXPECT_EQ(m_boxes.texts(), Texts{std::string("Unable to create Path:  ") + path});
+        EXPECT_TRUE(fs::is_empty(here.path()));
+    }
 }
 
 TEST_F(SiteWizardTest, FinishFillsTheProductionFallBacksFromTheDevelopmentValues) {
@@ -281,6 +287,38 @@ TEST_F(SiteWizardTest, CancelMarksTheFourRowsAsANeverPublishedDeletionAndMakesNo
     EXPECT_TRUE(m_boxes.texts().empty());
     EXPECT_TRUE(MadeUnderRoot().empty());
     EXPECT_EQ(TestApp().GetCurrentServiceKey().m_KeyID, 1);
+}
+
+TEST_F(SiteWizardTest, AWizardThatCannotShowLeavesItsRowsDeletedAndNoSite) {
+    WriteSettings(m_root.file("web"), std::nullopt);
+    const long before = Count("SELECT * FROM Services");
+    QZKeyCombo site(9, 9);
+    EXPECT_FALSE(RunNewSiteWizard(nullptr, site)); // no window system here
+    EXPECT_EQ(site.m_KeyID, 9);
+    EXPECT_EQ(Count("SELECT * FROM Services"), before + 1);
+    EXPECT_EQ(Count("SELECT * FROM Services WHERE Deleted = 0"), before - 1);
+    EXPECT_EQ(Count("SELECT * FROM Documents WHERE Deleted = 0 AND Title = 'My Home Page'"), 0);
+}
+
+TEST_F(SiteWizardTest, ADatabaseThatCannotBeWrittenIsReportedAndGivesNoSite) {
+    WriteSettings(m_root.file("web"), std::nullopt);
+    Db().SetBusyTimeout(50);
+    const Texts told{"The new site could not be written to the site database."};
+    {
+        WriteLockHolder other(m_path);
+        QZKeyCombo site;
+        EXPECT_FALSE(RunNewSiteWizard(nullptr, site));
+        EXPECT_EQ(m_boxes.texts(), told);
+    }
+    m_boxes.Clear();
+    auto wizard = MakeWizard();
+    {
+        WriteLockHolder other(m_path);
+        EXPECT_FALSE(wizard->FinishSite());
+    }
+    EXPECT_EQ(m_boxes.texts(), told);
+    EXPECT_EQ(TestApp().GetCurrentServiceKey().m_KeyID, 1);
+    EXPECT_TRUE(MadeUnderRoot().empty());
 }
 
 TEST_F(SiteWizardTest, TheFtpHostIsProposedFromTheDomainsFirstDot) {
