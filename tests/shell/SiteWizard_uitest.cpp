@@ -165,6 +165,11 @@ TEST_F(SiteWizardUiTest, RemoteTakesTheLocalPagesPlaceAndTheLaterPagesKeepTheirE
         ExpectText(IDC_SWIZ_FTPROOT, "mysite"),
         ExpectText(IDC_SWIZ_FTPUSER, "username"),
         ExpectText(IDC_SWIZ_FTPPASSWORD, ""),
+        [](wxDialog& sheet) {
+            auto* password = Shown<wxTextCtrl>(sheet, IDC_SWIZ_FTPPASSWORD);
+            ASSERT_NE(password, nullptr);
+            EXPECT_TRUE(password->HasFlag(wxTE_PASSWORD));
+        },
         Screenshot("sitewizard-p6.png"),
         Press(ID_WIZBACK),
         Type(IDC_SWIZ_DOMAIN, "example"),
