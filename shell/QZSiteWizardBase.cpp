@@ -15,6 +15,7 @@
 #include "shell/CQZFileDlg.h"
 #include "wintoolkit/registry/SECRegistry.h"
 
+#include <utility>
 #include <vector>
 
 namespace {

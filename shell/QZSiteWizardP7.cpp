@@ -5,6 +5,8 @@
 #include "shell/HtmlColor.h"
 #include "shell/QZSiteWizardBase.h"
 
+#include <iterator>
+
 namespace {
 
 // The wells' controls and the style's colours they edit, in the wells' order.
