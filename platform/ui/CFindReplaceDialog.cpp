@@ -26,13 +26,9 @@ DWORD ToFlags(int wxFlags) {
 } // namespace
 
 CFindReplaceDialog::~CFindReplaceDialog() {
-    if (m_pDialog) {
-        m_pDialog->Unbind(wxEVT_FIND, &CFindReplaceDialog::OnEvent, this);
-        m_pDialog->Unbind(wxEVT_FIND_NEXT, &CFindReplaceDialog::OnEvent, this);
-        m_pDialog->Unbind(wxEVT_FIND_REPLACE, &CFindReplaceDialog::OnEvent, this);
-        m_pDialog->Unbind(wxEVT_FIND_REPLACE_ALL, &CFindReplaceDialog::OnEvent, this);
-        m_pDialog->Unbind(wxEVT_FIND_CLOSE, &CFindReplaceDialog::OnEvent, this);
-        m_pDialog->Destroy();
+    if (wxFindReplaceDialog* dialog = m_pDialog) {
+        Detach(dialog);
+        dialog->Destroy();
     }
     delete static_cast<wxFindReplaceData*>(m_pData);
 }
@@ -71,6 +67,7 @@ BOOL CFindReplaceDialog::Create(BOOL findOnly, const CString& find, const CStrin
     dialog->Bind(wxEVT_FIND_REPLACE, &CFindReplaceDialog::OnEvent, this);
     dialog->Bind(wxEVT_FIND_REPLACE_ALL, &CFindReplaceDialog::OnEvent, this);
     dialog->Bind(wxEVT_FIND_CLOSE, &CFindReplaceDialog::OnEvent, this);
+    dialog->Bind(wxEVT_DESTROY, &CFindReplaceDialog::OnDestroyed, this);
     return TRUE;
 }
 
@@ -126,8 +123,10 @@ void CFindReplaceDialog::OnEvent(wxFindDialogEvent& event) {
         Forget();
         if (handler)
             handler->OnDialogClosing();
-        if (dialog)
+        if (dialog) {
+            Detach(dialog);
             dialog->Destroy();
+        }
         return;
     }
     if (!handler)
@@ -138,6 +137,23 @@ void CFindReplaceDialog::OnEvent(wxFindDialogEvent& event) {
         handler->OnReplace(find, down, matchCase, wholeWord, FromWx(event.GetReplaceString()));
     else if (type == wxEVT_FIND_REPLACE_ALL)
         handler->OnReplaceAll(find, FromWx(event.GetReplaceString()), matchCase, wholeWord);
+}
+
+// The window went with its owner (the main window closing): nothing is left to close.
+void CFindReplaceDialog::OnDestroyed(wxWindowDestroyEvent& event) {
+    event.Skip();
+    if (event.GetEventObject() == m_pDialog)
+        Forget();
+}
+
+// The window may be destroyed after this object: it must not call back.
+void CFindReplaceDialog::Detach(wxFindReplaceDialog* dialog) {
+    dialog->Unbind(wxEVT_FIND, &CFindReplaceDialog::OnEvent, this);
+    dialog->Unbind(wxEVT_FIND_NEXT, &CFindReplaceDialog::OnEvent, this);
+    dialog->Unbind(wxEVT_FIND_REPLACE, &CFindReplaceDialog::OnEvent, this);
+    dialog->Unbind(wxEVT_FIND_REPLACE_ALL, &CFindReplaceDialog::OnEvent, this);
+    dialog->Unbind(wxEVT_FIND_CLOSE, &CFindReplaceDialog::OnEvent, this);
+    dialog->Unbind(wxEVT_DESTROY, &CFindReplaceDialog::OnDestroyed, this);
 }
 
 void CFindReplaceDialog::Forget() {

@@ -11,6 +11,7 @@
 class CWnd;
 class wxFindReplaceDialog;
 class wxFindDialogEvent;
+class wxWindowDestroyEvent;
 
 constexpr DWORD FR_DOWN = 0x00000001;
 constexpr DWORD FR_WHOLEWORD = 0x00000002;
@@ -65,6 +66,8 @@ public:
 
 private:
     void OnEvent(wxFindDialogEvent& event);
+    void OnDestroyed(wxWindowDestroyEvent& event);
+    void Detach(wxFindReplaceDialog* dialog);
     void Forget();
 
     wxFindReplaceDialog* m_pDialog = nullptr;

@@ -254,6 +254,31 @@ TEST_F(TextEditorServicesTest, FindIsGreyedOnAnEmptyTextAndAReadOnlyCopyIsOnlySe
     Press(window, wxID_CANCEL);
 }
 
+TEST_F(TextEditorServicesTest, TheDialogGoesWithItsViewOrItsWindowAndOpensAgain) {
+    QZEditView* view = OpenPage("cat");
+    ASSERT_NE(view, nullptr);
+    Run(*view, kFind);
+    ASSERT_TRUE(view->GetFindDialog() && view->GetFindDialog()->IsOpen());
+    // The window goes on its own, as with its owner window.
+    view->GetFindDialog()->GetWx()->Destroy();
+    SettleWindows();
+    EXPECT_FALSE(view->GetFindDialog()->IsOpen());
+    Run(*view, kFind);
+    ASSERT_TRUE(view->GetFindDialog() && view->GetFindDialog()->IsOpen());
+    // The view goes with its dialog open.
+    CloseAll();
+    SettleWindows();
+    EXPECT_EQ(QZFindReplaceState::Get().m_pFindReplaceDlg, nullptr);
+    view = OpenPage("cat", "Edit", 15);
+    ASSERT_NE(view, nullptr);
+    Run(*view, kFind);
+    ASSERT_TRUE(view->GetFindDialog() && view->GetFindDialog()->IsOpen());
+    wxFindReplaceDialog* window = view->GetFindDialog()->GetWx();
+    ControlsOf<wxTextCtrl>(window)[0]->SetValue("cat");
+    Press(window, wxID_FIND);
+    EXPECT_EQ(Selection(*view), "0-3");
+}
+
 // ---- Spelling ----
 
 TEST_F(TextEditorServicesTest, SpellingReplacesWordsInTheViewAndARreadOnlyCopyIsNotChecked) {
@@ -583,4 +608,38 @@ TEST_F(TextEditorServicesTest, PrintPreviewOpensTheToolkitsPreviewFrame) {
     frame->Close(true);
     SettleWindows();
     EXPECT_TRUE(view->GetPageStarts().empty());
+}
+
+TEST_F(TextEditorServicesTest, EveryTextTabPrintsWithTheSameStepsAndEmptiesItsTable) {
+    struct Tab {
+        size_t kind;
+        SHORT type;
+        const char* caption;
+        const char* column;
+    };
+    const Tab tabs[] = {{1, OBJ_MACRO, "Macro", "ScriptBody"},
+                        {2, OBJ_SCRIPT, "Script", "ScriptBody"},
+                        {8, OBJ_FORM, "Form", "ScriptBody"},
+                        {8, OBJ_FORM, "Action", "ActionBody"}};
+    TempDir dir;
+    LONG id = 20;
+    for (const Tab& tab : tabs) {
+        SCOPED_TRACE(tab.caption);
+        ++id;
+        AddKindRow(EditorKinds()[tab.kind], id, "Home", tab.column, "'" + PageText(70) + "'");
+        ASSERT_TRUE(Open(tab.type, id));
+        SettleWindows();
+        QZEditView* view = ViewOf(tab.caption);
+        ASSERT_NE(view, nullptr);
+        view->LoadFromObject();
+        PdfPrintService pdf(dir.file(std::string(tab.caption) + ".pdf"));
+        PageStartRecorder recorder(*view);
+        ASSERT_TRUE(pdf.Print(nullptr, recorder, PRINT_DIRECT, tab.caption));
+        EXPECT_EQ(recorder.starts.size(), 2u);
+        EXPECT_TRUE(view->GetPageStarts().empty());
+        Run(*view, kPrintDirect);
+        EXPECT_EQ(pdf.pagesPrinted, 4);
+        EXPECT_TRUE(view->GetPageStarts().empty());
+        CloseAll();
+    }
 }
