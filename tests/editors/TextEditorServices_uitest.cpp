@@ -24,6 +24,7 @@
 #include <wx/image.h>
 #include <wx/print.h>
 #include <wx/radiobox.h>
+#include <wx/stc/stc.h>
 #include <wx/textctrl.h>
 
 #include <chrono>
@@ -454,6 +455,20 @@ TEST_F(TextEditorDropTest, ADragWithinTheEditorMovesWithoutCtrlAndCopiesWithIt) 
     transfer.EndDrag(DROPEFFECT_COPY);
     EXPECT_EQ(copy, wxDragCopy);
     EXPECT_EQ(Text(*view), "one threetwo one ");
+}
+
+TEST_F(TextEditorDropTest, TheControlsOwnDragGivesWayToTheEditors) {
+    QZEditView* view = OpenPage("one two three");
+    ASSERT_NE(view, nullptr);
+    view->GetEditCtrl().SetSel(4, 8);
+    wxWindow* control = view->GetEditCtrl().GetSafeHwnd();
+    wxStyledTextEvent start(wxEVT_STC_START_DRAG, control->GetId());
+    start.SetEventObject(control);
+    start.SetString("two ");
+    control->GetEventHandler()->ProcessEvent(start);
+    EXPECT_TRUE(start.GetString().empty()) << "the control drags nothing itself";
+    EXPECT_FALSE(view->GetTransfer().IsDragging()) << "the editor's drag has ended";
+    EXPECT_EQ(Text(*view), "one two three") << "no button held: nothing was dropped";
 }
 
 // ---- Wrapping and printing ----
