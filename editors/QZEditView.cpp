@@ -6,6 +6,7 @@
 #include "editors/QZInsertCommands.h"
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CommandIds.h"
+#include "platform/ui/PrintJob.h"
 #include "shell/CVantrel3App.h"
 
 IMPLEMENT_DYNCREATE(QZEditView, CView)
@@ -64,6 +65,7 @@ QZEditView::QZEditView()
 
 QZEditView::~QZEditView() {
     ForgetFindDialog();
+    ClosePrintPreviewsOf(*this);
 }
 
 QZVantrelBase* QZEditView::GetContentObject() const {

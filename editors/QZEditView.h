@@ -1,8 +1,9 @@
 #pragma once
 // The view in which template text is edited: one editing control filling the view, the text of
 // the document's object loaded coloured and stored back, its own undo and redo, the Edit menu's
-// commands, the insertion commands and the caret's line and column in the status bar. The
-// views of the text tabs derive from it and name the field they edit (MakeTarget).
+// commands (find and replace, spelling, the clipboard), drops on the control, the insertion
+// commands, wrapping and printing, and the caret's line and column in the status bar. The views
+// of the text tabs derive from it and name the field they edit (MakeTarget).
 
 #include "editors/QZEditTarget.h"
 #include "editors/QZEditTransfer.h"

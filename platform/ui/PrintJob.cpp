@@ -11,8 +11,10 @@
 #include <wx/printdlg.h>
 #include <wx/toplevel.h>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -20,6 +22,19 @@ namespace {
 wxPrintDialogData& Settings() {
     static wxPrintDialogData data;
     return data;
+}
+
+// The preview frames open, with the client whose pages each shows.
+std::vector<std::pair<CPrintClient*, wxPreviewFrame*>>& OpenPreviews() {
+    static std::vector<std::pair<CPrintClient*, wxPreviewFrame*>> previews;
+    return previews;
+}
+
+void ForgetPreview(wxPreviewFrame* frame) {
+    auto& previews = OpenPreviews();
+    previews.erase(std::remove_if(previews.begin(), previews.end(),
+                                  [frame](const auto& open) { return open.second == frame; }),
+                   previews.end());
 }
 
 wxWindow* TopOf(CWnd* parent) {
@@ -69,6 +84,12 @@ private:
             return FALSE;
         }
         auto* frame = new wxPreviewFrame(preview, TopOf(parent), "Print Preview");
+        OpenPreviews().emplace_back(&client, frame);
+        frame->Bind(wxEVT_DESTROY, [frame](wxWindowDestroyEvent& event) {
+            event.Skip();
+            if (event.GetEventObject() == frame)
+                ForgetPreview(frame);
+        });
         frame->Initialize();
         frame->Show();
         return TRUE;
@@ -82,6 +103,16 @@ int MillimetresToTwips(double mm) {
 }
 
 } // namespace
+
+void ClosePrintPreviewsOf(CPrintClient& client) {
+    const auto previews = OpenPreviews();
+    for (const auto& [shown, frame] : previews)
+        if (shown == &client) {
+            ForgetPreview(frame);
+            frame->Hide();
+            frame->Destroy();
+        }
+}
 
 PrintService& GetPrintService() {
     return g_printService.Get();

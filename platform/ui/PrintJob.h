@@ -24,6 +24,8 @@ public:
 };
 
 PrintService& GetPrintService();
+// Closes the preview frames still showing `client`'s pages (the client is going away).
+void ClosePrintPreviewsOf(CPrintClient& client);
 // Installs `service` (not owned; null puts the desktop's back) and answers the one it replaces,
 // or null when that was the default.
 PrintService* SetPrintService(PrintService* service);

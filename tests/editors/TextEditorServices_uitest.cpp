@@ -623,6 +623,14 @@ TEST_F(TextEditorServicesTest, PrintPreviewOpensTheToolkitsPreviewFrame) {
     frame->Close(true);
     SettleWindows();
     EXPECT_TRUE(view->GetPageStarts().empty());
+
+    // A preview still open when its editor closes goes with it.
+    Run(*view, kPrintPreview);
+    SettleWindows();
+    CloseAll();
+    SettleWindows();
+    for (wxWindow* window : wxTopLevelWindows)
+        EXPECT_EQ(dynamic_cast<wxPreviewFrame*>(window), nullptr);
 }
 
 TEST_F(TextEditorServicesTest, EveryTextTabPrintsWithTheSameStepsAndEmptiesItsTable) {
