@@ -6,6 +6,7 @@
 #include "editors/QZInsertCommands.h"
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CommandIds.h"
+#include "platform/ui/PrintJob.h"
 #include "shell/CVantrel3App.h"
 
 IMPLEMENT_DYNCREATE(QZEditView, CView)
@@ -18,6 +19,12 @@ constexpr UINT kIdProperties = 32815;
 // The status bar's line-and-column pane.
 constexpr UINT kIdLineCol = 172;
 constexpr UINT kIdEditControl = 32870;
+constexpr UINT kIdEditReplace = 57641;
+constexpr UINT kIdSpelling = 32896;
+constexpr UINT kIdFilePrintSetup = 57606;
+constexpr UINT kIdFilePrint = 57607;
+constexpr UINT kIdFilePrintDirect = 57608;
+constexpr UINT kIdFilePrintPreview = 57609;
 
 } // namespace
 
@@ -35,13 +42,31 @@ ON_UPDATE_COMMAND_UI(ID_EDIT_REPEAT, OnUpdateEditRepeat)
 ON_COMMAND(kIdProperties, OnEditProperties)
 ON_UPDATE_COMMAND_UI(kIdProperties, OnUpdateEditProperties)
 ON_UPDATE_COMMAND_UI(kIdLineCol, OnUpdateLineCol)
+ON_COMMAND(ID_EDIT_FIND, OnEditFind)
+ON_COMMAND(kIdEditReplace, OnEditReplace)
+ON_UPDATE_COMMAND_UI(kIdEditReplace, OnUpdateEditReplace)
+ON_COMMAND(kIdSpelling, OnCheckSpelling)
+ON_COMMAND(ID_EDIT_CUT, OnEditCut)
+ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateEditCut)
+ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
+ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditPaste)
+ON_COMMAND(kIdFilePrint, OnFilePrint)
+ON_COMMAND(kIdFilePrintDirect, OnFilePrintDirect)
+ON_COMMAND(kIdFilePrintPreview, OnFilePrintPreview)
+ON_COMMAND(kIdFilePrintSetup, OnFilePrintSetup)
 END_MESSAGE_MAP()
 
-QZEditView::QZEditView() : m_target(*this), m_logic(m_wndEdit, &m_target), m_find(m_logic) {
+QZEditView::QZEditView()
+    : m_target(*this), m_logic(m_wndEdit, &m_target), m_find(m_logic), m_transfer(m_logic),
+      m_findHandler(*this), m_dropHandler(*this) {
     m_logic.SetModifiedHandler([this](BOOL modified) { OnTextModified(modified); });
+    m_find.SetFoundHandler([this] { AdjustDialogPosition(); });
 }
 
-QZEditView::~QZEditView() = default;
+QZEditView::~QZEditView() {
+    ForgetFindDialog();
+    ClosePrintPreviewsOf(*this);
+}
 
 QZVantrelBase* QZEditView::GetContentObject() const {
     auto* document = dynamic_cast<QZDocument*>(GetDocument());
@@ -113,6 +138,8 @@ int QZEditView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
         return -1;
     if (!m_wndEdit.CreateEditor(this, kIdEditControl, m_logic))
         return -1;
+    m_wndEdit.SetDropHandler(&m_dropHandler);
+    WrapChanged();
     return 0;
 }
 

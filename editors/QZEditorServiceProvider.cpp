@@ -1,5 +1,6 @@
 #include "editors/QZEditorServiceProvider.h"
 
+#include "editors/QZBellSoundSink.h"
 #include "editors/QZChildFrame.h"
 #include "editors/QZCommandPropsFactory.h"
 #include "editors/QZDocument.h"
@@ -137,4 +138,6 @@ void InstallEditors() {
     InstallCommandPropertyDialogs();
     BindSaveAsDialog();
     BindTreeRefresher();
+    static QZBellSoundSink bell;
+    SetSoundSink(&bell);
 }

@@ -6,7 +6,7 @@
 #include "platform/core/CString.h"
 #include "platform/core/Types.h"
 
-class CWnd;
+class CFindReplaceDialog;
 
 class QZFindReplaceState {
 public:
@@ -15,7 +15,7 @@ public:
     // Back to the state of a new run: no dialog, no texts, default options.
     void Reset() { *this = QZFindReplaceState(); }
 
-    CWnd* m_pFindReplaceDlg = nullptr;
+    CFindReplaceDialog* m_pFindReplaceDlg = nullptr;
     BOOL m_bFindOnly = TRUE;
     CString m_strFind;
     CString m_strReplace;

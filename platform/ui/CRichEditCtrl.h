@@ -5,6 +5,8 @@
 // UTF-8 text. A read-only control refuses the user's typing; the program still changes it.
 
 #include "platform/core/COLORREF.h"
+#include "platform/core/CPoint.h"
+#include "platform/core/CRect.h"
 #include "platform/core/CString.h"
 #include "platform/ui/CScrollBar.h"
 #include "platform/ui/CWnd.h"
@@ -47,6 +49,20 @@ public:
     virtual BOOL OnEditChar(const CString& character) = 0;
     virtual BOOL OnEditDblClk(BOOL ctrl) = 0;
 };
+
+// What an editor that takes drops itself hears in place of the control's own drag and drop: text
+// (plain or the private insert-text format) dropped at a position with DROPEFFECT_COPY (Ctrl
+// held) or DROPEFFECT_MOVE, files dropped, and the start of a drag of the selection, which the
+// handler runs. The answers are the effects taken.
+class CRichEditDropHandler {
+public:
+    virtual ~CRichEditDropHandler() = default;
+    virtual DWORD OnDropText(const CString& text, long position, DWORD effect) = 0;
+    virtual DWORD OnDropFiles(const std::vector<CString>& paths, long position) = 0;
+    virtual void OnBeginDrag(long start, long end) = 0;
+};
+
+class CDC;
 
 class CRichEditCtrl : public CWnd {
     DECLARE_DYNAMIC(CRichEditCtrl)
@@ -102,6 +118,26 @@ public:
     // The control leaves all editing to the input handler: its own undo, pop-up menu and the
     // key bindings that edit (cut, paste, undo, word and line commands, overtype) are off.
     void SetInputHandler(CRichEditInput* pInput);
+    // The control's drop target gives way to one that hands text, the private format and file
+    // lists to the handler; dragging the selection starts the handler's drag.
+    void SetDropHandler(CRichEditDropHandler* pHandler);
+    CRichEditDropHandler* GetDropHandler() const { return m_pDropHandler; }
+
+    // The client point of a character, and the character nearest a client point.
+    CPoint PosFromChar(long nChar) const;
+    long CharFromPos(CPoint point) const;
+
+    // Wrapping: no target device and width 1 does not wrap, width 0 wraps to the window; with
+    // the printer as target, lines wrap at the width in twips (or the window, if narrower).
+    void SetTargetDevice(BOOL bPrinter, long nLineWidthTwips);
+    BOOL IsTargetPrinter() const { return m_bTargetPrinter; }
+    long GetTargetLineWidth() const { return m_nTargetLineWidth; }
+
+    // Lays out (and with bRender draws) the text from nStart up to nEnd (-1: the end) on the
+    // context within rcPrint, on a page rcPage, both in twips; the first character that did not
+    // fit. With no context the layout cache is cleared (there is none to clear).
+    long FormatRange(BOOL bRender, long nStart, long nEnd, CDC* pDC, const CRect& rcPrint,
+                     const CRect& rcPage);
 
 protected:
     BOOL m_bReadOnly = FALSE;
@@ -111,7 +147,12 @@ private:
     void ApplyStyle(int style, const CHARFORMAT& cf);
 
     CHARFORMAT m_defaultFormat;
+    void ApplyWrap();
+
     CRichEditInput* m_pInput = nullptr;
+    CRichEditDropHandler* m_pDropHandler = nullptr;
+    BOOL m_bTargetPrinter = FALSE;
+    long m_nTargetLineWidth = 0;
     int m_nFrozen = 0;
     std::vector<CHARFORMAT> m_styles;
 };
