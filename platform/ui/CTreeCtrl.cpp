@@ -69,12 +69,13 @@ struct CTreeCtrl::Impl : public wxTreeCtrl {
         });
         Bind(wxEVT_CONTEXT_MENU, &Impl::ContextMenu, this);
         Bind(wxEVT_TREE_BEGIN_DRAG, [this](wxTreeEvent& event) {
-            // The drag runs its own loop once the tree is done with the mouse event.
+            // Not allowed: the tree starts no drag of its own. The owner's drag runs its loop
+            // here, within the pointer's event, as the window system wants a drag to start.
             const wxTreeItemId item = event.GetItem();
             if (!item.IsOk())
                 return;
             SelectItem(item);
-            CallAfter([this, item] { tree.OnBeginDrag(item.GetID()); });
+            tree.OnBeginDrag(item.GetID());
         });
     }
     void ContextMenu(wxContextMenuEvent& event) {

@@ -548,6 +548,19 @@ TEST_F(TreeDragTest, ADragOffersTheTreesInsertTextInBothFormats) {
     EXPECT_EQ(DragRecord::Bytes(text, wxDF_TEXT), text.str());
 }
 
+TEST_F(TreeDragTest, ATreesInsertTextRoundTripsThroughTheClipboardInEitherFormat) {
+    bar.SelectTab(9);
+    QZTreeModel& advertising = bar.GetTabTree(9).GetModel();
+    ASSERT_NE(Select(advertising, OBJ_ADSPACE, 1), nullptr);
+    const CString text = advertising.GetInsertText();
+    for (BOOL privateFormat : {TRUE, FALSE}) {
+        ASSERT_TRUE(SetClipboardInsertText(text, privateFormat));
+        CString back;
+        ASSERT_TRUE(GetClipboardInsertText(back));
+        EXPECT_EQ(back.str(), "<<adspace :1>>\t// Beta  \r\n") << privateFormat;
+    }
+}
+
 TEST_F(TreeDragTest, APointerDragStartsTheDragOfTheItemUnderIt) {
     bar.SelectTab(1);
     SettleWindows();
