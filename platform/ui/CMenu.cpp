@@ -40,14 +40,14 @@ private:
                 popup.AppendSeparator();
                 continue;
             }
-            wxString text = ToWx(item.text);
+            // "&" marks the mnemonic, as in the menu bar.
+            const wxString text = ToWx(item.text);
             if (item.popup) {
                 auto* sub = new wxMenu;
                 Fill(*sub, *item.popup, commands);
                 popup.AppendSubMenu(sub, text);
                 continue;
             }
-            text.Replace("&", "&&");
             const int id = kFirstId + static_cast<int>(commands.size());
             commands.push_back(item.id);
             wxMenuItem* entry = (item.flags & MF_CHECKED) ? popup.AppendCheckItem(id, text)
