@@ -77,16 +77,21 @@ BOOL QZEditorServiceProvider::OpenObject(SHORT type, const QZKeyCombo& key) {
     return document != nullptr;
 }
 
+BOOL QZEditorServiceProvider::ActivateEditorTab(int index) {
+    auto* frame = dynamic_cast<QZChildFrame*>(ActiveChild());
+    if (!frame || index < 0 || index >= frame->m_wndTab.GetTabCount())
+        return FALSE;
+    frame->m_wndTab.ActivateTabByIndex(index);
+    frame->m_wndTab.ScrollToTab(index);
+    return TRUE;
+}
+
 BOOL QZEditorServiceProvider::OpenNewObject(SHORT type, int tab) {
     CDocTemplate* docTemplate = TemplateOf(type);
     if (!docTemplate || !docTemplate->OpenDocumentFile(nullptr, TRUE))
         return FALSE;
-    if (tab >= 0) {
-        if (auto* frame = dynamic_cast<QZChildFrame*>(ActiveChild())) {
-            frame->m_wndTab.ActivateTabByIndex(tab);
-            frame->m_wndTab.ScrollToTab(tab);
-        }
-    }
+    if (tab >= 0)
+        ActivateEditorTab(tab);
     return TRUE;
 }
 

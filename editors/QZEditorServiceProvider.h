@@ -10,6 +10,7 @@ class QZEditorServiceProvider : public QZEditorServices {
 public:
     BOOL OpenObject(SHORT type, const QZKeyCombo& key) override;
     BOOL ActivateOpenDocument(const QZKeyCombo& key, SHORT type) override;
+    BOOL ActivateEditorTab(int index) override;
     BOOL OpenNewObject(SHORT type, int tab) override;
     void SaveAll() override;
     void InsertTextInActiveEditor(const CString& text) override;

@@ -92,6 +92,15 @@ const DialogTemplate g_dialogs[] = {
      g_siteViewerItems, static_cast<int>(std::size(g_siteViewerItems))},
 };
 
+// The tables kept in files of their own, each a group of dialogs.
+using Table = std::span<const DialogTemplate> (*)();
+const Table kTables[] = {
+    &SiteDialogTemplates,
+    &StatusFormTemplates,
+    &SiteWizardTemplates,
+    &TreeMenuDialogTemplates,
+};
+
 } // namespace
 
 const DialogTemplate* FindDialogTemplate(UINT id) {
@@ -99,8 +108,7 @@ const DialogTemplate* FindDialogTemplate(UINT id) {
         if (dialog.id == id)
             return &dialog;
     }
-    using Table = std::span<const DialogTemplate> (*)();
-    for (Table table : {&SiteDialogTemplates, &StatusFormTemplates, &SiteWizardTemplates}) {
+    for (Table table : kTables) {
         for (const DialogTemplate& dialog : table()) {
             if (dialog.id == id)
                 return &dialog;
@@ -113,10 +121,8 @@ void RegisterDialogTemplates() {
     for (const DialogTemplate& dialog : g_dialogs)
         DialogTemplates::Register(dialog.id, &dialog);
     RegisterCommandDialogTemplates();
-    for (const DialogTemplate& dialog : SiteDialogTemplates())
-        DialogTemplates::Register(dialog.id, &dialog);
-    for (const DialogTemplate& dialog : StatusFormTemplates())
-        DialogTemplates::Register(dialog.id, &dialog);
-    for (const DialogTemplate& dialog : SiteWizardTemplates())
-        DialogTemplates::Register(dialog.id, &dialog);
+    for (Table table : kTables) {
+        for (const DialogTemplate& dialog : table())
+            DialogTemplates::Register(dialog.id, &dialog);
+    }
 }

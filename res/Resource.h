@@ -207,6 +207,23 @@ constexpr UINT ID_HELP_CHECK_UPDATES = 32906;
 constexpr UINT ID_ALWAYS_DISABLED = 32894;
 constexpr UINT ID_FRAMEWORK_NEW = 32818;
 
+// The Site Viewer trees' context menu (pop-ups 0 to 7) and its commands, and the framework's
+// New with its chooser of the kinds.
+constexpr UINT IDR_TREE_MENU = 139;
+constexpr UINT ID_TREE_NEW = 32769;
+constexpr UINT ID_TREE_OPEN = 32774;
+constexpr UINT ID_TREE_DELETE = 32775;
+constexpr UINT ID_TREE_INSERT = 32838;
+constexpr UINT ID_MARK_FOR_PUBLISH = 32908;
+constexpr UINT ID_GENERATE_THIS_PAGE = 32909;
+constexpr UINT ID_INSERT_ADD = 32861;
+constexpr UINT ID_INSERT_EDIT = 32862;
+constexpr UINT ID_EXECUTE_QUERY = 32876;
+constexpr UINT ID_PRINT_TABLE = 32899;
+constexpr UINT ID_PRINT_MAIL_LIST = 32900;
+constexpr UINT IDD_NEWTYPE = 30721;
+constexpr UINT IDC_NEWTYPE_LIST = 30722;
+
 // The help viewer, the preview, the About box, the credits and the legal notice.
 // The maker's web site: the remote help pages and the update check live there.
 #define MQ_MAKER_SITE "http://www.zerin.example"

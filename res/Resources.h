@@ -23,6 +23,10 @@ void RegisterCursors();
 void RegisterSplashBitmap();
 // Registers menu and accelerator table 128, the main window's (called by RegisterResources).
 void RegisterMainMenu();
+// Registers menu 139, the Site Viewer trees' context menu (called by RegisterResources).
+void RegisterTreeMenu();
+// The template of the framework New's chooser (registered with the others).
+std::span<const DialogTemplate> TreeMenuDialogTemplates();
 // Registers the tool bars 128, 138, 143, 253, 255 and their bitmaps (called by
 // RegisterResources).
 void RegisterToolBars();

@@ -323,7 +323,13 @@ void CMainFrame::ClearEngineMessages() {
         m_wndOutputBar.ClearEngineMessages();
 }
 
-void CMainFrame::RefreshObjectTree(int, long) {}
+void CMainFrame::RefreshObjectTree(int nTypeCode, long lValue) {
+    // The value is the number of an object of the open database.
+    const auto type = static_cast<SHORT>(nTypeCode);
+    QZKeyCombo key(static_cast<LONG>(lValue));
+    key.SetObjectType(type);
+    RefreshObjectTree(type, key);
+}
 
 void CMainFrame::RefreshObjectTree(SHORT objectType, const QZKeyCombo& key) {
     if (m_wndServiceBar.GetSafeHwnd())

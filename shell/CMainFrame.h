@@ -37,8 +37,8 @@ public:
     // Engine errors of a command are shown to the user here; they end that command only.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;
 
-    // The Site Viewer's operations: the tree of a kind refreshed (with a value the section and
-    // event trees use, or with the object to select in it after a save).
+    // The Site Viewer's operations: the tree of a kind refreshed, selecting in it the object of
+    // that number in the open database, or the object of the key.
     void RefreshObjectTree(int nTypeCode, long lValue);
     void RefreshObjectTree(SHORT objectType, const QZKeyCombo& key) override;
     // The Site menu's dialogs: the open editors, saving and closing them, the selected site.

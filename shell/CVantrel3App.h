@@ -137,6 +137,9 @@ protected:
     void OnFileOpen();
     // The New commands, one table row each: preconditions, the kind and its landing tab.
     void OnNewObject(UINT nID);
+    // The framework's New (32818): the kinds by their document names; the one chosen runs its
+    // New command.
+    void OnFileNewKind();
     // New Ad is enabled while the selected site has an advertiser.
     void OnUpdateNewAd(CCmdUI* pCmdUI);
     void OnSaveAll();

@@ -7,12 +7,14 @@
 #include "platform/dao/CaughtDaoError.h"
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CDocManager.h"
+#include "platform/ui/CDocTemplate.h"
 #include "platform/ui/CommandIds.h"
 #include "platform/ui/MainWnd.h"
 #include "res/Resource.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVantrel3App.h"
 #include "shell/QZEditorServices.h"
+#include "shell/QZNewTypeDlg.h"
 #include "shell/SiteMenuCommands.h"
 
 #include <algorithm>
@@ -26,6 +28,7 @@ ON_COMMAND_RANGE(ID_NEW_SCRIPT, ID_NEW_ADVERTISER, OnNewObject)
 ON_COMMAND_RANGE(ID_NEW_EVENT, ID_NEW_EVENT, OnNewObject)
 ON_COMMAND_RANGE(ID_NEW_ADSPACE, ID_NEW_AD, OnNewObject)
 ON_UPDATE_COMMAND_UI(ID_NEW_AD, OnUpdateNewAd)
+ON_COMMAND(ID_FRAMEWORK_NEW, OnFileNewKind)
 ON_COMMAND(ID_SAVE_ALL, OnSaveAll)
 ON_UPDATE_COMMAND_UI(ID_ALWAYS_DISABLED, OnUpdateAlwaysDisabled)
 ON_COMMAND(ID_HELP_QUICK_START, OnHelpQuickStart)
@@ -46,33 +49,42 @@ namespace {
 // What a New command needs selected before it makes anything.
 enum class Needs { nothing, site, siteAndSection };
 
-// One New command: its id, what it needs, the kind it makes and the tab the new editor shows
-// (its properties view; -1 keeps the first tab).
+// One New command: its id, what it needs, the kind it makes, the tab the new editor shows
+// (its properties view; -1 keeps the first tab) and the kind's document template.
 struct NewCommand {
     UINT id;
     Needs needs;
     SHORT type;
     int tab;
+    UINT templateId;
 };
 
 constexpr NewCommand kNewCommands[] = {
-    {ID_FILE_NEW, Needs::siteAndSection, OBJ_PAGE, 2},
-    {ID_NEW_MACRO, Needs::site, OBJ_MACRO, 1},
-    {ID_NEW_IMAGE, Needs::siteAndSection, OBJ_IMAGE, -1},
-    {ID_NEW_PHOTO, Needs::siteAndSection, OBJ_PHOTO, -1},
-    {ID_NEW_FORM, Needs::site, OBJ_FORM, 2},
-    {ID_NEW_EMAIL, Needs::site, OBJ_MESSAGE, 1},
-    {ID_NEW_QUERY, Needs::site, OBJ_QUERY, -1},
-    {ID_NEW_STYLE, Needs::site, OBJ_STYLE, -1},
-    {ID_NEW_ACTIVEX, Needs::nothing, OBJ_ACTIVEX, -1},
-    {ID_NEW_MULTIMEDIA, Needs::nothing, OBJ_MEDIA, -1},
-    {ID_NEW_JAVA, Needs::nothing, OBJ_JAVA, -1},
-    {ID_NEW_SCRIPT, Needs::nothing, OBJ_SCRIPT, 1},
-    {ID_NEW_EVENT, Needs::nothing, OBJ_EVENT, 1},
-    {ID_NEW_ADVERTISER, Needs::nothing, OBJ_ADVERTISER, -1},
-    {ID_NEW_AD, Needs::nothing, OBJ_AD, -1},
-    {ID_NEW_ADSPACE, Needs::nothing, OBJ_ADSPACE, -1},
+    {ID_FILE_NEW, Needs::siteAndSection, OBJ_PAGE, 2, 129},
+    {ID_NEW_MACRO, Needs::site, OBJ_MACRO, 1, 132},
+    {ID_NEW_IMAGE, Needs::siteAndSection, OBJ_IMAGE, -1, 135},
+    {ID_NEW_PHOTO, Needs::siteAndSection, OBJ_PHOTO, -1, 162},
+    {ID_NEW_FORM, Needs::site, OBJ_FORM, 2, 161},
+    {ID_NEW_EMAIL, Needs::site, OBJ_MESSAGE, 1, 160},
+    {ID_NEW_QUERY, Needs::site, OBJ_QUERY, -1, 137},
+    {ID_NEW_STYLE, Needs::site, OBJ_STYLE, -1, 163},
+    {ID_NEW_ACTIVEX, Needs::nothing, OBJ_ACTIVEX, -1, 165},
+    {ID_NEW_MULTIMEDIA, Needs::nothing, OBJ_MEDIA, -1, 167},
+    {ID_NEW_JAVA, Needs::nothing, OBJ_JAVA, -1, 166},
+    {ID_NEW_SCRIPT, Needs::nothing, OBJ_SCRIPT, 1, 164},
+    {ID_NEW_EVENT, Needs::nothing, OBJ_EVENT, 1, 168},
+    {ID_NEW_ADVERTISER, Needs::nothing, OBJ_ADVERTISER, -1, 169},
+    {ID_NEW_AD, Needs::nothing, OBJ_AD, -1, 233},
+    {ID_NEW_ADSPACE, Needs::nothing, OBJ_ADSPACE, -1, 234},
 };
+
+const NewCommand* NewCommandOfTemplate(UINT templateId) {
+    for (const NewCommand& command : kNewCommands) {
+        if (command.templateId == templateId)
+            return &command;
+    }
+    return nullptr;
+}
 
 const NewCommand* NewCommandOf(UINT nID) {
     for (const NewCommand& command : kNewCommands) {
@@ -134,6 +146,31 @@ void CVantrel3App::OnNewObject(UINT nID) {
     }
     if (QZEditorServices* editors = GetEditorServices())
         editors->OpenNewObject(command->type, command->tab);
+}
+
+void CVantrel3App::OnFileNewKind() {
+    // The registered kinds with a document name and a New command, in the templates' order.
+    std::vector<CString> names;
+    std::vector<UINT> commands;
+    for (CDocTemplate* docTemplate : AfxGetDocManager().GetTemplates()) {
+        CString name;
+        const NewCommand* command = NewCommandOfTemplate(docTemplate->GetResourceId());
+        if (command && docTemplate->GetDocString(name, CDocTemplate::docName) && !name.IsEmpty()) {
+            names.push_back(name);
+            commands.push_back(command->id);
+        }
+    }
+    if (commands.empty())
+        return;
+    // One kind needs no choosing.
+    size_t chosen = 0;
+    if (commands.size() > 1) {
+        QZNewTypeDlg dialog(names, m_pMainWnd);
+        if (dialog.DoModal() != IDOK || dialog.GetChosen() < 0)
+            return;
+        chosen = static_cast<size_t>(dialog.GetChosen());
+    }
+    OnNewObject(commands[chosen]);
 }
 
 void CVantrel3App::OnUpdateNewAd(CCmdUI* pCmdUI) {

@@ -205,6 +205,11 @@ BOOL QZAdvertiserTreeModel::OnCommand(UINT command) {
     }
 }
 
+BOOL QZAdvertiserTreeModel::HandlesCommand(UINT command) const {
+    return command == QZTreeCommand::NewAd || command == QZTreeCommand::NewAdvertiser ||
+           command == QZTreeCommand::NewAdSpace || QZTreeModel::HandlesCommand(command);
+}
+
 BOOL QZAdvertiserTreeModel::IsCommandEnabled(UINT command) const {
     if (command == QZTreeCommand::Insert)
         return IsSelected(QZTreeImage::AdSpace);

@@ -35,6 +35,7 @@ public:
     BOOL OnCommand(UINT command) override;
     // Insert needs an ad space, New Ad an advertiser.
     BOOL IsCommandEnabled(UINT command) const override;
+    BOOL HandlesCommand(UINT command) const override;
     BOOL OnItemExpanding(QZTreeItem* item, BOOL expand) override;
 
     // New Ad for the selected advertiser (or the advertiser of the selected ad): while the

@@ -75,6 +75,12 @@ BOOL QZFlatKindTreeModel::OnCommand(UINT command) {
     return QZObjectTreeModel::OnCommand(command);
 }
 
+BOOL QZFlatKindTreeModel::HandlesCommand(UINT command) const {
+    if (command == QZTreeCommand::Insert && m_kind.insertCommand == nullptr)
+        return FALSE;
+    return QZObjectTreeModel::HandlesCommand(command);
+}
+
 BOOL QZFlatKindTreeModel::IsCommandEnabled(UINT command) const {
     if (command == QZTreeCommand::Insert && m_kind.insertCommand == nullptr)
         return FALSE;

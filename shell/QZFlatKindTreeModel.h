@@ -39,6 +39,8 @@ public:
     void DeleteSelected() override;
     BOOL OnCommand(UINT command) override;
     BOOL IsCommandEnabled(UINT command) const override;
+    // Styles and events take no Insert.
+    BOOL HandlesCommand(UINT command) const override;
 
     SHORT GetObjectType() const { return m_kind.type; }
 

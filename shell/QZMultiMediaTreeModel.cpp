@@ -120,6 +120,18 @@ BOOL QZMultiMediaTreeModel::OnCommand(UINT command) {
     }
 }
 
+BOOL QZMultiMediaTreeModel::HandlesCommand(UINT command) const {
+    switch (command) {
+    case QZTreeCommand::NewActiveX:
+    case QZTreeCommand::NewJava:
+    case QZTreeCommand::NewScript:
+    case QZTreeCommand::NewMultiMedia:
+        return TRUE;
+    default:
+        return QZSectionObjectTreeModel::HandlesCommand(command);
+    }
+}
+
 int QZMultiMediaTreeModel::GetContextPopup() const {
     return IsSectionSelected() ? 6 : 5;
 }

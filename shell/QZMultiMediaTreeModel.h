@@ -12,6 +12,7 @@ public:
     void DeleteSelected() override;
     // Its four New commands go on to the main window.
     BOOL OnCommand(UINT command) override;
+    BOOL HandlesCommand(UINT command) const override;
     int GetContextPopup() const override;
 
     // The type code of an item image (0 for another image), and the image of a type code.

@@ -60,6 +60,18 @@ BOOL QZPageTreeModel::OnCommand(UINT command) {
     return QZSectionObjectTreeModel::OnCommand(command);
 }
 
+BOOL QZPageTreeModel::HandlesCommand(UINT command) const {
+    return command == QZTreeCommand::GeneratePage ||
+           QZSectionObjectTreeModel::HandlesCommand(command);
+}
+
+UINT QZPageTreeModel::GetAppendedMenuCommand(CString& text) const {
+    if (!OffersGeneratePage())
+        return QZSectionObjectTreeModel::GetAppendedMenuCommand(text);
+    text = "Generate Page";
+    return QZTreeCommand::GeneratePage;
+}
+
 BOOL QZPageTreeModel::OffersGeneratePage() const {
     return GetSelectedItem() != nullptr && !IsSectionSelected();
 }

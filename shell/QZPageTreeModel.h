@@ -16,6 +16,9 @@ public:
     BOOL OnCommand(UINT command) override;
     // The context menu offers "Generate Page" with a page selected.
     BOOL OffersGeneratePage() const;
+    BOOL HandlesCommand(UINT command) const override;
+    // "Generate Page" while a page is selected.
+    UINT GetAppendedMenuCommand(CString& text) const override;
     // Generates the selected page and saves it, logging a start and an end line; a page with
     // the never-generate flag is logged and not written. The page is let go and the
     // recordset caches are emptied however it ends.

@@ -237,6 +237,19 @@ BOOL QZQueryTreeModel::OnCommand(UINT command) {
     }
 }
 
+BOOL QZQueryTreeModel::HandlesCommand(UINT command) const {
+    switch (command) {
+    case QZTreeCommand::PrintMailList:
+    case QZTreeCommand::PrintTable:
+    case QZTreeCommand::InsertAdd:
+    case QZTreeCommand::InsertEdit:
+    case QZTreeCommand::ExecuteQuery:
+        return TRUE;
+    default:
+        return QZObjectTreeModel::HandlesCommand(command);
+    }
+}
+
 QZTreeItem* QZQueryTreeModel::SelectedQueryItem() const {
     QZTreeItem* selected = GetSelectedItem();
     if (selected == nullptr)

@@ -26,6 +26,8 @@ public:
     void NewObject() override;
     void DeleteSelected() override;
     BOOL OnCommand(UINT command) override;
+    // The snippets besides the base's.
+    BOOL HandlesCommand(UINT command) const override;
     BOOL OnItemExpanding(QZTreeItem* item, BOOL expand) override;
 
     // The snippet a command writes for the current selection; empty for none.

@@ -163,6 +163,11 @@ BOOL QZSectionObjectTreeModel::OnCommand(UINT command) {
     return QZTreeModel::OnCommand(command);
 }
 
+BOOL QZSectionObjectTreeModel::HandlesCommand(UINT command) const {
+    return command == QZTreeCommand::EditSection || command == QZTreeCommand::NewSection ||
+           QZTreeModel::HandlesCommand(command);
+}
+
 void QZSectionObjectTreeModel::OnItemExpanded(QZTreeItem* item, BOOL expanded) {
     QZTreeModel::OnItemExpanded(item, expanded);
     if (item->m_kind == QZTreeItem::section) {

@@ -34,6 +34,8 @@ public:
     void OpenSelected() override;
     void OnDoubleClick() override;
     BOOL OnCommand(UINT command) override;
+    // Edit Section and New Section besides the base's.
+    BOOL HandlesCommand(UINT command) const override;
     void OnItemExpanded(QZTreeItem* item, BOOL expanded) override;
 
     // The keys of the expanded sections.

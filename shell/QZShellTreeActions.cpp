@@ -11,6 +11,11 @@ BOOL QZShellTreeActions::ActivateOpenDocument(const QZKeyCombo& key, SHORT type)
     return services != nullptr && services->ActivateOpenDocument(key, type);
 }
 
+void QZShellTreeActions::ActivateEditorTab(int index) {
+    if (QZEditorServices* services = GetEditorServices())
+        services->ActivateEditorTab(index);
+}
+
 void QZShellTreeActions::OpenObject(const QZKeyCombo& key) {
     if (QZEditorServices* services = GetEditorServices())
         services->OpenObject(key.m_ObjectType, key);

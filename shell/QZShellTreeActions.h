@@ -7,6 +7,7 @@
 class QZShellTreeActions : public QZTreeActions {
 public:
     BOOL ActivateOpenDocument(const QZKeyCombo& key, SHORT type) override;
+    void ActivateEditorTab(int index) override;
     void OpenObject(const QZKeyCombo& key) override;
     void InsertTextInActiveEditor(const CString& text) override;
     void RefreshObjectTree(SHORT type, const QZKeyCombo& key) override;

@@ -3,6 +3,7 @@
 // menu (menu 139).
 
 #include "platform/core/Types.h"
+#include "res/Resource.h"
 
 namespace QZTreeCommand {
 constexpr UINT New = 32769;
@@ -37,8 +38,7 @@ constexpr UINT PrintTable = 32899;
 constexpr UINT PrintMailList = 32900;
 } // namespace QZTreeCommand
 
-// The context menu of every tree and the item images of bitmap 154.
-constexpr UINT IDR_TREE_MENU = 139;
+// The item images of bitmap 154 (the context menu of every tree is IDR_TREE_MENU).
 
 namespace QZTreeImage {
 constexpr int OpenFolder = 0;

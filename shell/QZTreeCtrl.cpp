@@ -1,5 +1,8 @@
 #include "shell/QZTreeCtrl.h"
 
+#include "platform/ui/CCmdUI.h"
+#include "platform/ui/CMenu.h"
+#include "platform/ui/InsertTextData.h"
 #include "res/Resource.h"
 #include "shell/QZTreeCommands.h"
 
@@ -10,6 +13,26 @@ constexpr UINT kF5Key = 0x74;
 constexpr UINT kBackspaceKey = 0x08;
 constexpr int kIconSize = 16;
 constexpr COLORREF kTreeMask = RGB(255, 0, 255);
+
+QZTreeCtrl::DragRunner g_dragRunner = nullptr;
+
+// Updates every command item of the menu and of its pop-ups along the target's route.
+void UpdateMenu(CMenu& menu, CCmdTarget* target) {
+    CCmdUI state;
+    state.m_pMenu = &menu;
+    for (int n = 0; n < menu.GetMenuItemCount(); ++n) {
+        if (CMenu* popup = menu.GetSubMenu(n)) {
+            UpdateMenu(*popup, target);
+            continue;
+        }
+        const UINT id = menu.GetMenuItemID(n);
+        if (id == 0)
+            continue;
+        state.m_nID = id;
+        state.m_nIndex = static_cast<UINT>(n);
+        state.DoUpdate(target, TRUE);
+    }
+}
 
 } // namespace
 
@@ -111,6 +134,67 @@ BOOL QZTreeCtrl::OnDoubleClick(HTREEITEM item) {
     m_model.OnDoubleClick();
     // A section opens and closes as the tree's own double click does.
     return shown->m_kind != QZTreeItem::section;
+}
+
+BOOL QZTreeCtrl::BuildContextMenu(CMenu& menu) {
+    const UINT menuId = m_model.GetContextMenuId();
+    CMenu resource;
+    CMenu* popup = menuId != 0 && resource.LoadMenu(menuId)
+                       ? resource.GetSubMenu(m_model.GetContextPopup())
+                       : nullptr;
+    if (!popup)
+        return FALSE;
+    menu = *popup;
+    CString text;
+    if (const UINT appended = m_model.GetAppendedMenuCommand(text))
+        menu.AppendMenu(MF_STRING, appended, text);
+    UpdateMenu(menu, this);
+    // Open and Delete need an item, whatever the route says.
+    if (m_model.GetSelectedItem() == nullptr) {
+        menu.EnableMenuItem(QZTreeCommand::Open, MF_BYCOMMAND | MF_GRAYED);
+        menu.EnableMenuItem(QZTreeCommand::Delete, MF_BYCOMMAND | MF_GRAYED);
+    }
+    return TRUE;
+}
+
+BOOL QZTreeCtrl::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) {
+    if (!m_model.HandlesCommand(nID))
+        return CTreeCtrl::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    if (nCode == CN_UPDATE_COMMAND_UI) {
+        static_cast<CCmdUI*>(pExtra)->Enable(m_model.IsCommandEnabled(nID));
+        return TRUE;
+    }
+    if (nCode != CN_COMMAND)
+        return CTreeCtrl::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    // Asked only whether the command has a handler here.
+    if (pHandlerInfo != nullptr) {
+        static_cast<AFX_CMDHANDLERINFO*>(pHandlerInfo)->pTarget = this;
+        return TRUE;
+    }
+    m_model.OnCommand(nID);
+    return TRUE;
+}
+
+QZTreeCtrl::DragRunner QZTreeCtrl::SetDragRunner(DragRunner runner) {
+    DragRunner previous = g_dragRunner;
+    g_dragRunner = runner;
+    return previous;
+}
+
+void QZTreeCtrl::OnContextMenu(HTREEITEM item, CPoint screen) {
+    (void)item;
+    CMenu menu;
+    if (BuildContextMenu(menu))
+        menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, this);
+}
+
+void QZTreeCtrl::OnBeginDrag(HTREEITEM item) {
+    m_model.Select(ModelItem(*this, item));
+    if (!m_model.GetSelectedItem() || !m_model.CanDrag())
+        return;
+    // The object stays where it is whatever the target did with it.
+    const CString text = m_model.GetInsertText();
+    (g_dragRunner ? g_dragRunner : &DragInsertText)(this, text);
 }
 
 void QZTreeCtrl::OnTreeKeyDown(UINT nChar) {

@@ -135,6 +135,24 @@ BOOL QZTreeModel::OnCommand(UINT command) {
     }
 }
 
+BOOL QZTreeModel::HandlesCommand(UINT command) const {
+    switch (command) {
+    case QZTreeCommand::New:
+    case QZTreeCommand::Open:
+    case QZTreeCommand::Delete:
+    case QZTreeCommand::Insert:
+    case QZTreeCommand::MarkForPublish:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+UINT QZTreeModel::GetAppendedMenuCommand(CString& text) const {
+    text.Empty();
+    return 0;
+}
+
 BOOL QZTreeModel::IsCommandEnabled(UINT command) const {
     if (command == QZTreeCommand::Open || command == QZTreeCommand::Delete)
         return m_pSelected != nullptr;

@@ -62,6 +62,12 @@ public:
     virtual BOOL OnCommand(UINT command);
     // Whether the context menu offers the command now (Open and Delete need a selection).
     virtual BOOL IsCommandEnabled(UINT command) const;
+    // Whether the tree takes the command at all (OnCommand would): New, Open, Delete, Insert
+    // and Mark for Publish here.
+    virtual BOOL HandlesCommand(UINT command) const;
+    // A command the context menu gains at its end for the selection, with its text; 0 for
+    // none.
+    virtual UINT GetAppendedMenuCommand(CString& text) const;
     // An item is about to expand or collapse: FALSE refuses it. After a change, OnItemExpanded.
     virtual BOOL OnItemExpanding(QZTreeItem* item, BOOL expand);
     virtual void OnItemExpanded(QZTreeItem* item, BOOL expanded);

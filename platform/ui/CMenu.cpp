@@ -1,11 +1,14 @@
 #include "platform/ui/CMenu.h"
 
 #include "platform/ui/CWnd.h"
+#include "platform/ui/MenuResources.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/app.h>
 #include <wx/menu.h>
 #include <wx/window.h>
+
+#include <utility>
 
 namespace {
 
@@ -16,19 +19,37 @@ public:
         wxWindow* window = pOwner ? pOwner->GetSafeHwnd() : nullptr;
         if (!window || !wxTheApp)
             return 0;
-        // The window system takes ids below 0x7FFF only: an item's id is its index plus this.
-        constexpr int kFirstId = 100;
-        const std::vector<CMenu::Item>& items = menu.Items();
+        std::vector<UINT> commands;
         wxMenu popup;
-        for (size_t index = 0; index < items.size(); ++index) {
-            const CMenu::Item& item = items[index];
-            const int id = kFirstId + static_cast<int>(index);
+        Fill(popup, menu, commands);
+        const wxPoint at = window->ScreenToClient(wxPoint(point.x, point.y));
+        const int chosen = window->GetPopupMenuSelectionFromUser(popup, at) - kFirstId;
+        return chosen >= 0 && chosen < static_cast<int>(commands.size())
+                   ? commands[static_cast<size_t>(chosen)]
+                   : 0;
+    }
+
+private:
+    // The window system takes ids below 0x7FFF only: an item's id is its place among the
+    // commands plus this.
+    static constexpr int kFirstId = 100;
+
+    static void Fill(wxMenu& popup, const CMenu& menu, std::vector<UINT>& commands) {
+        for (const CMenu::Item& item : menu.Items()) {
             if (item.flags & MF_SEPARATOR) {
                 popup.AppendSeparator();
                 continue;
             }
-            wxString text = ToWx(item.text);
-            text.Replace("&", "&&");
+            // "&" marks the mnemonic, as in the menu bar.
+            const wxString text = ToWx(item.text);
+            if (item.popup) {
+                auto* sub = new wxMenu;
+                Fill(*sub, *item.popup, commands);
+                popup.AppendSubMenu(sub, text);
+                continue;
+            }
+            const int id = kFirstId + static_cast<int>(commands.size());
+            commands.push_back(item.id);
             wxMenuItem* entry = (item.flags & MF_CHECKED) ? popup.AppendCheckItem(id, text)
                                                           : popup.Append(id, text);
             if (item.flags & MF_CHECKED)
@@ -36,13 +57,23 @@ public:
             if (item.flags & (MF_GRAYED | MF_DISABLED))
                 entry->Enable(false);
         }
-        const wxPoint at = window->ScreenToClient(wxPoint(point.x, point.y));
-        const int chosen = window->GetPopupMenuSelectionFromUser(popup, at) - kFirstId;
-        return chosen >= 0 && chosen < static_cast<int>(items.size())
-                   ? items[static_cast<size_t>(chosen)].id
-                   : 0;
     }
 };
+
+// The items of a menu resource's pop-up.
+void AppendTemplateItems(CMenu& menu, const MenuItemTemplate* items, int count) {
+    for (int i = 0; i < count; ++i) {
+        const MenuItemTemplate& item = items[i];
+        if (item.flags & MF_POPUP) {
+            CMenu popup;
+            popup.CreatePopupMenu();
+            AppendTemplateItems(popup, item.items, item.count);
+            menu.AppendPopup(popup, item.text);
+        } else {
+            menu.AppendMenu(item.flags, item.id, item.text);
+        }
+    }
+}
 
 MenuTracker* g_tracker = nullptr;
 
@@ -59,9 +90,34 @@ MenuTracker* SetMenuTracker(MenuTracker* tracker) {
     return previous;
 }
 
+CMenu::CMenu(const CMenu& other) : m_created(other.m_created), m_items(other.m_items) {
+    for (Item& item : m_items) {
+        if (item.popup)
+            item.popup = std::make_shared<CMenu>(*item.popup);
+    }
+}
+
+CMenu& CMenu::operator=(const CMenu& other) {
+    if (this != &other) {
+        CMenu copy(other);
+        m_created = copy.m_created;
+        m_items = std::move(copy.m_items);
+    }
+    return *this;
+}
+
 BOOL CMenu::CreatePopupMenu() {
     m_items.clear();
     m_created = TRUE;
+    return TRUE;
+}
+
+BOOL CMenu::LoadMenu(UINT nIDResource) {
+    const MenuTemplate* resource = MenuResources::LookupMenu(nIDResource);
+    if (!resource)
+        return FALSE;
+    CreatePopupMenu();
+    AppendTemplateItems(*this, resource->items, resource->count);
     return TRUE;
 }
 
@@ -76,16 +132,34 @@ BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, LPCTSTR lpszNewItem) {
     if (!m_created)
         return FALSE;
     m_items.push_back(
-        {static_cast<UINT>(nIDNewItem), nFlags, CString(lpszNewItem ? lpszNewItem : "")});
+        {static_cast<UINT>(nIDNewItem), nFlags, CString(lpszNewItem ? lpszNewItem : ""), nullptr});
     return TRUE;
+}
+
+BOOL CMenu::AppendPopup(const CMenu& popup, LPCTSTR lpszNewItem) {
+    if (!m_created)
+        return FALSE;
+    m_items.push_back(
+        {0, MF_POPUP, CString(lpszNewItem ? lpszNewItem : ""), std::make_shared<CMenu>(popup)});
+    return TRUE;
+}
+
+CMenu* CMenu::GetSubMenu(int nPos) const {
+    if (nPos < 0 || nPos >= static_cast<int>(m_items.size()))
+        return nullptr;
+    return m_items[static_cast<size_t>(nPos)].popup.get();
 }
 
 const CMenu::Item* CMenu::Find(UINT nID, UINT nFlags) const {
     if (nFlags & MF_BYPOSITION)
         return nID < m_items.size() ? &m_items[nID] : nullptr;
     for (const Item& item : m_items) {
-        if (!(item.flags & MF_SEPARATOR) && item.id == nID)
+        if (item.popup) {
+            if (const Item* found = item.popup->Find(nID, nFlags))
+                return found;
+        } else if (!(item.flags & MF_SEPARATOR) && item.id == nID) {
             return &item;
+        }
     }
     return nullptr;
 }
@@ -127,6 +201,8 @@ UINT CMenu::GetMenuItemID(int nPos) const {
     if (nPos < 0 || nPos >= static_cast<int>(m_items.size()))
         return static_cast<UINT>(-1);
     const Item& item = m_items[static_cast<size_t>(nPos)];
+    if (item.popup)
+        return static_cast<UINT>(-1);
     return (item.flags & MF_SEPARATOR) ? 0 : item.id;
 }
 

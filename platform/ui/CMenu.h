@@ -1,6 +1,7 @@
 #pragma once
-// A pop-up menu: items with command ids, texts, check marks and separators, shown at a point
-// with TrackPopupMenu; the chosen item's command goes to the owner window as WM_COMMAND.
+// A pop-up menu: items with command ids, texts, check marks, separators and nested pop-ups,
+// shown at a point with TrackPopupMenu; the chosen item's command goes to the owner window as
+// WM_COMMAND. A menu resource loads as a menu whose items are its pop-ups.
 //
 // Showing goes through one replaceable tracker, as message boxes go through their sink: the
 // window system's pop-up menu in the program, a scripted chooser in tests.
@@ -9,6 +10,7 @@
 #include "platform/core/CString.h"
 #include "platform/ui/WinTypes.h"
 
+#include <memory>
 #include <vector>
 
 class CWnd;
@@ -34,14 +36,27 @@ public:
         UINT id;
         UINT flags;
         CString text;
+        // The items of a pop-up item; null for a command or a separator.
+        std::shared_ptr<CMenu> popup;
     };
 
     CMenu() = default;
+    // A copy holds copies of the pop-ups too.
+    CMenu(const CMenu& other);
+    CMenu& operator=(const CMenu& other);
 
     BOOL CreatePopupMenu();
+    // The menu resource of the id: one pop-up item for each of its menus. FALSE when there is
+    // no such resource.
+    BOOL LoadMenu(UINT nIDResource);
     BOOL DestroyMenu();
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = nullptr);
-    // Both return the item's state before, or (UINT)-1 when there is no such item.
+    // A pop-up item showing a copy of `popup`.
+    BOOL AppendPopup(const CMenu& popup, LPCTSTR lpszNewItem);
+    // The pop-up at the position, or null when the item there is none.
+    CMenu* GetSubMenu(int nPos) const;
+    // By command, both look into the pop-ups as well. Both return the item's state before, or
+    // (UINT)-1 when there is no such item.
     UINT CheckMenuItem(UINT nIDCheckItem, UINT nCheck);
     UINT EnableMenuItem(UINT nIDEnableItem, UINT nEnable);
     UINT GetMenuState(UINT nID, UINT nFlags) const;

@@ -67,6 +67,36 @@ struct CTreeCtrl::Impl : public wxTreeCtrl {
             tree.OnTreeKeyDown(VirtualKeyOf(event.GetKeyCode()));
             event.Skip();
         });
+        Bind(wxEVT_CONTEXT_MENU, &Impl::ContextMenu, this);
+        Bind(wxEVT_TREE_BEGIN_DRAG, [this](wxTreeEvent& event) {
+            // Not allowed: the tree starts no drag of its own. The owner's drag runs its loop
+            // here, within the pointer's event, as the window system wants a drag to start.
+            const wxTreeItemId item = event.GetItem();
+            if (!item.IsOk())
+                return;
+            SelectItem(item);
+            tree.OnBeginDrag(item.GetID());
+        });
+    }
+    void ContextMenu(wxContextMenuEvent& event) {
+        wxPoint screen = event.GetPosition();
+        wxTreeItemId item = GetSelection();
+        if (screen == wxDefaultPosition) {
+            // From the keyboard: at the selected item, or the tree's corner.
+            wxRect rect;
+            const wxPoint at = item.IsOk() && GetBoundingRect(item, rect, true)
+                                   ? rect.GetBottomLeft()
+                                   : wxPoint(0, 0);
+            screen = ClientToScreen(at);
+        } else {
+            int flags = 0;
+            const wxTreeItemId hit = HitTest(ScreenToClient(screen), flags);
+            if (hit.IsOk() && (flags & wxTREE_HITTEST_ONITEM) && hit != item) {
+                SelectItem(hit);
+                item = hit;
+            }
+        }
+        tree.OnContextMenu(item.IsOk() ? item.GetID() : nullptr, CPoint(screen.x, screen.y));
     }
     ~Impl() override {
         if (tree.m_pImpl == this)
@@ -251,4 +281,25 @@ void CTreeCtrl::ToggleItem(HTREEITEM item) {
 
 void CTreeCtrl::PressKey(UINT nChar) {
     OnTreeKeyDown(nChar);
+}
+
+void CTreeCtrl::RightClickItem(HTREEITEM item) {
+    if (!m_pImpl)
+        return;
+    wxPoint at(0, 0);
+    wxRect rect;
+    if (item && m_pImpl->GetBoundingRect(IdOf(item), rect, true))
+        at = rect.GetPosition() + wxPoint(2, 2);
+    else if (item == nullptr)
+        at = wxPoint(m_pImpl->GetClientSize().x - 2, m_pImpl->GetClientSize().y - 2);
+    wxContextMenuEvent event(wxEVT_CONTEXT_MENU, m_pImpl->GetId(), m_pImpl->ClientToScreen(at));
+    event.SetEventObject(m_pImpl);
+    m_pImpl->GetEventHandler()->ProcessEvent(event);
+}
+
+void CTreeCtrl::DragItem(HTREEITEM item) {
+    if (!m_pImpl || !item)
+        return;
+    m_pImpl->SelectItem(IdOf(item));
+    OnBeginDrag(item);
 }

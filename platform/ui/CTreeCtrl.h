@@ -1,9 +1,10 @@
 #pragma once
 // A tree of labelled items with images from a strip of a bitmap resource, under a hidden root.
-// What the user does (selecting, expanding, editing a label, a double click, a key) reaches
-// the virtual handlers; what the program does tells nobody.
+// What the user does (selecting, expanding, editing a label, a double click, a key, a right
+// click, dragging an item) reaches the virtual handlers; what the program does tells nobody.
 
 #include "platform/core/COLORREF.h"
+#include "platform/core/CPoint.h"
 #include "platform/core/CString.h"
 #include "platform/ui/CWnd.h"
 
@@ -50,6 +51,11 @@ public:
     void ToggleItem(HTREEITEM item);
     // A key pressed while the tree has the focus.
     void PressKey(UINT nChar);
+    // A right click on the item (null: beside the items), as the user makes it: the item is
+    // selected, then the context menu is asked for at the item.
+    void RightClickItem(HTREEITEM item);
+    // The user starting to drag the item out of the tree.
+    void DragItem(HTREEITEM item);
 
     struct Impl;
 
@@ -81,6 +87,14 @@ protected:
     }
     // A key going down while the tree (not a label's edit field) has the focus.
     virtual void OnTreeKeyDown(UINT nChar) { (void)nChar; }
+    // The context menu asked for at a screen point; the item under the pointer (if any) has
+    // been selected.
+    virtual void OnContextMenu(HTREEITEM item, CPoint screen) {
+        (void)item;
+        (void)screen;
+    }
+    // A drag gesture began on the item, now selected.
+    virtual void OnBeginDrag(HTREEITEM item) { (void)item; }
 
 private:
     Impl* m_pImpl = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 // The program's private clipboard and drag format "InternalZerin". The object trees offer an
 // object's insert text under it beside plain text when it is dragged out; the text editor takes a
-// drop or paste in either. Both carry the text's bytes and one zero byte.
+// drop or paste in either. The private format carries the text's bytes and one zero byte.
 
 #include "platform/core/CString.h"
 #include "platform/ui/WinTypes.h"

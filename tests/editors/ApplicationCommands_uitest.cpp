@@ -1,7 +1,9 @@
 // The application's commands and the editor documents' own, sent to the program's main window as
 // its menu and keys send them: each New command with its preconditions and landing tab, Open,
 // Save All, and Save, Save As and Generate reaching the active editor's document through the
-// route; what stays greyed; an engine error of a command shown, not fatal.
+// route; what stays greyed; an engine error of a command shown, not fatal; the framework's New
+// with its chooser of the kinds; the Site Viewer of the main frame over the site database, its
+// trees following saves and bringing an open editor's status tab forward.
 
 #include "editors/CVantrel3Doc.h"
 #include "editors/QZDocumentCommands.h"
@@ -16,6 +18,7 @@
 #include "res/Resources.h"
 #include "shell/CMainFrame.h"
 #include "shell/QZOutputMessageSink.h"
+#include "shell/QZServiceBar.h"
 #include "tests/editors/EditorFixture.h"
 #include "tests/platform/registry/SettingsFolder.h"
 #include "tests/platform/ui/UiTestEnvironment.h"
@@ -23,6 +26,7 @@
 #include "tests/support/ChildProcess.h"
 
 #include <gtest/gtest.h>
+#include <wx/listbox.h>
 #include <wx/textctrl.h>
 
 namespace {
@@ -372,4 +376,129 @@ TEST_F(ApplicationCommandsTest, AnEngineErrorOfACommandIsShownAndEndsOnlyThatCom
     Command(ID_FILE_SAVE);
     EXPECT_EQ(NameOf(EditorKinds()[1], 12), "Changed");
     EXPECT_FALSE(document->IsModified());
+}
+
+TEST_F(ApplicationCommandsTest, TheFrameworksNewOffersTheKindsByDocumentNameAndRunsTheChosenNew) {
+    EXPECT_TRUE(ShownEnabled(&m_frame, ID_FRAMEWORK_NEW));
+    const std::vector<std::string> names{
+        "Page", "Macro", "Script", "Image", "ActiveX", "Java",       "MultiMedia", "Photo",
+        "Form", "Email", "Query",  "Style", "Event",   "Advertiser", "Ad",         "AdSpacer"};
+    // The user picks a kind and presses OK; the kind's New runs with its landing tab.
+    std::vector<std::string> shown;
+    std::string title;
+    {
+        DialogScript script([&](wxDialog* dialog) {
+            title = dialog->GetTitle().utf8_string();
+            auto* list = DialogScript::Item<wxListBox>(dialog, IDC_NEWTYPE_LIST);
+            shown = DialogScript::Entries(list);
+            DialogScript::Pick(list, 1);
+            DialogScript::Click(dialog, IDOK);
+        });
+        Command(ID_FRAMEWORK_NEW);
+        EXPECT_EQ(script.opened, 1);
+    }
+    EXPECT_EQ(title, "New");
+    EXPECT_EQ(shown, names);
+    ASSERT_EQ(OpenDocuments().size(), 1u);
+    ASSERT_NE(Document(), nullptr);
+    EXPECT_EQ(Document()->GetContentObject()->GetObjectType(), OBJ_MACRO);
+    EXPECT_EQ(SelectedTab(Frame()), 1);
+    CloseAll();
+
+    // A double click chooses too; the kind's New asks for what it needs.
+    SelectSite(kService, 0);
+    {
+        DialogScript script([](wxDialog* dialog) {
+            DialogScript::Pick(DialogScript::Item<wxListBox>(dialog, IDC_NEWTYPE_LIST), 0, true);
+        });
+        Command(ID_FRAMEWORK_NEW);
+    }
+    EXPECT_TRUE(OpenDocuments().empty());
+    EXPECT_EQ(m_boxes.texts(), std::vector<std::string>{kNoSection});
+
+    // Cancel makes nothing.
+    {
+        DialogScript script([](wxDialog* dialog) { DialogScript::Click(dialog, IDCANCEL); });
+        Command(ID_FRAMEWORK_NEW);
+    }
+    EXPECT_TRUE(OpenDocuments().empty());
+    EXPECT_EQ(m_boxes.texts().size(), 1u);
+}
+
+class MainFrameSiteViewerTest : public ApplicationCommandsTest {
+protected:
+    void SetUp() override {
+        ApplicationCommandsTest::SetUp();
+        Insert("Services", "DbID, ServiceID, Name, Deleted", "5, 10, 'Fixture Site', 0");
+        Insert("Sections",
+               "DbID, SectionID, ServiceDbID, ServiceID, SectionName, Deleted, AccessControl",
+               "5, 20, 5, 10, 'Main Section', 0, 0");
+        AddKindRow(EditorKinds()[1], 12, "Menu", "ServiceDbID, ServiceID", "5, 10");
+        // The program's refresh of the Site Viewer after a save.
+        BindTreeRefresher();
+    }
+    QZTreeCtrl& Macros() { return m_frame.m_wndServiceBar.GetTabTree(1); }
+    std::vector<std::string> MacroLabels() {
+        std::vector<std::string> labels;
+        QZTreeCtrl& tree = Macros();
+        for (HTREEITEM item = tree.GetChildItem(TVI_ROOT); item;
+             item = tree.GetNextSiblingItem(item))
+            labels.push_back(tree.GetItemText(item).str());
+        return labels;
+    }
+    std::string SelectedMacro() {
+        HTREEITEM item = Macros().GetSelectedItem();
+        return item ? Macros().GetItemText(item).str() : "";
+    }
+};
+
+TEST_F(MainFrameSiteViewerTest, TheSiteViewerReloadsTheSitesAndItsTreesFollowSaves) {
+    m_frame.ReloadSiteViewer();
+    SettleWindows();
+    EXPECT_EQ(m_frame.m_wndServiceBar.GetCurrentSiteKey(), QZKeyCombo(5, kService));
+    EXPECT_EQ(MacroLabels(), std::vector<std::string>{"Menu  (:12)"});
+
+    // A save of an open editor shows the new name in its tree, selected.
+    ASSERT_TRUE(Open(OBJ_MACRO, 12));
+    QZDocument* document = Document();
+    ASSERT_NE(document, nullptr);
+    document->GetContentObject()->SetName("Main Menu");
+    document->SaveObject();
+    SettleWindows();
+    EXPECT_EQ(MacroLabels(), std::vector<std::string>{"Main Menu  (:12)"});
+    EXPECT_EQ(SelectedMacro(), "Main Menu  (:12)");
+    CloseAll();
+
+    // By type code and number in the open database.
+    AddKindRow(EditorKinds()[1], 13, "Later", "ServiceDbID, ServiceID", "5, 10");
+    m_frame.RefreshObjectTree(OBJ_PHOTO, 13L);
+    EXPECT_EQ(MacroLabels(), std::vector<std::string>{"Main Menu  (:12)"});
+    m_frame.RefreshObjectTree(OBJ_MACRO, 13L);
+    EXPECT_EQ(MacroLabels(), (std::vector<std::string>{"Later  (:13)", "Main Menu  (:12)"}));
+    EXPECT_EQ(SelectedMacro(), "Later  (:13)");
+}
+
+TEST_F(MainFrameSiteViewerTest, AnObjectOpenInAnEditorBringsItsStatusTabForward) {
+    m_frame.ReloadSiteViewer();
+    ASSERT_TRUE(Open(OBJ_MACRO, 12));
+    ASSERT_EQ(SelectedTab(Frame()), 0);
+    // Mark for Publish from the tree finds the object held by its editor.
+    QZTreeModel& macros = Macros().GetModel();
+    macros.SelectKey(QZKeyCombo(5, 12, OBJ_MACRO));
+    ASSERT_NE(macros.GetSelectedItem(), nullptr);
+    macros.MarkForPublish();
+    SettleWindows();
+    EXPECT_EQ(m_boxes.texts(), std::vector<std::string>{"This object is already opened.  You may "
+                                                        "perform this function from the status "
+                                                        "tab."});
+    EXPECT_EQ(SelectedTab(Frame()), 2);
+    EXPECT_EQ(TabCaptions(Frame())[2], "Status");
+
+    // The editor services choose a tab of the active editor, and refuse one it lacks.
+    EXPECT_TRUE(m_services.ActivateEditorTab(1));
+    EXPECT_EQ(SelectedTab(Frame()), 1);
+    EXPECT_FALSE(m_services.ActivateEditorTab(7));
+    EXPECT_EQ(SelectedTab(Frame()), 1);
+    CloseAll();
+    EXPECT_FALSE(m_services.ActivateEditorTab(0));
 }
