@@ -89,15 +89,18 @@ public:
     // document, the frame itself, and for a top-level frame the application.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;
     // The menu bar of menu resource nIDResource on the frame's window (a top-level frame);
-    // its items send their commands to the frame. FALSE when there is no such resource.
+    // its items send their commands to the frame. It is the frame's own menu, shown whenever
+    // nothing asks for another. FALSE when there is no such resource.
     BOOL LoadMenuBar(UINT nIDResource);
+    // The menu resource the menu bar shows now, 0 for none.
+    UINT GetMenuBarId() const { return m_nIDMenuBar; }
     // The accelerators of resource nIDResource: their keys, pressed anywhere in the frame's
     // window, send their commands to the frame. FALSE when there is no such resource.
     BOOL LoadAccelTable(UINT nIDResource);
     // Offers a key (a virtual key and FSHIFT, FCONTROL, FALT) to the accelerators; TRUE when
     // it is one of them and its command was sent. A key whose command has no handler on the
     // route, or is disabled, is left to the window with the focus (FALSE).
-    BOOL TranslateAccelerator(UINT nVirtKey, BYTE fModifiers);
+    virtual BOOL TranslateAccelerator(UINT nVirtKey, BYTE fModifiers);
     // Enables, checks and names every item of the menu bar through the route (also done at
     // idle time and when a menu opens).
     void UpdateMenuBarCmdUI();
@@ -128,6 +131,13 @@ public:
     DWORD m_dwDockStyle;
 
 protected:
+    // Shows the menu bar of resource nIDResource in place of the one shown, keeping the frame's
+    // own menu as it is. FALSE when there is no such resource.
+    BOOL ShowMenuBar(UINT nIDResource);
+    // Offers a key to one accelerator table, as TranslateAccelerator does.
+    BOOL TranslateWith(const ACCEL* pEntries, int nCount, UINT nVirtKey, BYTE fModifiers);
+    UINT m_nIDDefaultMenu = 0;
+
     // The framework's toggles of the tool bar (59392) and status bar (59393), checked while the
     // bar shows.
     void OnBarCheck(UINT nID);
@@ -183,6 +193,7 @@ private:
     // The menu bar on the frame's window (owned by that window), and the accelerators.
     BOOL m_bHelpMode = FALSE;
     wxMenuBar* m_pMenuBar = nullptr;
+    UINT m_nIDMenuBar = 0;
     // The commands of the menu bar's items, by the items' window-system ids.
     std::vector<UINT> m_menuCommands;
     std::vector<ACCEL> m_accelerators;

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <span>
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
 ON_COMMAND_RANGE(AFX_IDW_TOOLBAR, AFX_IDW_STATUS_BAR, OnBarCheck)
@@ -225,6 +226,13 @@ BOOL CFrameWnd::RouteHelpMode(UINT message, WPARAM wParam, LPARAM lParam) {
 // ---- menu bar ----
 
 BOOL CFrameWnd::LoadMenuBar(UINT nIDResource) {
+    if (!ShowMenuBar(nIDResource))
+        return FALSE;
+    m_nIDDefaultMenu = nIDResource;
+    return TRUE;
+}
+
+BOOL CFrameWnd::ShowMenuBar(UINT nIDResource) {
     const MenuTemplate* resource = MenuResources::LookupMenu(nIDResource);
     wxWindow* own = GetSafeHwnd();
     auto* host = own ? dynamic_cast<wxFrame*>(wxGetTopLevelParent(own)) : nullptr;
@@ -236,10 +244,14 @@ BOOL CFrameWnd::LoadMenuBar(UINT nIDResource) {
         const MenuItemTemplate& item = resource->items[i];
         bar->Append(MakeMenu(item.items, item.count, m_menuCommands), ToWx(item.text));
     }
-    const bool first = m_pMenuBar == nullptr;
+    wxMenuBar* previous = m_pMenuBar;
     host->SetMenuBar(bar);
     m_pMenuBar = bar;
-    if (first) {
+    m_nIDMenuBar = nIDResource;
+    // Detached, the old bar belongs to nobody. Switches happen at idle time, never while one
+    // of its items is being dispatched.
+    delete previous;
+    if (!previous) {
         host->Bind(wxEVT_MENU, [this, own](wxCommandEvent& event) {
             if (GetSafeHwnd() != own) {
                 event.Skip();
@@ -325,8 +337,13 @@ BOOL CFrameWnd::LoadAccelTable(UINT nIDResource) {
 }
 
 BOOL CFrameWnd::TranslateAccelerator(UINT nVirtKey, BYTE fModifiers) {
+    return TranslateWith(m_accelerators.data(), static_cast<int>(m_accelerators.size()), nVirtKey,
+                         fModifiers);
+}
+
+BOOL CFrameWnd::TranslateWith(const ACCEL* pEntries, int nCount, UINT nVirtKey, BYTE fModifiers) {
     constexpr BYTE kModifiers = FSHIFT | FCONTROL | FALT;
-    for (const ACCEL& accel : m_accelerators) {
+    for (const ACCEL& accel : std::span(pEntries, static_cast<size_t>(nCount))) {
         if (accel.key != nVirtKey || (accel.fVirt & kModifiers) != (fModifiers & kModifiers))
             continue;
         // A key whose command nobody takes now stays the focused window's own (Ctrl+C in a

@@ -51,11 +51,13 @@ protected:
     // WM_MDIACTIVATE: this frame activated (bActivate) or deactivated.
     virtual void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd);
 
+    // The document template's resource id given to LoadFrame (its menu, keys and title).
+    UINT m_nIDHelp = 0;
+
 private:
     void BindPositionEvents();
 
     CMDIFrameWnd* m_pMDIFrame;
-    UINT m_nIDHelp = 0;
     BOOL m_bMaximized;
     BOOL m_bMinimized;
     CRect m_rectRestore;

@@ -102,3 +102,25 @@ BOOL CMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInf
         return TRUE;
     return RouteCmdThroughFrame(nID, nCode, pExtra, pHandlerInfo);
 }
+
+UINT CMDIFrameWnd::ActiveMenuId() const {
+    CMDIChildWnd* child = MDIGetActive();
+    const UINT id = child ? child->GetResourceId() : 0;
+    return id && MenuResources::LookupMenu(id) ? id : m_nIDDefaultMenu;
+}
+
+void CMDIFrameWnd::OnIdleUpdateCmdUI() {
+    const UINT wanted = ActiveMenuId();
+    if (m_nIDDefaultMenu && wanted != GetMenuBarId())
+        ShowMenuBar(wanted);
+    CFrameWnd::OnIdleUpdateCmdUI();
+}
+
+BOOL CMDIFrameWnd::TranslateAccelerator(UINT nVirtKey, BYTE fModifiers) {
+    CMDIChildWnd* child = MDIGetActive();
+    const AcceleratorTemplate* own =
+        child ? MenuResources::LookupAccelerators(child->GetResourceId()) : nullptr;
+    if (own && TranslateWith(own->entries, own->count, nVirtKey, fModifiers))
+        return TRUE;
+    return CFrameWnd::TranslateAccelerator(nVirtKey, fModifiers);
+}

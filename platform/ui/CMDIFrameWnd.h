@@ -30,12 +30,18 @@ public:
     // Raises the child and makes it the active one; the one deactivated and the one activated
     // each get WM_MDIACTIVATE.
     void MDIActivate(CWnd* pWndActivate);
+    // At idle time the menu bar follows the active child: the menu of its document template
+    // when there is one, else the frame's own.
+    void OnIdleUpdateCmdUI() override;
+    // The active child's template accelerators come before the frame's own.
+    BOOL TranslateAccelerator(UINT nVirtKey, BYTE fModifiers) override;
 
 protected:
     // Makes the MDI client window; a derived frame adds what it hangs on it.
     virtual BOOL CreateClient(LPCREATESTRUCT lpCreateStruct, CMenu* pWindowMenu);
 
 private:
+    UINT ActiveMenuId() const;
     CMDIChildWnd* ChildOfHandle(wxWindow* window) const;
 
     std::unique_ptr<CWnd> m_pWndMDIClient;

@@ -268,3 +268,68 @@ TEST_F(CommandRoutingTest, AcceleratorsSendTheirCommandsOnce) {
     EXPECT_TRUE(press('D', true, false));
     EXPECT_TRUE(g_taken.empty());
 }
+
+namespace {
+
+// A document frame whose template has its own menu and keys: Ctrl+M there is the view's.
+constexpr UINT kChildMenuId = 30002;
+constexpr MenuItemTemplate kChildItems[] = {{0, kViewOnly, "&View Item\tCtrl+M"}};
+constexpr MenuItemTemplate kChildBar[] = {
+    {MF_POPUP, 0, "&Edit", kChildItems, static_cast<int>(std::size(kChildItems))},
+};
+constexpr MenuTemplate kChildMenu = {kChildBar, 1};
+constexpr ACCEL kChildKeys[] = {{FVIRTKEY | FCONTROL, 'M', kViewOnly}};
+constexpr AcceleratorTemplate kChildAccelerators = {kChildKeys,
+                                                    static_cast<int>(std::size(kChildKeys))};
+
+class TemplateChild : public CMDIChildWnd {
+public:
+    TemplateChild() { m_nIDHelp = kChildMenuId; }
+};
+
+} // namespace
+
+TEST_F(CommandRoutingTest, TheMenuBarAndKeysFollowTheActiveDocumentFramesTemplate) {
+    MenuResources::RegisterMenu(kChildMenuId, &kChildMenu);
+    MenuResources::RegisterAccelerators(kChildMenuId, &kChildAccelerators);
+    TemplateChild page;
+    ASSERT_TRUE(page.Create(nullptr, "Macro", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                            CRect(20, 20, 300, 200), &frame));
+    CCreateContext context;
+    context.m_pCurrentDoc = &document;
+    View pageView;
+    ASSERT_TRUE(pageView.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100),
+                                &page, AFX_IDW_PANE_FIRST, &context));
+    page.SetActiveView(&pageView);
+
+    struct Expected {
+        UINT menu;
+        std::string ctrlM;
+    };
+    auto check = [&](const Expected& expected) {
+        frame.OnIdleUpdateCmdUI();
+        EXPECT_EQ(frame.GetMenuBarId(), expected.menu);
+        g_taken.clear();
+        EXPECT_TRUE(frame.TranslateAccelerator('M', FCONTROL));
+        EXPECT_EQ(g_taken, std::vector<std::string>{expected.ctrlM});
+    };
+    frame.MDIActivate(&page);
+    check({kChildMenuId, "view"});
+    EXPECT_NE(frame.GetMenuBarState(kViewOnly), static_cast<UINT>(-1));
+    EXPECT_EQ(frame.GetMenuBarState(kMainOnly), static_cast<UINT>(-1));
+    // Keys the template lacks are still the frame's.
+    g_taken.clear();
+    EXPECT_TRUE(frame.TranslateAccelerator(0x70, FSHIFT));
+    EXPECT_EQ(g_taken, std::vector<std::string>{"app"});
+
+    // A frame without a menu of its own shows the frame's; so does the frame once the document
+    // frame is gone.
+    frame.MDIActivate(&child);
+    check({kMenuId, "main"});
+    frame.MDIActivate(&page);
+    check({kChildMenuId, "view"});
+    page.DestroyWindow();
+    child.DestroyWindow();
+    SettleWindows();
+    check({kMenuId, "main"});
+}
