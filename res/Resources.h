@@ -42,3 +42,6 @@ void RegisterCommandDialogTemplates();
 std::span<const DialogTemplate> SiteDialogTemplates();
 // The templates of the editors' status forms (registered with the others).
 std::span<const DialogTemplate> StatusFormTemplates();
+// The pages of the site and section settings sheets and of the preferences (registered with
+// the others).
+std::span<const DialogTemplate> SiteSheetTemplates();

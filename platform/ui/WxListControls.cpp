@@ -24,6 +24,7 @@ namespace {
 
 constexpr DWORD kEditReadOnly = 0x0800;    // ES_READONLY
 constexpr DWORD kEditMultiLine = 0x0004;   // ES_MULTILINE
+constexpr DWORD kEditPassword = 0x0020;    // ES_PASSWORD
 constexpr DWORD kEditWantReturn = 0x1000;  // ES_WANTRETURN
 constexpr DWORD kSpinSetBuddyInt = 0x0002; // UDS_SETBUDDYINT
 constexpr DWORD kSpinAutoBuddy = 0x0010;   // UDS_AUTOBUDDY
@@ -100,6 +101,8 @@ wxWindow* MakeList(const DialogItemTemplate& item, wxWindow* parent, const wxPoi
 wxWindow* MakeEdit(const DialogItemTemplate& item, wxWindow* parent, const wxPoint& pos,
                    const wxSize& size) {
     long style = (item.style & kEditReadOnly) ? wxTE_READONLY : 0;
+    if (item.style & kEditPassword)
+        style |= wxTE_PASSWORD;
     if (item.style & kEditMultiLine)
         style |= wxTE_MULTILINE | ((item.style & kEditWantReturn) ? 0 : wxTE_PROCESS_ENTER);
     return new wxTextCtrl(parent, WxIdOf(item.id), ToWx(item.text), pos, size, style);
