@@ -2,6 +2,7 @@
 // page): the database is opened as start-up opens it and the user logged in to it as start-up
 // logs in; a database that cannot be used gives way to the one before.
 
+#include "content/QZAuthor.h"
 #include "content/QZCurrentUsers.h"
 #include "db/QZRecordsetCaches.h"
 #include "platform/core/MessageBox.h"
@@ -73,7 +74,10 @@ BOOL CVantrel3App::SwitchDatabase(const CString& path) {
     }
     if (m_VantrelDb.IsOpen()) {
         try {
-            m_UserKey = FindStartupUser(&registry);
+            // The user goes on working under the same name where that database knows it.
+            QZAuthor same(m_UserKey, FALSE);
+            if (!same.IsLoaded() || !(same.GetKey() == m_UserKey))
+                m_UserKey = FindStartupUser(&registry);
             LoginUser(m_UserKey);
         } catch (CDaoException* e) {
             AfxMessageBox(CaughtDaoError(e).Message());
