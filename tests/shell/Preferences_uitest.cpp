@@ -101,6 +101,8 @@ void Type(CWnd& page, UINT id, const std::string& text) {
 }
 
 std::string TextIn(CWnd& page, UINT id) {
+    if (auto* combo = dynamic_cast<wxComboBox*>(Item(page, id)))
+        return combo->GetValue().utf8_string();
     CString text;
     if (CWnd* item = page.GetDlgItem(static_cast<int>(id)))
         item->GetWindowText(text);
@@ -260,6 +262,35 @@ TEST_F(PreferencesTest, TheWorkbookModeIsSwitchedOnTheMainWindowAtOnce) {
     EXPECT_FALSE(TestApp().m_bWorkBookMode);
     SetMainWnd(previous);
     book.DestroyWindow();
+}
+
+TEST_F(PreferencesTest, ThePagesShowTheSettings) {
+    TestApp().UnpackOptionCodes(1 | 4 | 64);
+    QZPreferences sheet("Preferences");
+    Run(sheet,
+        {[&](wxDialog& d) {
+             EXPECT_EQ(d.GetTitle(), "Preferences");
+             wxNotebook* tabs = Tabs(d);
+             ASSERT_NE(tabs, nullptr);
+             ASSERT_EQ(tabs->GetPageCount(), 4u);
+             const char* captions[] = {"General", "Editor", "Confirmations", "User"};
+             for (size_t i = 0; i < 4; ++i)
+                 EXPECT_EQ(tabs->GetPageText(i), captions[i]);
+             SaveScreenshot(d, "preferences-general.png");
+             CPropertyPage& page = sheet.m_GeneralPage;
+             EXPECT_TRUE(dynamic_cast<wxCheckBox*>(Item(page, IDC_PREF_USE_WIZARDS))->GetValue());
+             EXPECT_TRUE(dynamic_cast<wxCheckBox*>(Item(page, IDC_PREF_VERBOSE))->GetValue());
+             EXPECT_FALSE(dynamic_cast<wxCheckBox*>(Item(page, IDC_PREF_HELP_REMOTE))->GetValue());
+         },
+         Tab(1), [](wxDialog& d) { SaveScreenshot(d, "preferences-editor.png"); }, Tab(2),
+         [](wxDialog& d) { SaveScreenshot(d, "preferences-confirmations.png"); }, Tab(kUserTab),
+         [&](wxDialog& d) {
+             SaveScreenshot(d, "preferences-user.png");
+             EXPECT_EQ(TextIn(sheet.m_UserPage, IDC_PREF_USER_COMBO), "Tess");
+             // The start-up prompt is not offered.
+             EXPECT_FALSE(Item(sheet.m_UserPage, IDC_PREF_ALWAYS_PROMPT)->IsShown());
+         },
+         Press(IDCANCEL)});
 }
 
 TEST_F(PreferencesTest, TheRelativeCgiPathGetsASlashAtEachEnd) {

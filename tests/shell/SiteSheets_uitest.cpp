@@ -203,6 +203,7 @@ TEST_F(SiteSheetsTest, SiteFieldsRoundTripWithTheirFallBacks) {
         RunSite(sheet, 1,
                 {[&](wxDialog& d) {
                      EXPECT_EQ(d.GetTitle(), "Site");
+                     SaveScreenshot(d, "site-sheet-site.png");
                      wxNotebook* tabs = Tabs(d);
                      ASSERT_NE(tabs, nullptr);
                      ASSERT_EQ(tabs->GetPageCount(), 3u);
@@ -225,7 +226,8 @@ TEST_F(SiteSheetsTest, SiteFieldsRoundTripWithTheirFallBacks) {
                      Pick(page, IDC_SVC_STYLE, "Beta");
                  },
                  Tab(1),
-                 [&](wxDialog&) {
+                 [&](wxDialog& d) {
+                     SaveScreenshot(d, "site-sheet-production.png");
                      CWnd& page = sheet.m_PubPage;
                      EXPECT_EQ(TextIn(page, IDC_PUB_DOMAIN), "www.example.com");
                      EXPECT_EQ(TextIn(page, IDC_PUB_FTP_USER), "ann");
@@ -397,7 +399,8 @@ TEST_F(SiteSheetsTest, StatusPageShowsWhoAndWhenAndMarksForPublishing) {
     QZServiceForm sheet("Site");
     RunSite(sheet, 1,
             {Tab(2),
-             [&](wxDialog&) {
+             [&](wxDialog& d) {
+                 SaveScreenshot(d, "site-sheet-status.png");
                  CWnd& page = sheet.m_StatusPage;
                  EXPECT_EQ(TextIn(page, IDC_STATUS_CHANGED_BY), "Tess");
                  EXPECT_EQ(TextIn(page, IDC_STATUS_LAST_CHANGED), changed);
@@ -622,7 +625,8 @@ TEST_F(SectionSheetTest, TheSecureCgiWarningIsGreyUntilTheSwitchIsClicked) {
     SetSection(10, "SecureCGI = 1");
     QZSectionForm sheet("Section");
     RunSection(sheet, 10,
-               {[&](wxDialog&) {
+               {[&](wxDialog& d) {
+                    SaveScreenshot(d, "section-sheet.png");
                     CWnd& page = sheet.m_SectionPage;
                     EXPECT_TRUE(Checked(page, IDC_SECT_SECURE_CGI));
                     EXPECT_FALSE(Enabled(page, IDC_SECT_CGI_WARNING));
