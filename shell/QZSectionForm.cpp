@@ -14,11 +14,17 @@ QZSectionForm::QZSectionForm(LPCTSTR pszCaption, CWnd* pParentWnd, UINT iSelectP
 QZSectionForm::~QZSectionForm() = default;
 
 BOOL QZSectionForm::OnInitDialog() {
-    if (!m_pSection) {
-        if (IsNewSection())
-            m_pSection = std::make_unique<QZSection>();
-        else
-            m_pSection = std::make_unique<QZSection>(m_Key, TRUE);
+    try {
+        if (!m_pSection) {
+            if (IsNewSection())
+                m_pSection = std::make_unique<QZSection>();
+            else
+                m_pSection = std::make_unique<QZSection>(m_Key, TRUE);
+        }
+    } catch (CDaoException* e) {
+        // Without its section the sheet does not show.
+        AfxMessageBox(CaughtDaoError(e).Message());
+        return FALSE;
     }
     m_SectionPage.SetSection(m_pSection.get());
     m_StatusPage.SetSection(m_pSection.get());

@@ -16,11 +16,17 @@ QZServiceForm::QZServiceForm(LPCTSTR pszCaption, CWnd* pParentWnd, UINT iSelectP
 QZServiceForm::~QZServiceForm() = default;
 
 BOOL QZServiceForm::OnInitDialog() {
-    if (!m_pService) {
-        if (IsNewSite())
-            m_pService = std::make_unique<QZService>();
-        else
-            m_pService = std::make_unique<QZService>(m_Key, TRUE);
+    try {
+        if (!m_pService) {
+            if (IsNewSite())
+                m_pService = std::make_unique<QZService>();
+            else
+                m_pService = std::make_unique<QZService>(m_Key, TRUE);
+        }
+    } catch (CDaoException* e) {
+        // Without its site the sheet does not show.
+        AfxMessageBox(CaughtDaoError(e).Message());
+        return FALSE;
     }
     m_SitePage.SetService(m_pService.get());
     m_PubPage.SetService(m_pService.get());

@@ -15,9 +15,18 @@
 
 namespace {
 
-void ShowSelectedSite() {
-    if (QZSiteMenuHost* host = GetSiteMenuHost())
-        host->RefreshSelectedSite();
+// The site browser reads its list of sites again (a site was added, renamed or deleted) and
+// shows the selected site; the selected section is kept while its site is.
+void ShowSelectedSite(CVantrel3App& app) {
+    QZSiteMenuHost* host = GetSiteMenuHost();
+    if (!host)
+        return;
+    const QZKeyCombo site = app.GetCurrentServiceKey();
+    const QZKeyCombo section = app.GetCurrentSectionKey();
+    host->ReloadSiteViewer();
+    // A site the list no longer holds (it was deleted) takes its section with it.
+    if (app.GetCurrentServiceKey() == site)
+        app.GetCurrentSectionKey().SetKey(section.m_DbID, section.m_KeyID);
 }
 
 // A new site made by the settings sheet gets its default style and first section, and becomes
@@ -61,7 +70,7 @@ void SiteAdminNewSite(CWnd* parent) {
         if (!RunNewSiteWizard(parent, site))
             return;
         app->GetCurrentServiceKey().SetKey(site.m_DbID, site.m_KeyID);
-        ShowSelectedSite();
+        ShowSelectedSite(*app);
         return;
     }
     QZServiceForm sheet("Site", parent);
@@ -73,7 +82,7 @@ void SiteAdminNewSite(CWnd* parent) {
     } catch (CDaoException* e) {
         AfxMessageBox(CaughtDaoError(e).Message());
     }
-    ShowSelectedSite();
+    ShowSelectedSite(*app);
 }
 
 void SiteAdminEditSite(CWnd* parent) {
@@ -83,7 +92,7 @@ void SiteAdminEditSite(CWnd* parent) {
     QZServiceForm sheet("Site", parent);
     sheet.m_Key = app->GetCurrentServiceKey();
     if (sheet.DoModal() == IDOK)
-        ShowSelectedSite();
+        ShowSelectedSite(*app);
 }
 
 namespace {

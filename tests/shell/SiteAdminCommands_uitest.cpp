@@ -35,6 +35,11 @@ public:
         calls.push_back("tree " + std::to_string(objectType) + " " + key.FormatFull().str());
     }
     void RefreshSelectedSite() override { calls.push_back("site"); }
+    void ReloadSiteViewer() override {
+        calls.push_back("reload");
+        // The browser lists the sites again and clears the section, as the main window's does.
+        TestApp().GetCurrentSectionKey().SetKey(0, 0);
+    }
 
     Texts calls;
 
@@ -110,7 +115,7 @@ TEST_F(SiteAdminCommandsTest, NewSiteWithoutTheWizardMakesTheSiteItsStyleAndSect
     EXPECT_EQ(NumberOf("Sections", "PublishFlag", ofSite), 1);
     const long section = NumberOf("Sections", "SectionID", ofSite);
     EXPECT_EQ(Selected(), "5:" + std::to_string(site) + " 5:" + std::to_string(section));
-    EXPECT_EQ(m_host.calls, Texts{"site"});
+    EXPECT_EQ(m_host.calls, Texts{"reload"});
 }
 
 TEST_F(SiteAdminCommandsTest, ACancelledNewSiteCreatesNothingAndChangesNoSelection) {
@@ -149,7 +154,7 @@ TEST_F(SiteAdminCommandsTest, EditSiteAndEditSectionNeedASelection) {
                       }}),
               1);
     EXPECT_EQ(TextOf("Services", "Name", "ServiceID = 2"), "Other Site");
-    EXPECT_EQ(m_host.calls, Texts{"site"});
+    EXPECT_EQ(m_host.calls, Texts{"reload"});
 }
 
 TEST_F(SiteAdminCommandsTest, TheSectionCommandsSelectTheSectionAndRefreshItsTree) {

@@ -575,6 +575,24 @@ TEST_F(SectionSheetTest, DirectoryCases) {
     EXPECT_FALSE(fs::exists(m_dir.path() / "shop"));
 }
 
+TEST_F(SectionSheetTest, APastedDirectoryWithASeparatorIsRefused) {
+    SetSection(10, "Directory = 'sales'");
+    MakeDirectory(m_site + "/sales");
+    QZSectionForm sheet("Section");
+    const INT_PTR result = RunSection(sheet, 10,
+                                      {[&](wxDialog&) {
+                                           Type(sheet.m_SectionPage, IDC_SECT_NAME, "Changed");
+                                           Type(sheet.m_SectionPage, IDC_SECT_DIRECTORY, "a/b");
+                                       },
+                                       Press(IDOK), StillOpen(), Press(IDCANCEL)});
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(m_boxes.texts(), Texts{"Invalid directory name:  a/b"});
+    EXPECT_EQ(Section("Directory"), "sales");
+    EXPECT_EQ(Section("SectionName"), "Sec B");
+    EXPECT_TRUE(fs::is_directory(m_site + "/sales"));
+    EXPECT_FALSE(fs::exists(m_site + "/a"));
+}
+
 TEST_F(SectionSheetTest, ANewSectionIsMadeInTheSelectedSiteAndACancelledOneLeavesNothing) {
     const long live = Count("SELECT * FROM Sections WHERE Deleted = 0");
     QZSectionForm cancelled("Section");
