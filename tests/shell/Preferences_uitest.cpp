@@ -241,6 +241,20 @@ TEST_F(PreferencesTest, TheCheckBoxesSetTheirOptionBits) {
     EXPECT_EQ(TestApp().PackOptionCodes(), before);
 }
 
+TEST_F(PreferencesTest, TheColourButtonsShowAndSetTheEditorColours) {
+    g_EditorColors.html = RGB(0, 0, 255);
+    QZPreferences sheet("Preferences");
+    Run(sheet, {Tab(1),
+                [&](wxDialog&) {
+                    EXPECT_EQ(sheet.m_EditorPage.m_Wells[1].GetColor(), RGB(0, 0, 255));
+                    sheet.m_EditorPage.m_Wells[1].SetColor(RGB(1, 2, 3));
+                    sheet.m_EditorPage.m_Wells[4].SetColor(RGB(4, 5, 6));
+                },
+                Press(IDOK)});
+    EXPECT_EQ(g_EditorColors.html, RGB(1, 2, 3));
+    EXPECT_EQ(g_EditorColors.bracket, RGB(4, 5, 6));
+}
+
 TEST_F(PreferencesTest, TheWorkbookModeIsSwitchedOnTheMainWindowAtOnce) {
     SECWorkbook book;
     ASSERT_TRUE(

@@ -18,6 +18,7 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/combobox.h>
+#include <wx/radiobut.h>
 #include <wx/textctrl.h>
 
 #include <filesystem>
@@ -101,6 +102,16 @@ void Pick(CWnd& page, UINT id, const std::string& name) {
     event.SetEventObject(window);
     event.SetInt(index);
     window->GetEventHandler()->ProcessEvent(event);
+}
+
+void ChooseRadio(CWnd& page, UINT id) {
+    auto* radio = dynamic_cast<wxRadioButton*>(Item(page, id));
+    ASSERT_NE(radio, nullptr) << "no radio " << id;
+    radio->SetValue(true);
+    wxCommandEvent event(wxEVT_RADIOBUTTON, radio->GetId());
+    event.SetEventObject(radio);
+    event.SetInt(1);
+    radio->GetEventHandler()->ProcessEvent(event);
 }
 
 Step Press(int id) {
@@ -234,6 +245,12 @@ TEST_F(SiteSheetsTest, SiteFieldsRoundTripWithTheirFallBacks) {
                      // Remote: the FTP group is in use, the local one greyed.
                      EXPECT_TRUE(Enabled(page, IDC_PUB_FTP_ADDRESS));
                      EXPECT_FALSE(Enabled(page, IDC_PUB_DOMAIN_ROOT));
+                     ChooseRadio(page, IDC_PUB_LOCAL);
+                     EXPECT_FALSE(Enabled(page, IDC_PUB_FTP_ADDRESS));
+                     EXPECT_TRUE(Enabled(page, IDC_PUB_DOMAIN_ROOT));
+                     EXPECT_TRUE(Enabled(page, IDC_PUB_DATABASE_BROWSE));
+                     ChooseRadio(page, IDC_PUB_REMOTE);
+                     EXPECT_TRUE(Enabled(page, IDC_PUB_FTP_PASSWORD));
                      Type(page, IDC_PUB_FTP_ADDRESS, "ftp.example.com");
                      Type(page, IDC_PUB_FTP_PASSWORD, "secret");
                  },
