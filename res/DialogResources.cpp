@@ -99,6 +99,7 @@ const Table kTables[] = {
     &StatusFormTemplates,
     &SiteWizardTemplates,
     &TreeMenuDialogTemplates,
+    &SiteSheetTemplates,
 };
 
 } // namespace

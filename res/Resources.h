@@ -48,3 +48,6 @@ std::span<const DialogTemplate> SiteDialogTemplates();
 std::span<const DialogTemplate> StatusFormTemplates();
 // The pages of the New Site wizard (registered with the others).
 std::span<const DialogTemplate> SiteWizardTemplates();
+// The pages of the site and section settings sheets and of the preferences (registered with
+// the others).
+std::span<const DialogTemplate> SiteSheetTemplates();

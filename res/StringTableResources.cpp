@@ -55,6 +55,8 @@ const StringResource g_strings[] = {
     {ID_INDICATOR_NUM, "NUM"},
     {ID_INDICATOR_SCRL, "SCRL"},
     {IDS_CREATE_DIRECTORY, "Should this directory be created?\n\n%s"},
+    {IDS_STATUS_CAPTION, "Status"},
+    {IDS_STATUS_DATE_FORMAT, "%#c"},
 };
 
 } // namespace

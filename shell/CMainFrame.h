@@ -46,7 +46,7 @@ public:
     BOOL SaveAndCloseAll() override;
     void RefreshSelectedSite() override;
     void SelectService(const QZKeyCombo& service);
-    void ReloadSiteViewer();
+    void ReloadSiteViewer() override;
     // FALSE when no object is selected in the focused tree.
     BOOL OpenSelectedObject();
     // Sets a status bar pane's text and redraws it at once.

@@ -35,6 +35,13 @@ public:
     BOOL CheckDatabaseVersion();
     BOOL LoginUser(const QZKeyCombo& user);
     void LogoutUser();
+    // Opens the site database at `path` in place of the open one and logs the user in to it;
+    // the settings name it. When it cannot be opened or its version is refused, the one before
+    // is opened again (and named again) and the answer is FALSE.
+    BOOL SwitchDatabase(const CString& path);
+    // Makes `user` the current user: the current-users row moves from the old user to it,
+    // while the claims of the open editors stay as they are.
+    void ChangeUser(const QZKeyCombo& user);
 
     // The settings (all under the key of string 1004). Reading leaves what cannot be read at
     // its default; writing writes every value that start-up reads.
@@ -123,6 +130,12 @@ public:
 
 private:
     QZKeyCombo ReadUserKey(SECRegistry* registry);
+    // The user of the open database as start-up finds it: the stored one when that database
+    // has it, else the author with the log-in name, made when there is none.
+    QZKeyCombo FindStartupUser(SECRegistry* registry);
+    // Opens the database at the path set, as start-up does; FALSE when it cannot be opened or
+    // its version is refused.
+    BOOL OpenSwitchedDatabase(SECRegistry* registry);
     void ReadSelection(SECRegistry* registry);
     BOOL OpenChosenDatabase();
     BOOL OfferUpdate(const CString& text);
@@ -152,6 +165,12 @@ protected:
     void OnImportImages();
     void OnInstallComponent();
     void OnInsertComponent();
+    // The site and section settings, the New Site wizard and the preferences.
+    void OnNewSite();
+    void OnEditSite();
+    void OnNewSection();
+    void OnEditSection();
+    void OnOptions();
 
     DECLARE_MESSAGE_MAP()
 };

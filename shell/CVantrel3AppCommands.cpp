@@ -15,6 +15,7 @@
 #include "shell/CVantrel3App.h"
 #include "shell/QZEditorServices.h"
 #include "shell/QZNewTypeDlg.h"
+#include "shell/SiteAdminCommands.h"
 #include "shell/SiteMenuCommands.h"
 
 #include <algorithm>
@@ -42,6 +43,11 @@ ON_COMMAND(ID_IMPORT_SITE, OnImportSite)
 ON_COMMAND(ID_IMPORT_IMAGES, OnImportImages)
 ON_COMMAND(ID_INSTALL_COMPONENT, OnInstallComponent)
 ON_COMMAND(ID_INSERT_COMPONENT, OnInsertComponent)
+ON_COMMAND(ID_NEW_SITE, OnNewSite)
+ON_COMMAND(ID_EDIT_SITE, OnEditSite)
+ON_COMMAND(ID_NEW_SECTION, OnNewSection)
+ON_COMMAND(ID_EDIT_SECTION, OnEditSection)
+ON_COMMAND(ID_OPTIONS, OnOptions)
 END_MESSAGE_MAP()
 
 namespace {
@@ -217,4 +223,24 @@ void CVantrel3App::OnInstallComponent() {
 
 void CVantrel3App::OnInsertComponent() {
     SiteMenuInsertComponent(m_pMainWnd);
+}
+
+void CVantrel3App::OnNewSite() {
+    SiteAdminNewSite(m_pMainWnd);
+}
+
+void CVantrel3App::OnEditSite() {
+    SiteAdminEditSite(m_pMainWnd);
+}
+
+void CVantrel3App::OnNewSection() {
+    SiteAdminNewSection(m_pMainWnd);
+}
+
+void CVantrel3App::OnEditSection() {
+    SiteAdminEditSection(m_pMainWnd);
+}
+
+void CVantrel3App::OnOptions() {
+    SiteAdminOptions(m_pMainWnd);
 }

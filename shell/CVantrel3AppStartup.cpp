@@ -85,29 +85,13 @@ BOOL CVantrel3App::InitInstance() {
         AfxMessageBox(kNoRegistry);
         registry = std::make_unique<SECRegistry>();
     }
-    const CString loginName = GetLoginName();
     ReadLocationSettings(*registry);
     if (!ChooseDatabase(registry.get()) || !CheckDatabaseVersion())
         return FALSE;
 
     RestoreWaitCursor();
     ReadOptionCodes(*registry);
-    m_UserKey = ReadUserKey(registry.get());
-    if (m_UserKey.m_KeyID == 0) {
-        QZAuthor author(loginName, FALSE);
-        if (!author.IsLoaded()) {
-            CAuthorsSet authors(&m_VantrelDb);
-            authors.OpenByName(loginName, 0);
-            authors.AddNewRecord(0);
-            authors.m_AuthorName = loginName;
-            authors.m_Active = 1;
-            authors.SaveRecord(0);
-            m_UserKey.SetKey(authors.m_DbID, authors.m_AuthorID);
-            authors.Close();
-        } else {
-            m_UserKey.SetKey(author.GetKey().m_DbID, author.GetKey().m_KeyID);
-        }
-    }
+    m_UserKey = FindStartupUser(registry.get());
     LoginUser(m_UserKey);
     CSplashWnd::EnableSplashScreen(m_bShowSplash);
     Windows().ShowSplash(m_bShowSplash);
@@ -123,6 +107,27 @@ BOOL CVantrel3App::InitInstance() {
     Windows().EndWaitCursor();
     EndWaitCursor();
     return shown;
+}
+
+QZKeyCombo CVantrel3App::FindStartupUser(SECRegistry* registry) {
+    QZKeyCombo user = ReadUserKey(registry);
+    if (user.m_KeyID != 0)
+        return user;
+    const CString loginName = GetLoginName();
+    QZAuthor author(loginName, FALSE);
+    if (author.IsLoaded()) {
+        user.SetKey(author.GetKey().m_DbID, author.GetKey().m_KeyID);
+        return user;
+    }
+    CAuthorsSet authors(&m_VantrelDb);
+    authors.OpenByName(loginName, 0);
+    authors.AddNewRecord(0);
+    authors.m_AuthorName = loginName;
+    authors.m_Active = 1;
+    authors.SaveRecord(0);
+    user.SetKey(authors.m_DbID, authors.m_AuthorID);
+    authors.Close();
+    return user;
 }
 
 QZKeyCombo CVantrel3App::ReadUserKey(SECRegistry* registry) {

@@ -19,6 +19,8 @@ public:
     virtual void RefreshObjectTree(SHORT objectType, const QZKeyCombo& key) = 0;
     // Shows the application's selected site anew in the site browser.
     virtual void RefreshSelectedSite() = 0;
+    // Reads the list of sites again (another site database was opened).
+    virtual void ReloadSiteViewer() {}
 };
 
 // Installs the host (not owned; nullptr for none) and returns the one it replaces.

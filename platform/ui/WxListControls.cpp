@@ -24,8 +24,8 @@ namespace {
 
 constexpr DWORD kEditReadOnly = 0x0800;    // ES_READONLY
 constexpr DWORD kEditMultiLine = 0x0004;   // ES_MULTILINE
-constexpr DWORD kEditWantReturn = 0x1000;  // ES_WANTRETURN
 constexpr DWORD kEditPassword = 0x0020;    // ES_PASSWORD
+constexpr DWORD kEditWantReturn = 0x1000;  // ES_WANTRETURN
 constexpr DWORD kSpinSetBuddyInt = 0x0002; // UDS_SETBUDDYINT
 constexpr DWORD kSpinAutoBuddy = 0x0010;   // UDS_AUTOBUDDY
 constexpr DWORD kStaticBitmap = 0x000E;    // SS_BITMAP
