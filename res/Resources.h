@@ -42,3 +42,5 @@ void RegisterCommandDialogTemplates();
 std::span<const DialogTemplate> SiteDialogTemplates();
 // The templates of the editors' status forms (registered with the others).
 std::span<const DialogTemplate> StatusFormTemplates();
+// The templates of the ad, event, query and message forms (registered with the others).
+std::span<const DialogTemplate> AdEventViewTemplates();
