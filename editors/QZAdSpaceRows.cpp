@@ -36,30 +36,3 @@ bool QZAdSpaceRows::CloseGaps(Rows& rows) {
     }
     return moved;
 }
-
-QZAdSpaceRows::Rows QZAdSpaceRows::Stored(const QZVantrelAdSpace& space) {
-    Rows rows;
-    for (SHORT n = 1; n <= kRows; ++n) {
-        rows[n - 1].ad = QZKeyCombo(space.GetAdDbID(n), space.GetAdID(n));
-        rows[n - 1].percent = space.GetAdPercent(n);
-    }
-    return rows;
-}
-
-void QZAdSpaceRows::Store(QZVantrelAdSpace& space, const Rows& rows,
-                          const std::function<void()>& changed) {
-    for (SHORT n = 1; n <= kRows; ++n) {
-        const Row& row = rows[n - 1];
-        // A row without any entry chosen leaves its slot as it was.
-        if (!(row.ad == QZKeyCombo(-1, -1)) &&
-            !(row.ad == QZKeyCombo(space.GetAdDbID(n), space.GetAdID(n)))) {
-            space.SetAdDbID(n, row.ad.m_DbID);
-            space.SetAdID(n, row.ad.m_KeyID);
-            changed();
-        }
-        if (space.GetAdPercent(n) != row.percent) {
-            space.SetAdPercent(n, static_cast<BYTE>(row.percent));
-            changed();
-        }
-    }
-}

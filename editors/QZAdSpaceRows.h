@@ -1,15 +1,12 @@
 #pragma once
 // The ten rows of an ad space form as values: the ad each row shows and its percent. It reads
-// the typed percents for the running total, closes the gaps that rows set to "None" leave
-// before a save, and stores the rows that differ into the ad space. Kept apart from the window
-// so that the rules can be checked on an ad space alone.
+// the typed percents for the running total and closes the gaps that rows set to "None" leave
+// before a save. Kept apart from the window so that the rules can be checked without one.
 
-#include "content/QZVantrelAdSpace.h"
 #include "db/QZKeyCombo.h"
 #include "platform/core/CString.h"
 
 #include <array>
-#include <functional>
 
 class QZAdSpaceRows {
 public:
@@ -28,10 +25,4 @@ public:
     // Moves the rows with an ad up over the empty ones, keeping their order; the rows left at
     // the end get no ad and 0. TRUE when a row moved.
     static bool CloseGaps(Rows& rows);
-    // The rows of the ad space's stored slots.
-    static Rows Stored(const QZVantrelAdSpace& space);
-    // Stores every row whose ad or percent differs from its slot, calling `changed` once for
-    // each changed ad and each changed percent.
-    static void Store(QZVantrelAdSpace& space, const Rows& rows,
-                      const std::function<void()>& changed);
 };
