@@ -24,9 +24,9 @@ void CEdit::SetSel(int nStartChar, int nEndChar, BOOL bNoScroll) {
         return;
     const long last = text->GetLastPosition();
     const long end = nEndChar < 0 ? last : std::min<long>(nEndChar, last);
-    text->SetSelection(std::min<long>(std::max(nStartChar, 0), end), end);
     if (!bNoScroll)
-        text->ShowPosition(text->GetInsertionPoint());
+        text->ShowPosition(end);
+    text->SetSelection(std::min<long>(std::max(nStartChar, 0), end), end);
 }
 
 void CEdit::ReplaceSel(LPCTSTR lpszNewText, BOOL) {
