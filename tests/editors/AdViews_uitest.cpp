@@ -13,6 +13,7 @@
 #include "tests/platform/ui/UiTestEnvironment.h"
 
 #include <gtest/gtest.h>
+#include <wx/spinbutt.h>
 
 namespace {
 
@@ -86,6 +87,16 @@ TEST_F(AdViewsTest, TheTotalFollowsTypingWithoutAnyMessage) {
         Type(IDC_ADSPACE_PERCENT[1], c.typed);
         EXPECT_EQ(Total(), c.total) << '"' << c.typed << '"';
     }
+    // The arrows change the percent as typing does.
+    auto* arrows = Wx<wxSpinButton>(IDC_ADSPACE_SPIN[1]);
+    ASSERT_NE(arrows, nullptr);
+    arrows->SetValue(55);
+    wxSpinEvent step(wxEVT_SPIN, arrows->GetId());
+    step.SetEventObject(arrows);
+    step.SetPosition(55);
+    arrows->GetEventHandler()->ProcessEvent(step);
+    EXPECT_EQ(TextOf(IDC_ADSPACE_PERCENT[1]), "55");
+    EXPECT_EQ(Total(), "75");
     EXPECT_EQ(m_boxes.texts(), Boxes{});
 }
 
