@@ -124,7 +124,7 @@ const DialogItemTemplate g_eventItems[] = {
     // Interval.
     {IDC_EVENT_COUNT, "Edit", "", kEdit, 82, 72, 36, 12},
     {IDC_EVENT_COUNT_SPIN, "msctls_updown32", "", kSpin, 120, 72, 10, 12},
-    {IDC_EVENT_UNIT, "ComboBox", "", kList | CBS_SORT, 140, 72, 70, 60},
+    {IDC_EVENT_UNIT, "ComboBox", "", kList | CBS_SORT, 165, 72, 70, 60},
     {IDC_EVENT_WINDOW_START_LABEL, "Static", "Starting at:", kLabel, 82, 92, 45, 8},
     {IDC_EVENT_WINDOW_START, "Edit", "", kEdit, 130, 90, 80, 12},
     {IDC_EVENT_WINDOW_END_LABEL, "Static", "Ending at:", kLabel, 82, 108, 45, 8},

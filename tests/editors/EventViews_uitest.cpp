@@ -246,3 +246,16 @@ TEST_F(EventViewsTest, ClearForgetsTheLastRunAndMarksTheEvent) {
     Save();
     EXPECT_EQ(Stored(1, "LastExecuted"), 0);
 }
+
+TEST_F(EventViewsTest, OnlyTheChosenTabsViewShows) {
+    AddKindRow(Event(), 1, "Weekly", kStoredColumns, kStoredValues);
+    ASSERT_NE(OpenSchedule(1), nullptr);
+    QZDocument* document = ActiveDocument();
+    const char* views[] = {"QZEventView", "QZEventPropView", "QZStatusForm"};
+    for (int chosen = 0; chosen < 3; ++chosen) {
+        ActiveFrame()->m_wndTab.GetTabControl()->ActivateTab(chosen);
+        for (int tab = 0; tab < 3; ++tab)
+            EXPECT_EQ(document->FindView(views[tab])->IsWindowVisible(), tab == chosen)
+                << views[tab] << " with tab " << chosen << " chosen";
+    }
+}
