@@ -259,3 +259,19 @@ TEST_F(EventViewsTest, OnlyTheChosenTabsViewShows) {
                 << views[tab] << " with tab " << chosen << " chosen";
     }
 }
+
+TEST_F(EventViewsTest, ADayNumberOutsideItsByteIsRefused) {
+    AddKindRow(Event(), 1, "Monthly", kStoredColumns, kStoredValues);
+    ASSERT_NE(OpenSchedule(1), nullptr);
+    Choose(IDC_EVENT_MONTHLY);
+    Choose(IDC_EVENT_BY_DAY);
+    Type(IDC_EVENT_DAY_NUMBER, "256");
+    EXPECT_FALSE(m_form->SaveToObject());
+    EXPECT_EQ(m_boxes.texts(), Boxes{"Please enter an integer between 0 and 255."});
+    ActiveDocument()->SetModifiedFlag(FALSE);
+    Type(IDC_EVENT_DAY_NUMBER, "15");
+    Save();
+    EXPECT_EQ(Stored(1, "DayRepeat"), 15);
+    EXPECT_EQ(Stored(1, "AbsoluteDay"), 1);
+    EXPECT_EQ(Stored(1, "Occurrence"), 3);
+}
