@@ -1,6 +1,7 @@
 #include "editors/QZAdView.h"
 
 #include "content/QZVantrelAd.h"
+#include "db/QZApplication.h"
 #include "editors/QZDocument.h"
 #include "editors/QZEventSchedule.h"
 #include "editors/QZObjectSite.h"
@@ -77,6 +78,16 @@ void QZAdView::FillMembers() {
         m_EndDate = DefaultEndDate(now);
 }
 
+bool QZAdView::HasNoAdvertiser(const QZVantrelAd& ad) const {
+    // Opening gave such an ad the selected section's key in place of an advertiser; one the
+    // site's list does not hold is none.
+    const QZKeyCombo key = ad.GetAdvertiserKey();
+    if (IsNoKey(key))
+        return true;
+    QZApplication* app = GetVantrelApp();
+    return m_cbAdvertiser.FindKey(key) < 0 && app && key == app->GetCurrentSectionKey();
+}
+
 void QZAdView::FillLists() {
     QZVantrelAd* ad = dynamic_cast<QZVantrelAd*>(GetObject());
     if (!ad)
@@ -121,9 +132,8 @@ BOOL QZAdView::SaveToObject() {
     // A list with nothing chosen keeps what the ad holds.
     QZVantrelAd* ad = dynamic_cast<QZVantrelAd*>(GetObject());
     if (ad && m_AdvertiserKey == kNoEntry) {
-        // Nothing picked: an ad whose advertiser the list does not hold (none, or the key the
-        // document gave it on opening) keeps none.
-        if (m_cbAdvertiser.FindKey(ad->GetAdvertiserKey()) < 0)
+        // Nothing picked: an ad that came without an advertiser keeps none.
+        if (HasNoAdvertiser(*ad))
             ad->SetAdvertiserKey(QZKeyCombo(0, 0));
         m_AdvertiserKey = ad->GetAdvertiserKey();
     }

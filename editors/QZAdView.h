@@ -8,6 +8,8 @@
 #include "editors/QZFormView.h"
 #include "shell/QZListComboBoxes.h"
 
+class QZVantrelAd;
+
 class QZAdView : public QZFormView {
     DECLARE_DYNCREATE(QZAdView)
 public:
@@ -26,6 +28,9 @@ protected:
 
 private:
     CAdSet* Row() const;
+    // Whether the ad came without an advertiser: none stored, or only the one opening gave it
+    // that the site does not have.
+    bool HasNoAdvertiser(const QZVantrelAd& ad) const;
     void FillMembers();
     void FillLists();
 
