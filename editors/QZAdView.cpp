@@ -99,7 +99,8 @@ void QZAdView::FillLists() {
         m_cbAdvertiser.Fill(site, IsNoKey(advertiser) ? QZKeyCombo(0, 0) : advertiser, FALSE);
     }
     if (m_cbImage.GetSafeHwnd() || m_cbImage.SubclassDlgItem(IDC_AD_IMAGE, this))
-        m_cbImage.Fill(site, ad->GetImageKey(), TRUE);
+        m_cbImage.Fill(site, IsNoKey(ad->GetImageKey()) ? QZKeyCombo(0, 0) : ad->GetImageKey(),
+                       TRUE);
     // The exchange selects the members' entries; an ad without an advertiser chooses none.
     if (IsNoKey(m_AdvertiserKey))
         m_AdvertiserKey = kNoEntry;
