@@ -84,7 +84,12 @@ void QZChildFrame::AddTabs(CCreateContext* pContext) {
         m_wndTab.GetTabInfo(m_wndTab.GetTabCount() - 1, label, selected, view, extra);
         if (auto* standIn = dynamic_cast<QZPlaceholderView*>(view))
             standIn->StandIn(tab.viewClass, caption);
-        if (view)
-            m_views.push_back(view);
+        if (!view)
+            continue;
+        // Every view is made visible; only the chosen tab's may show, or the later tabs'
+        // views would lie over the first one's.
+        if (!m_views.empty())
+            view->ShowWindow(SW_HIDE);
+        m_views.push_back(view);
     }
 }

@@ -1,6 +1,14 @@
 #include "editors/QZEditorTabs.h"
 
+#include "editors/QZAdSpaceView.h"
+#include "editors/QZAdView.h"
+#include "editors/QZAdvertiserView.h"
+#include "editors/QZEventPropView.h"
+#include "editors/QZEventView.h"
+#include "editors/QZMessageForm.h"
+#include "editors/QZMessageView.h"
 #include "editors/QZPageStatusForm.h"
+#include "editors/QZQueryForm.h"
 #include "editors/QZStatusForm.h"
 #include "platform/core/CRuntimeClass.h"
 #include "platform/core/StringTable.h"
@@ -61,14 +69,20 @@ const std::vector<QZEditorFrameTabs>& QZEditorTabs() {
           kStatus,
           kPreview}},
         {"CChildMsgFrame",
-         {{0, "Message", "QZMessageView"}, kProperties("QZMessageForm"), kStatus}},
-        {"CChildQueryFrame", {kProperties("QZQueryForm"), kStatus}},
+         {{0, "Message", RUNTIME_CLASS(QZMessageView)->m_lpszClassName},
+          kProperties(RUNTIME_CLASS(QZMessageForm)->m_lpszClassName),
+          kStatus}},
+        {"CChildQueryFrame", {kProperties(RUNTIME_CLASS(QZQueryForm)->m_lpszClassName), kStatus}},
         {"CChildStyleFrame", {{0, "Style", "QZStyleSheet"}, kStatus}},
         {"QZChildEventFrame",
-         {{0, "Event Script", "QZEventView"}, kProperties("QZEventPropView"), kStatus}},
-        {"QZChildAdvertiserFrame", {kProperties("QZAdvertiserView"), kStatus}},
-        {"QZChildAdFrame", {kProperties("QZAdView"), kStatus}},
-        {"QZChildAdSpaceFrame", {kProperties("QZAdSpaceView"), kStatus}},
+         {{0, "Event Script", RUNTIME_CLASS(QZEventView)->m_lpszClassName},
+          kProperties(RUNTIME_CLASS(QZEventPropView)->m_lpszClassName),
+          kStatus}},
+        {"QZChildAdvertiserFrame",
+         {kProperties(RUNTIME_CLASS(QZAdvertiserView)->m_lpszClassName), kStatus}},
+        {"QZChildAdFrame", {kProperties(RUNTIME_CLASS(QZAdView)->m_lpszClassName), kStatus}},
+        {"QZChildAdSpaceFrame",
+         {kProperties(RUNTIME_CLASS(QZAdSpaceView)->m_lpszClassName), kStatus}},
     };
     return frames;
 }

@@ -100,6 +100,7 @@ const Table kTables[] = {
     &SiteWizardTemplates,
     &TreeMenuDialogTemplates,
     &SiteSheetTemplates,
+    &AdEventViewTemplates,
 };
 
 } // namespace

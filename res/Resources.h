@@ -51,3 +51,5 @@ std::span<const DialogTemplate> SiteWizardTemplates();
 // The pages of the site and section settings sheets and of the preferences (registered with
 // the others).
 std::span<const DialogTemplate> SiteSheetTemplates();
+// The templates of the ad, event, query and message forms (registered with the others).
+std::span<const DialogTemplate> AdEventViewTemplates();

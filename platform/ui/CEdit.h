@@ -6,6 +6,11 @@
 
 #include "platform/ui/CWnd.h"
 
+// Sent to the parent (WM_COMMAND's high word) when the user changes the text, by typing or
+// through the arrows of the up-down control whose buddy the edit is; text the program sets
+// sends none.
+constexpr UINT EN_CHANGE = 0x0300;
+
 class CEdit : public CWnd {
     DECLARE_DYNAMIC(CEdit)
 public:
@@ -16,4 +21,10 @@ public:
     // Caps the text the user types at `nChars` characters (0 lifts the cap); text the program
     // sets is never cut.
     void LimitText(int nChars = 0);
+    // Selects the characters from nStartChar up to nEndChar (-1: to the end; 0 to -1 selects
+    // all) and, unless bNoScroll, scrolls the caret into view.
+    void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
+    // Replaces the selection as typing would: the parent hears EN_CHANGE and the edit's undo
+    // can take it back.
+    void ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo = FALSE);
 };

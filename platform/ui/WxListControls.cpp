@@ -1,6 +1,7 @@
 #include "platform/ui/WxListControls.h"
 
 #include "platform/ui/CComboBox.h"
+#include "platform/ui/CEdit.h"
 #include "platform/ui/CListBox.h"
 #include "platform/ui/CWnd.h"
 #include "platform/ui/WindowStyles.h"
@@ -105,7 +106,13 @@ wxWindow* MakeEdit(const DialogItemTemplate& item, wxWindow* parent, const wxPoi
         style |= wxTE_PASSWORD;
     if (item.style & kEditMultiLine)
         style |= wxTE_MULTILINE | ((item.style & kEditWantReturn) ? 0 : wxTE_PROCESS_ENTER);
-    return new wxTextCtrl(parent, WxIdOf(item.id), ToWx(item.text), pos, size, style);
+    auto* edit = new wxTextCtrl(parent, WxIdOf(item.id), ToWx(item.text), pos, size, style);
+    // The program's own changes go through ChangeValue, which sends no text event.
+    edit->Bind(wxEVT_TEXT, [edit](wxCommandEvent& event) {
+        event.Skip();
+        Notify(edit, EN_CHANGE);
+    });
+    return edit;
 }
 
 // An up-down control: its arrows step its position within its range and, with
@@ -125,6 +132,10 @@ wxWindow* MakeSpin(const DialogItemTemplate& item, wxWindow* parent, const wxPoi
     spin->Bind(wxEVT_SPIN, [spin](wxSpinEvent& event) {
         event.Skip();
         WriteSpinBuddy(spin);
+        // The arrows change the buddy's text as typing would.
+        const auto found = Buddies().find(spin);
+        if (found != Buddies().end())
+            Notify(found->second, EN_CHANGE);
     });
     return spin;
 }

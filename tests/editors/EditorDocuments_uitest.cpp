@@ -165,6 +165,9 @@ TEST_F(EditorDocumentsTest, AnAdWithoutAnAdvertiserTakesTheSelectedSectionKey) {
     const EditorKind& ad = EditorKinds()[14];
     AddKindRow(ad, 12, "Banner", "AdvertiserDbID, AdvertiserID", "0, 0");
     AddKindRow(ad, 13, "Button", "AdvertiserDbID, AdvertiserID", "5, 77");
+    // The site browser's advertising tree puts an advertiser of the site there; the ad form
+    // lists the site's advertisers.
+    AddKindRow(EditorKinds()[13], 44, "Acme", "ServiceDbID, ServiceID", "5, 10");
     TestApp().GetCurrentSectionKey().SetKey(5, 44);
     for (LONG id : {12, 13}) {
         ASSERT_TRUE(Open(OBJ_AD, id));

@@ -53,6 +53,8 @@ const std::vector<TextTab>& TextTabs() {
         {2, "Script", "QZScriptsView", "ScriptBody", nullptr},
         {8, "Form", "QZVantrelFormView", "ScriptBody", "ActionBody"},
         {8, "Action", "QZScriptView", "ActionBody", "ScriptBody"},
+        {9, "Message", "QZMessageView", "Body", "SubjectLine"},
+        {12, "Event Script", "QZEventView", "ScriptBody", nullptr},
     };
     return tabs;
 }

@@ -195,6 +195,24 @@ TEST_F(ListControlsTest, ThePicksOfTheUserReachTheDialog) {
     EXPECT_EQ(two.GetCheck(), BST_UNCHECKED);
 }
 
+TEST_F(ListControlsTest, AnEditTellsItsDialogOfTheUsersChangesOnly) {
+    auto* field = dynamic_cast<wxTextCtrl*>(dialog.GetSafeHwnd()->FindWindow(704));
+    ASSERT_NE(field, nullptr);
+    dialog.edit.SetWindowText("set by the program");
+    EXPECT_TRUE(dialog.notes.empty());
+    field->SetValue("typed"); // as typing does
+    const std::vector<std::pair<int, int>> typed{{704, static_cast<int>(EN_CHANGE)}};
+    EXPECT_EQ(dialog.notes, typed);
+    // Replacing the whole text goes as typing would: noticed, and the old text is gone.
+    dialog.edit.SetSel(0, -1);
+    dialog.edit.ReplaceSel("/data/shop.db", TRUE);
+    CString text;
+    dialog.edit.GetWindowText(text);
+    EXPECT_EQ(text, CString("/data/shop.db"));
+    EXPECT_EQ(dialog.notes.size(), 2u);
+    EXPECT_EQ(dialog.notes.back(), typed.front());
+}
+
 TEST_F(ListControlsTest, AModalRunEndsWithTheDialog) {
     wxTimer timer;
     timer.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { dialog.OnOK(); });

@@ -1,0 +1,3 @@
+#include "editors/QZEventView.h"
+
+IMPLEMENT_DYNCREATE(QZEventView, QZEditView)

@@ -1,0 +1,3 @@
+#include "editors/QZMessageView.h"
+
+IMPLEMENT_DYNCREATE(QZMessageView, QZEditView)
