@@ -21,7 +21,6 @@ constexpr UINT kIdLineCol = 172;
 constexpr UINT kIdEditControl = 32870;
 constexpr UINT kIdEditReplace = 57641;
 constexpr UINT kIdSpelling = 32896;
-constexpr UINT kIdFilePrintSetup = 57606;
 constexpr UINT kIdFilePrint = 57607;
 constexpr UINT kIdFilePrintDirect = 57608;
 constexpr UINT kIdFilePrintPreview = 57609;
@@ -53,7 +52,6 @@ ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditPaste)
 ON_COMMAND(kIdFilePrint, OnFilePrint)
 ON_COMMAND(kIdFilePrintDirect, OnFilePrintDirect)
 ON_COMMAND(kIdFilePrintPreview, OnFilePrintPreview)
-ON_COMMAND(kIdFilePrintSetup, OnFilePrintSetup)
 END_MESSAGE_MAP()
 
 QZEditView::QZEditView()

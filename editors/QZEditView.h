@@ -51,6 +51,7 @@ public:
     virtual void WrapChanged();
     // The printer's paper in twips; an empty size stands for no printer (letter paper then).
     virtual void OnPrinterChanged(CSize paperTwips);
+    void OnPrinterSettingsChanged() override;
     CSize GetPaperSize() const { return m_sizePaper; }
     // Printing: the page-start table is laid out by OnPrepareDC and emptied at the end.
     BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
@@ -98,7 +99,6 @@ protected:
     void OnFilePrint();
     void OnFilePrintDirect();
     void OnFilePrintPreview();
-    void OnFilePrintSetup();
 
 private:
     // The buttons of the find dialog, while this view is the one it works on.

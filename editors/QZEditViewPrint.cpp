@@ -61,9 +61,8 @@ void QZEditView::OnFilePrintPreview() {
     RunPrintJob(PRINT_PREVIEW);
 }
 
-void QZEditView::OnFilePrintSetup() {
-    if (GetPrintService().PrintSetup(this))
-        OnPrinterChanged(GetPrinterPaperTwips());
+void QZEditView::OnPrinterSettingsChanged() {
+    OnPrinterChanged(GetPrinterPaperTwips());
 }
 
 // ---- Printing ----

@@ -21,6 +21,9 @@ public:
     // Called when the frame makes this view active or takes it away.
     virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
     virtual void OnDraw(CDC* pDC);
+    // The application's printer settings have changed (Print Setup); a view that lays its text
+    // out for the paper does it again.
+    virtual void OnPrinterSettingsChanged() {}
     // The document is going: the view no longer names it.
     void ForgetDocument() { m_pDocument = nullptr; }
 

@@ -2,8 +2,10 @@
 
 #include "platform/ui/CDocManager.h"
 #include "platform/ui/CDocument.h"
+#include "platform/ui/CView.h"
 #include "platform/ui/CWnd.h"
 #include "platform/ui/CommandIds.h"
+#include "platform/ui/PrintJob.h"
 
 #include <wx/app.h>
 #include <wx/utils.h>
@@ -12,6 +14,7 @@
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
 ON_COMMAND(ID_APP_EXIT, OnAppExit)
+ON_COMMAND(ID_FILE_PRINT_SETUP, OnFilePrintSetup)
 END_MESSAGE_MAP()
 
 namespace {
@@ -42,6 +45,17 @@ void CWinApp::WinHelp(UINT_PTR, UINT) {}
 void CWinApp::OnAppExit() {
     if (m_pMainWnd && m_pMainWnd->GetSafeHwnd())
         m_pMainWnd->SendMessage(WM_CLOSE);
+}
+
+void CWinApp::OnFilePrintSetup() {
+    if (!GetPrintService().PrintSetup(m_pMainWnd))
+        return;
+    std::vector<CDocument*> documents = AfxGetDocManager().GetOpenDocuments();
+    documents.insert(documents.end(), m_documents.begin(), m_documents.end());
+    for (CDocument* document : documents) {
+        for (CView* view : document->GetViews())
+            view->OnPrinterSettingsChanged();
+    }
 }
 
 void CWinApp::AddDocument(CDocument* pDocument) {

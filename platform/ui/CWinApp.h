@@ -74,6 +74,8 @@ public:
 protected:
     // Exit (57665): the main window is closed as the user would close it.
     void OnAppExit();
+    // Print Setup over the application's printer settings; on OK every open view hears of it.
+    void OnFilePrintSetup();
 
 private:
     int m_nWaitCursorCount = 0;

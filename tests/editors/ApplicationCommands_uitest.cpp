@@ -321,15 +321,15 @@ TEST_F(ApplicationCommandsTest, TheActiveEditorsDocumentTakesSaveSaveAsAndGenera
 TEST_F(ApplicationCommandsTest, CommandsWithoutTheirPartsAreGreyed) {
     AddKindRow(EditorKinds()[1], 12, "Menu");
     AddKindRow(EditorKinds()[7], 12, "Beach");
-    const std::vector<UINT> greyed{
-        // The embedded objects, Print Setup and the spare command.
-        57856, 57857, 57872, 32761, ID_FILE_PRINT_SETUP, ID_ALWAYS_DISABLED};
+    const std::vector<UINT> greyed{// The embedded objects and the spare command.
+                                   57856, 57857, 57872, 32761, ID_ALWAYS_DISABLED};
     for (UINT id : greyed)
         EXPECT_FALSE(ShownEnabled(&m_frame, id)) << id;
-    // The Site menu's sheets, run, import and component dialogs and Options have their takers.
+    // The Site menu's sheets, run, import and component dialogs, Options and Print Setup have
+    // their takers.
     for (UINT id : {ID_GENERATE_PAGES, ID_PUBLISH_OBJECTS, ID_IMPORT_SITE, ID_IMPORT_IMAGES,
                     ID_INSTALL_COMPONENT, ID_INSERT_COMPONENT, ID_NEW_SITE, ID_EDIT_SITE,
-                    ID_NEW_SECTION, ID_EDIT_SECTION, ID_OPTIONS})
+                    ID_NEW_SECTION, ID_EDIT_SECTION, ID_OPTIONS, ID_FILE_PRINT_SETUP})
         EXPECT_TRUE(ShownEnabled(&m_frame, id)) << id;
     // With no editor open the documents' commands have no taker.
     for (UINT id : {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_GENERATE_NOW, ID_GENERATE_PAGE})

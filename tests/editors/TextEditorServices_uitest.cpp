@@ -9,6 +9,7 @@
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CommandIds.h"
 #include "platform/ui/InsertTextData.h"
+#include "platform/ui/MainWnd.h"
 #include "platform/ui/WxInsertTextData.h"
 #include "platform/ui/WxRichEditDropTarget.h"
 #include "tests/editors/EditorFixture.h"
@@ -521,12 +522,13 @@ TEST_F(TextEditorServicesTest, WrappingFollowsTheModeAndThePrintersPaper) {
     view->OnPrinterChanged(CSize(0, 0)); // no printer: letter
     EXPECT_EQ(edit.GetTargetLineWidth(), 12240 - 1000);
 
-    // Print Setup's paper reaches the view.
+    // Print Setup is the application's; its paper reaches the open views.
     TempDir dir;
     PdfPrintService pdf(dir.file("unused.pdf"));
     pdf.setupWidthMM = 210;
     pdf.setupHeightMM = 297;
-    Run(*view, kPrintSetup);
+    ASSERT_NE(AfxGetMainWnd(), nullptr);
+    AfxGetMainWnd()->SendMessage(WM_COMMAND, kPrintSetup, 0);
     EXPECT_EQ(pdf.setups, 1);
     EXPECT_EQ(view->GetPaperSize(), CSize(11906, 16838));
     EXPECT_EQ(edit.GetTargetLineWidth(), 11906 - 1000);
