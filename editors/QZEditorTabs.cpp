@@ -1,7 +1,15 @@
 #include "editors/QZEditorTabs.h"
 
+#include "editors/QZActiveXView.h"
+#include "editors/QZImageAttributeView.h"
+#include "editors/QZJavaView.h"
+#include "editors/QZMultiMediaView.h"
 #include "editors/QZPageStatusForm.h"
+#include "editors/QZPhotoAttributes.h"
+#include "editors/QZPhotoData.h"
+#include "editors/QZPhotoForm.h"
 #include "editors/QZStatusForm.h"
+#include "editors/QZStyleSheet.h"
 #include "platform/core/CRuntimeClass.h"
 #include "platform/core/StringTable.h"
 
@@ -44,14 +52,17 @@ const std::vector<QZEditorFrameTabs>& QZEditorTabs() {
           kPreview}},
         {"QZChildScriptFrame",
          {{0, "Script", "QZScriptsView"}, kProperties("QZScriptsAttributeView"), kStatus}},
-        {"CChildImageFrame", {kProperties("QZImageAttributeView"), kStatus, kPreview}},
-        {"QZChildActiveXFrame", {kProperties("QZActiveXView"), kStatus}},
-        {"QZChildJavaFrame", {kProperties("QZJavaView"), kStatus}},
-        {"QZChildMultiMediaFrame", {kProperties("QZMultiMediaView"), kStatus}},
+        {"CChildImageFrame",
+         {kProperties(RUNTIME_CLASS(QZImageAttributeView)->m_lpszClassName), kStatus, kPreview}},
+        {"QZChildActiveXFrame",
+         {kProperties(RUNTIME_CLASS(QZActiveXView)->m_lpszClassName), kStatus}},
+        {"QZChildJavaFrame", {kProperties(RUNTIME_CLASS(QZJavaView)->m_lpszClassName), kStatus}},
+        {"QZChildMultiMediaFrame",
+         {kProperties(RUNTIME_CLASS(QZMultiMediaView)->m_lpszClassName), kStatus}},
         {"CChildPhotoFrame",
-         {kProperties("QZPhotoAttributes"),
-          {0, "Data", "QZPhotoForm"},
-          {0, "Service", "QZPhotoData"},
+         {kProperties(RUNTIME_CLASS(QZPhotoAttributes)->m_lpszClassName),
+          {0, "Data", RUNTIME_CLASS(QZPhotoForm)->m_lpszClassName},
+          {0, "Service", RUNTIME_CLASS(QZPhotoData)->m_lpszClassName},
           kStatus,
           kPreview}},
         {"CChildFormFrame",
@@ -63,7 +74,7 @@ const std::vector<QZEditorFrameTabs>& QZEditorTabs() {
         {"CChildMsgFrame",
          {{0, "Message", "QZMessageView"}, kProperties("QZMessageForm"), kStatus}},
         {"CChildQueryFrame", {kProperties("QZQueryForm"), kStatus}},
-        {"CChildStyleFrame", {{0, "Style", "QZStyleSheet"}, kStatus}},
+        {"CChildStyleFrame", {{0, "Style", RUNTIME_CLASS(QZStyleSheet)->m_lpszClassName}, kStatus}},
         {"QZChildEventFrame",
          {{0, "Event Script", "QZEventView"}, kProperties("QZEventPropView"), kStatus}},
         {"QZChildAdvertiserFrame", {kProperties("QZAdvertiserView"), kStatus}},

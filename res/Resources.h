@@ -42,3 +42,6 @@ void RegisterCommandDialogTemplates();
 std::span<const DialogTemplate> SiteDialogTemplates();
 // The templates of the editors' status forms (registered with the others).
 std::span<const DialogTemplate> StatusFormTemplates();
+// The attribute forms of images, photos, styles and embedded objects (registered with the
+// others).
+std::span<const DialogTemplate> ImageViewTemplates();
