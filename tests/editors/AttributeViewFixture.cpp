@@ -80,6 +80,7 @@ std::string AttributeViewTest::Stored(const EditorKind& kind, LONG id, const cha
 
 void AttributeViewTest::CheckFields(const EditorKind& kind, LONG id, const char* viewClass,
                                     const std::vector<AttributeFieldCase>& cases) {
+    m_boxes.Clear();
     CFormView* form = OpenTab(kind.type, id, viewClass);
     ASSERT_NE(form, nullptr);
     QZDocument* document = ActiveDocument();

@@ -4,6 +4,7 @@
 // Forms are driven by setting their controls' texts and saving their documents; the fields of
 // a form are checked as a table of cases.
 
+#include "editors/QZObjectView.h"
 #include "platform/ui/CFormView.h"
 #include "tests/editors/EditorFixture.h"
 
