@@ -66,6 +66,16 @@ BOOL QZChildFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) {
     AddTabs(pContext);
     m_wndTab.ActivateTabByIndex(0);
     m_wndTab.ScrollToTab(0);
+    // The views are made visible; all but the active one wait hidden behind their tabs.
+    LPCTSTR label = nullptr;
+    BOOL selected = FALSE;
+    CWnd* active = nullptr;
+    DWORD extra = 0;
+    m_wndTab.GetTabInfo(0, label, selected, active, extra);
+    for (CWnd* view : m_views) {
+        if (view != active && view->GetSafeHwnd())
+            view->ShowWindow(SW_HIDE);
+    }
     return created;
 }
 

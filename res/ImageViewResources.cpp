@@ -51,7 +51,7 @@ constexpr DWORD kGroup = WS_CHILD | WS_VISIBLE | BS_GROUPBOX;
         IDC_ATTR_RELATIVE_PATH, "Static", "", kLabel, 70, y, 180, 8                                \
     }
 #define MQ_BROWSE(id, y)                                                                           \
-    { id, "Button", "...", kButton, 254, y, 16, 12 }
+    { id, "Button", "...", kButton, 254, y, 20, 12 }
 
 const DialogItemTemplate g_imageItems[] = {
     MQ_SHARED_TOP,

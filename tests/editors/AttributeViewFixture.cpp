@@ -40,14 +40,18 @@ const EditorKind& AttributeViewTest::KindOf(SHORT type) {
 CFormView* AttributeViewTest::OpenTab(SHORT type, LONG id, const char* viewClass) {
     if (!Open(type, id))
         return nullptr;
-    QZDocument* document = ActiveDocument();
     QZChildFrame* frame = ActiveFrame();
-    for (int i = 0; i < frame->m_wndTab.GetTabCount(); ++i) {
-        frame->m_wndTab.GetTabControl()->ActivateTab(i);
-        if (auto* view = dynamic_cast<CFormView*>(document->FindView(viewClass)))
-            return view;
+    auto* view = dynamic_cast<CFormView*>(ActiveDocument()->FindView(viewClass));
+    for (int i = 0; view && i < frame->m_wndTab.GetTabCount(); ++i) {
+        LPCTSTR label = nullptr;
+        BOOL selected = FALSE;
+        CWnd* client = nullptr;
+        DWORD extra = 0;
+        frame->m_wndTab.GetTabInfo(i, label, selected, client, extra);
+        if (client == view)
+            frame->m_wndTab.GetTabControl()->ActivateTab(i);
     }
-    return nullptr;
+    return view;
 }
 
 std::string AttributeViewTest::TextOf(CWnd* form, UINT id) {

@@ -4,6 +4,7 @@
 // date, a non-date refuses after the texts before it were stored.
 
 #include "content/QZVantrelPhoto.h"
+#include "platform/ui/CView.h"
 #include "res/ImageViewResources.h"
 #include "tests/editors/AttributeViewFixture.h"
 #include "tests/platform/ui/UiTestEnvironment.h"
@@ -113,6 +114,18 @@ TEST_F(PhotoViewsTest, DirectoryCaptionAndKeywordsHaveTheirOwnLimits) {
     CloseAll();
     CheckLimits(Photo(), 7, "QZPhotoData",
                 {{IDC_PHOTO_OVERLINE, 255, "Overline"}, {IDC_PHOTO_CREDITS, 50, "Credits"}});
+}
+
+TEST_F(PhotoViewsTest, OnlyTheChosenTabsViewIsShown) {
+    for (const char* shown : {"QZPhotoAttributes", "QZPhotoForm", "QZPhotoData"}) {
+        SCOPED_TRACE(shown);
+        ASSERT_NE(OpenTab(OBJ_PHOTO, 7, shown), nullptr);
+        for (CView* view : ActiveDocument()->GetViews()) {
+            const bool chosen = std::string(view->GetRuntimeClass()->m_lpszClassName) == shown;
+            EXPECT_EQ(view->IsWindowVisible() != FALSE, chosen)
+                << view->GetRuntimeClass()->m_lpszClassName;
+        }
+    }
 }
 
 TEST_F(PhotoViewsTest, AnOpenedPhotoSavedUnchangedMarksNothingAndKeepsItsThumbnailSize) {
