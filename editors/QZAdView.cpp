@@ -102,7 +102,7 @@ void QZAdView::FillLists() {
         m_cbImage.Fill(site, IsNoKey(ad->GetImageKey()) ? QZKeyCombo(0, 0) : ad->GetImageKey(),
                        TRUE);
     // The exchange selects the members' entries; an ad without an advertiser chooses none.
-    if (IsNoKey(m_AdvertiserKey))
+    if (IsNoKey(m_AdvertiserKey) || HasNoAdvertiser(*ad))
         m_AdvertiserKey = kNoEntry;
 }
 

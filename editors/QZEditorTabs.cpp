@@ -1,15 +1,23 @@
 #include "editors/QZEditorTabs.h"
 
+#include "editors/QZActiveXView.h"
 #include "editors/QZAdSpaceView.h"
 #include "editors/QZAdView.h"
 #include "editors/QZAdvertiserView.h"
 #include "editors/QZEventPropView.h"
 #include "editors/QZEventView.h"
+#include "editors/QZImageAttributeView.h"
+#include "editors/QZJavaView.h"
 #include "editors/QZMessageForm.h"
 #include "editors/QZMessageView.h"
+#include "editors/QZMultiMediaView.h"
 #include "editors/QZPageStatusForm.h"
+#include "editors/QZPhotoAttributes.h"
+#include "editors/QZPhotoData.h"
+#include "editors/QZPhotoForm.h"
 #include "editors/QZQueryForm.h"
 #include "editors/QZStatusForm.h"
+#include "editors/QZStyleSheet.h"
 #include "platform/core/CRuntimeClass.h"
 #include "platform/core/StringTable.h"
 
@@ -52,14 +60,17 @@ const std::vector<QZEditorFrameTabs>& QZEditorTabs() {
           kPreview}},
         {"QZChildScriptFrame",
          {{0, "Script", "QZScriptsView"}, kProperties("QZScriptsAttributeView"), kStatus}},
-        {"CChildImageFrame", {kProperties("QZImageAttributeView"), kStatus, kPreview}},
-        {"QZChildActiveXFrame", {kProperties("QZActiveXView"), kStatus}},
-        {"QZChildJavaFrame", {kProperties("QZJavaView"), kStatus}},
-        {"QZChildMultiMediaFrame", {kProperties("QZMultiMediaView"), kStatus}},
+        {"CChildImageFrame",
+         {kProperties(RUNTIME_CLASS(QZImageAttributeView)->m_lpszClassName), kStatus, kPreview}},
+        {"QZChildActiveXFrame",
+         {kProperties(RUNTIME_CLASS(QZActiveXView)->m_lpszClassName), kStatus}},
+        {"QZChildJavaFrame", {kProperties(RUNTIME_CLASS(QZJavaView)->m_lpszClassName), kStatus}},
+        {"QZChildMultiMediaFrame",
+         {kProperties(RUNTIME_CLASS(QZMultiMediaView)->m_lpszClassName), kStatus}},
         {"CChildPhotoFrame",
-         {kProperties("QZPhotoAttributes"),
-          {0, "Data", "QZPhotoForm"},
-          {0, "Service", "QZPhotoData"},
+         {kProperties(RUNTIME_CLASS(QZPhotoAttributes)->m_lpszClassName),
+          {0, "Data", RUNTIME_CLASS(QZPhotoForm)->m_lpszClassName},
+          {0, "Service", RUNTIME_CLASS(QZPhotoData)->m_lpszClassName},
           kStatus,
           kPreview}},
         {"CChildFormFrame",
@@ -73,7 +84,7 @@ const std::vector<QZEditorFrameTabs>& QZEditorTabs() {
           kProperties(RUNTIME_CLASS(QZMessageForm)->m_lpszClassName),
           kStatus}},
         {"CChildQueryFrame", {kProperties(RUNTIME_CLASS(QZQueryForm)->m_lpszClassName), kStatus}},
-        {"CChildStyleFrame", {{0, "Style", "QZStyleSheet"}, kStatus}},
+        {"CChildStyleFrame", {{0, "Style", RUNTIME_CLASS(QZStyleSheet)->m_lpszClassName}, kStatus}},
         {"QZChildEventFrame",
          {{0, "Event Script", RUNTIME_CLASS(QZEventView)->m_lpszClassName},
           kProperties(RUNTIME_CLASS(QZEventPropView)->m_lpszClassName),

@@ -140,9 +140,10 @@ void QZFieldBinding::ExchangeField(CDataExchange* pDX, Field& field) {
         auto& value = *static_cast<QZKeyCombo*>(field.member);
         if (!field.combo->GetSafeHwnd())
             break;
-        if (pDX->m_bSaveAndValidate)
+        // A list with nothing selected leaves the key as it was.
+        if (pDX->m_bSaveAndValidate && field.combo->GetCurSel() >= 0)
             value = field.combo->GetSelectedKey();
-        else
+        else if (!pDX->m_bSaveAndValidate)
             field.combo->SetCurSel(field.combo->FindKey(value));
         break;
     }

@@ -83,6 +83,22 @@ public:
                 }};
     }
 
+    // A column of the row that `row` finds now (none while it gives null).
+    template <class Row, class T>
+    static Column<T> Member(std::function<Row*()> row, T Row::*member) {
+        return At<T>([row, member] {
+            Row* current = row();
+            return current ? &(current->*member) : nullptr;
+        });
+    }
+    template <class Row, class Stored>
+    static Column<int32_t> NumberMember(std::function<Row*()> row, Stored Row::*member) {
+        return NumberAt<Stored>([row, member] {
+            Row* current = row();
+            return current ? &(current->*member) : nullptr;
+        });
+    }
+
     // The rows, in the order of the form's exchange.
     QZFieldBinding& Text(int id, CString& member, Column<CString> column, int limit = 0);
     // A text shown in a control and never stored (a size, a path).

@@ -4,6 +4,7 @@
 #include "content/QZVantrelBase.h"
 #include "editors/QZDocument.h"
 #include "editors/QZSiteFileCopy.h"
+#include "platform/core/Paths.h"
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CComboBox.h"
 #include "platform/ui/CEdit.h"
@@ -136,8 +137,9 @@ std::optional<CString> QZFormView::CopyFileIntoSite(const CString& filter, CStri
     if (!object)
         return std::nullopt;
     UpdateData(TRUE);
+    // The stored development path may be spelled as the original's ("C:\dev").
     const CString developDir =
-        GetSectionDevelopPath(object->GetServiceKey(), object->GetSectionKey());
+        MapWindowsPath(GetSectionDevelopPath(object->GetServiceKey(), object->GetSectionKey()));
     QZSiteFileCopy copy(developDir, [this](const CString& initial, const CString& filterText) {
         CFileDialog dialog(TRUE, nullptr, initial,
                            OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |

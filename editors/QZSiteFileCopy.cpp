@@ -105,6 +105,34 @@ std::optional<CString> QZSiteFileCopy::Run(const CString& filter, CString& fileN
     return name;
 }
 
+std::optional<CString> QZSiteFileCopy::RunInto(const CString& filter, const CString& fileName,
+                                               const CString& relativeDir, LPCTSTR question) const {
+    CString target = Joined(m_strDevelopDir, relativeDir);
+    if (!EnsureFolder(target))
+        return std::nullopt;
+    CString initial = Joined(target, fileName);
+    if (EndsWithSep(initial) && initial.GetLength() > 1)
+        initial = initial.Left(initial.GetLength() - 1);
+    const std::optional<CString> chosen = m_chooser(initial, filter);
+    if (!chosen)
+        return std::nullopt;
+    const int lastSep = chosen->ReverseFind(kSep);
+    if (lastSep < 0)
+        return std::nullopt;
+    if (EndsWithSep(target) && target.GetLength() > 1)
+        target = target.Left(target.GetLength() - 1);
+    const CString name = chosen->Mid(lastSep + 1);
+    if (Canonical(chosen->Left(lastSep)) != Canonical(target)) {
+        CString text;
+        text.Format(question, (LPCTSTR)target);
+        if (AfxMessageBox(text, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+            return std::nullopt;
+        if (!CopyInto(*chosen, name, target))
+            return std::nullopt;
+    }
+    return name;
+}
+
 BOOL QZSiteFileCopy::EnsureFolder(const CString& target) const {
     std::error_code error;
     if (fs::is_directory(fs::path(target.str()), error))

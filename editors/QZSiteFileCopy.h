@@ -26,6 +26,13 @@ public:
     std::optional<CString> Run(const CString& filter, CString& fileName, CString& relativeDir,
                                CString& fileDir) const;
 
+    // Lets the user pick a file that must lie in `relativeDir` below the development folder: one
+    // chosen anywhere else, inside the site too, is copied there after `question` (a format
+    // given the folder) was answered OK. `relativeDir` is never changed. The chosen file's
+    // name, or nothing.
+    std::optional<CString> RunInto(const CString& filter, const CString& fileName,
+                                   const CString& relativeDir, LPCTSTR question) const;
+
 private:
     BOOL EnsureFolder(const CString& target) const;
     static BOOL CopyInto(const CString& chosenPath, const CString& name, const CString& target);

@@ -101,6 +101,7 @@ const Table kTables[] = {
     &TreeMenuDialogTemplates,
     &SiteSheetTemplates,
     &AdEventViewTemplates,
+    &ImageViewTemplates,
 };
 
 } // namespace

@@ -53,3 +53,6 @@ std::span<const DialogTemplate> SiteWizardTemplates();
 std::span<const DialogTemplate> SiteSheetTemplates();
 // The templates of the ad, event, query and message forms (registered with the others).
 std::span<const DialogTemplate> AdEventViewTemplates();
+// The attribute forms of images, photos, styles and embedded objects (registered with the
+// others).
+std::span<const DialogTemplate> ImageViewTemplates();

@@ -12,9 +12,11 @@ constexpr UINT kHeaderBytes = 12;
 // Up to the logical screen's height: signature, version, width and height.
 constexpr UINT kGifSizeBytes = 10;
 
+// A dot after the name's first character, and "jpg" after the last one.
 BOOL HasJpgExtension(const CString& path) {
-    const int dot = path.ReverseFind('.');
-    return dot >= 0 && path.Mid(dot + 1).CompareNoCase("jpg") == 0;
+    const CString name = path.Mid(path.ReverseFind('/') + 1);
+    const int dot = name.ReverseFind('.');
+    return dot > 0 && name.Mid(dot + 1).CompareNoCase("jpg") == 0;
 }
 
 void ReadJpegSize(const CString& path, QZImageSize& size) {
@@ -47,11 +49,15 @@ QZImageSize MeasureImageFile(const CString& path) {
         e->Delete();
     }
     file.Close();
-    if (read >= kGifSizeBytes && std::memcmp(header, "GIF", 3) == 0) {
+    const BOOL gif = read >= 3 && std::memcmp(header, "GIF", 3) == 0;
+    if (gif && read >= kGifSizeBytes) {
+        // Unsigned little-endian: the bytes are read as unsigned char.
         size.width = header[6] + 256 * header[7];
         size.height = header[8] + 256 * header[9];
-    } else if (std::memcmp(header, "GIF", 3) != 0 && HasJpgExtension(path)) {
+        size.measured = TRUE;
+    } else if (!gif && HasJpgExtension(path)) {
         ReadJpegSize(path, size);
+        size.measured = TRUE;
     }
     return size;
 }

@@ -238,8 +238,7 @@ TEST_F(ApplicationCommandsTest, SaveAllSavesTheModifiedEditors) {
     for (QZDocument* document : OpenDocuments()) {
         if (document->GetContentObject()->GetObjectType() == OBJ_MACRO)
             continue;
-        document->GetContentObject()->SetName("Saved");
-        document->SetModifiedFlag(TRUE);
+        Rename(document, "Saved");
     }
     Command(ID_SAVE_ALL);
     EXPECT_EQ(NameOf(EditorKinds()[0], 12), "Saved");

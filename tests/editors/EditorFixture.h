@@ -39,6 +39,10 @@ protected:
     std::string Column(const EditorKind& kind, LONG id, const char* column);
     LONG NumberOf(const EditorKind& kind, LONG id, const char* column);
 
+    // Renames the document's object as an edit in its form would: the object, then its views
+    // refilled (a form's title edit would store the old name back), and the document modified.
+    static void Rename(QZDocument* document, const char* name);
+
     // Opens the object's editor through the editor services.
     BOOL Open(SHORT type, LONG id);
     // The open editor documents and the active editor frame.

@@ -51,8 +51,7 @@ protected:
         if (!Open(kind.type, 12))
             return nullptr;
         QZDocument* document = ActiveDocument();
-        document->GetContentObject()->SetName("Changed");
-        document->SetModifiedFlag(TRUE);
+        Rename(document, "Changed");
         return document;
     }
 };

@@ -123,8 +123,7 @@ TEST_F(EditorServicesTest, SaveAllSavesEveryOpenEditor) {
     AddKindRow(EditorKinds()[11], 12, "Plain");
     for (SHORT type : {OBJ_PAGE, OBJ_STYLE}) {
         ASSERT_TRUE(Open(type, 12));
-        ActiveDocument()->GetContentObject()->SetName("Saved");
-        ActiveDocument()->SetModifiedFlag(TRUE);
+        Rename(ActiveDocument(), "Saved");
     }
     m_services.SaveAll();
     EXPECT_EQ(NameOf(EditorKinds()[0], 12), "Saved");

@@ -179,3 +179,51 @@ TEST_F(SiteFileCopyTest, AFolderThatCannotBeMadeIsReported) {
 }
 
 } // namespace
+
+namespace {
+
+// A map file always ends up in the image's folder: taken there, copied from outside or from
+// elsewhere in the site after the question, and the folder never changes.
+TEST_F(SiteFileCopyTest, AFileThatMustLieInTheFolderIsCopiedThereFromAnywhereElse) {
+    struct Case {
+        fs::path chosen;
+        bool copied;
+    };
+    const Case cases[] = {
+        {m_temp.path() / "dev" / "images" / "here.map", false},
+        {m_temp.path() / "elsewhere" / "out.map", true},
+        {m_temp.path() / "dev" / "other" / "deep" / "in.map", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.chosen.string());
+        WriteFile(c.chosen, "map");
+        m_boxes.Clear();
+        QZSiteFileCopy copy(Dev(), [&](const CString& initial, const CString&) {
+            m_initial = initial.str();
+            return std::optional<CString>(c.chosen.string().c_str());
+        });
+        const std::optional<CString> name =
+            copy.RunInto("Map Files (*.map)|*.map||", "logo.map", m_relativeDir,
+                         "This map file will be copied into:  %s");
+        EXPECT_EQ(name.value_or("-"), CString(c.chosen.filename().string().c_str()));
+        EXPECT_EQ(m_initial, (m_temp.path() / "dev" / "images" / "logo.map").string());
+        const std::string target = (m_temp.path() / "dev" / "images").string();
+        EXPECT_EQ(m_boxes.texts(), c.copied ? std::vector<std::string>{"This map file will be "
+                                                                       "copied into:  " +
+                                                                       target}
+                                            : std::vector<std::string>{});
+        EXPECT_TRUE(fs::exists(m_temp.path() / "dev" / "images" / c.chosen.filename()));
+        EXPECT_EQ(m_relativeDir, CString("images"));
+    }
+    // Cancelling the question copies nothing.
+    const fs::path outside = m_temp.path() / "elsewhere" / "no.map";
+    WriteFile(outside, "map");
+    m_boxes.Answer(IDCANCEL);
+    QZSiteFileCopy copy(Dev(), [&](const CString&, const CString&) {
+        return std::optional<CString>(outside.string().c_str());
+    });
+    EXPECT_FALSE(copy.RunInto("", "", m_relativeDir, "This map file will be copied into:  %s"));
+    EXPECT_FALSE(fs::exists(m_temp.path() / "dev" / "images" / "no.map"));
+}
+
+} // namespace

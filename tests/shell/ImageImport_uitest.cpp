@@ -116,13 +116,17 @@ TEST_F(ImageImportTest, AGifIsMeasuredFromItsHeaderAndAJpgThroughTheReader) {
         std::string content; // empty: a copy of five.jpg (5 x 4)
         LONG width;
         LONG height;
+        BOOL measured;
     } cases[] = {
-        {"wide.gif", Gif(456, 300), 456, 300},
-        {"cut.gif", Gif(456, 300).substr(0, 8), 0, 0},
-        {"photo.jpg", "", 5, 4},
-        {"PHOTO.JPG", "", 5, 4},
-        {"photo.jpeg", "", 0, 0},
-        {"junk.jpg", "abc", 0, 0},
+        {"wide.gif", Gif(456, 300), 456, 300, TRUE},
+        {"high.gif", Gif(300, 200), 300, 200, TRUE}, // 200 is 0xC8: bytes read unsigned
+        {"cut.gif", Gif(456, 300).substr(0, 8), 0, 0, FALSE},
+        {"six.gif", Gif(456, 300).substr(0, 6), 0, 0, FALSE},
+        {"photo.jpg", "", 5, 4, TRUE},
+        {"PHOTO.JPG", "", 5, 4, TRUE},
+        {"photo.jpeg", "", 0, 0, FALSE},
+        {"noextension", "plain text", 0, 0, FALSE},
+        {"junk.jpg", "abc", 0, 0, TRUE},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -133,6 +137,7 @@ TEST_F(ImageImportTest, AGifIsMeasuredFromItsHeaderAndAJpgThroughTheReader) {
         EXPECT_EQ(size.fileSize, static_cast<LONG>(fs::file_size(path)));
         EXPECT_EQ(size.width, c.width);
         EXPECT_EQ(size.height, c.height);
+        EXPECT_EQ(size.measured, c.measured);
     }
     EXPECT_FALSE(MeasureImageFile((m_elsewhere + "/missing.gif").c_str()).opened);
 }

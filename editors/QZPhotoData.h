@@ -1,0 +1,36 @@
+#pragma once
+// The "Service" tab of the photo editor: the press agency's data (photographer, bureau,
+// location, overline, credits, copyright) and the dates the photo was taken and sent. The date
+// edits open empty; an empty one keeps the stored date.
+
+#include "editors/QZFieldBinding.h"
+#include "editors/QZFormView.h"
+
+class QZVantrelPhoto;
+
+class QZPhotoData : public QZFormView {
+    DECLARE_DYNCREATE(QZPhotoData)
+public:
+    QZPhotoData();
+    ~QZPhotoData() override;
+
+    void OnInitialUpdate() override;
+    BOOL SaveToObject() override;
+
+    CString m_strBureau;
+    CString m_strCopyright;
+    CString m_strLocation;
+    CString m_strOverline;
+    CString m_strPhotographer;
+    CString m_strCredits;
+    COleDateTime m_dtDateTaken;
+    COleDateTime m_dtDateTransmitted;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+
+private:
+    QZVantrelPhoto* Photo() const;
+
+    QZFieldBinding m_binding;
+};

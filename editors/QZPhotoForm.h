@@ -1,0 +1,34 @@
+#pragma once
+// The "Data" tab of the photo editor: keywords, caption, and the thumbnail's file name and
+// size.
+
+#include "editors/QZFieldBinding.h"
+#include "editors/QZFormView.h"
+
+class QZVantrelPhoto;
+
+class QZPhotoForm : public QZFormView {
+    DECLARE_DYNCREATE(QZPhotoForm)
+public:
+    QZPhotoForm();
+    ~QZPhotoForm() override;
+
+    void OnInitialUpdate() override;
+    BOOL SaveToObject() override;
+
+    int m_nThumbnailHeight = 0;
+    int m_nThumbnailWidth = 0;
+    CString m_strThumbnailFileName;
+    CString m_strCaption;
+    CString m_strKeywords;
+    CString m_strSizeText;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+
+private:
+    QZVantrelPhoto* Photo() const;
+
+    int m_lFileSize = 0;
+    QZFieldBinding m_binding;
+};
