@@ -1,7 +1,10 @@
 #include "editors/QZEditorTabs.h"
 
+#include "editors/QZAttributeView.h"
 #include "editors/QZPageStatusForm.h"
+#include "editors/QZScriptsAttributeView.h"
 #include "editors/QZStatusForm.h"
+#include "editors/QZTemplateAttributeView.h"
 #include "platform/core/CRuntimeClass.h"
 #include "platform/core/StringTable.h"
 
@@ -34,16 +37,18 @@ const std::vector<QZEditorFrameTabs>& QZEditorTabs() {
         {"CChildFrame",
          {{0, "Edit", "CVantrel3View"},
           {0, "Header", "QZHeaderView"},
-          kProperties("QZAttributeView"),
+          kProperties(RUNTIME_CLASS(QZAttributeView)->m_lpszClassName),
           {1017, "Status", RUNTIME_CLASS(QZPageStatusForm)->m_lpszClassName},
           kPreview}},
         {"CChildTemplateFrame",
          {{0, "Macro", "QZVantrel3TemplateView"},
-          kProperties("QZTemplateAttributeView"),
+          kProperties(RUNTIME_CLASS(QZTemplateAttributeView)->m_lpszClassName),
           kStatus,
           kPreview}},
         {"QZChildScriptFrame",
-         {{0, "Script", "QZScriptsView"}, kProperties("QZScriptsAttributeView"), kStatus}},
+         {{0, "Script", "QZScriptsView"},
+          kProperties(RUNTIME_CLASS(QZScriptsAttributeView)->m_lpszClassName),
+          kStatus}},
         {"CChildImageFrame", {kProperties("QZImageAttributeView"), kStatus, kPreview}},
         {"QZChildActiveXFrame", {kProperties("QZActiveXView"), kStatus}},
         {"QZChildJavaFrame", {kProperties("QZJavaView"), kStatus}},
@@ -57,7 +62,7 @@ const std::vector<QZEditorFrameTabs>& QZEditorTabs() {
         {"CChildFormFrame",
          {{0, "Form", "QZVantrelFormView"},
           {0, "Action", "QZScriptView"},
-          kProperties("QZTemplateAttributeView"),
+          kProperties(RUNTIME_CLASS(QZTemplateAttributeView)->m_lpszClassName),
           kStatus,
           kPreview}},
         {"CChildMsgFrame",

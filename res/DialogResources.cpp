@@ -100,7 +100,7 @@ const DialogTemplate* FindDialogTemplate(UINT id) {
             return &dialog;
     }
     using Table = std::span<const DialogTemplate> (*)();
-    for (Table table : {&SiteDialogTemplates, &StatusFormTemplates}) {
+    for (Table table : {&SiteDialogTemplates, &StatusFormTemplates, &TextEditorTemplates}) {
         for (const DialogTemplate& dialog : table()) {
             if (dialog.id == id)
                 return &dialog;
@@ -116,5 +116,7 @@ void RegisterDialogTemplates() {
     for (const DialogTemplate& dialog : SiteDialogTemplates())
         DialogTemplates::Register(dialog.id, &dialog);
     for (const DialogTemplate& dialog : StatusFormTemplates())
+        DialogTemplates::Register(dialog.id, &dialog);
+    for (const DialogTemplate& dialog : TextEditorTemplates())
         DialogTemplates::Register(dialog.id, &dialog);
 }

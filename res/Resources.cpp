@@ -6,6 +6,7 @@ void RegisterResources() {
     RegisterCursors();
     RegisterSplashBitmap();
     RegisterMainMenu();
+    RegisterTextEditorMenu();
     RegisterToolBars();
     RegisterHelpAndAboutResources();
 }

@@ -42,3 +42,7 @@ void RegisterCommandDialogTemplates();
 std::span<const DialogTemplate> SiteDialogTemplates();
 // The templates of the editors' status forms (registered with the others).
 std::span<const DialogTemplate> StatusFormTemplates();
+// The text editor's dialogs and attribute forms (registered with the others), and its context
+// menu 153 (called by RegisterResources).
+std::span<const DialogTemplate> TextEditorTemplates();
+void RegisterTextEditorMenu();

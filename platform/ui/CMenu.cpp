@@ -1,6 +1,8 @@
 #include "platform/ui/CMenu.h"
 
+#include "platform/ui/CCmdUI.h"
 #include "platform/ui/CWnd.h"
+#include "platform/ui/MenuResources.h"
 #include "platform/ui/WxText.h"
 
 #include <wx/app.h>
@@ -16,31 +18,45 @@ public:
         wxWindow* window = pOwner ? pOwner->GetSafeHwnd() : nullptr;
         if (!window || !wxTheApp)
             return 0;
-        // The window system takes ids below 0x7FFF only: an item's id is its index plus this.
-        constexpr int kFirstId = 100;
-        const std::vector<CMenu::Item>& items = menu.Items();
+        std::vector<UINT> commands;
         wxMenu popup;
-        for (size_t index = 0; index < items.size(); ++index) {
-            const CMenu::Item& item = items[index];
-            const int id = kFirstId + static_cast<int>(index);
+        Fill(popup, menu, commands);
+        const wxPoint at = window->ScreenToClient(wxPoint(point.x, point.y));
+        const int chosen = window->GetPopupMenuSelectionFromUser(popup, at) - kFirstId;
+        return chosen >= 0 && chosen < static_cast<int>(commands.size())
+                   ? commands[static_cast<size_t>(chosen)]
+                   : 0;
+    }
+
+private:
+    // The window system takes ids below 0x7FFF only: an item's id is the index of its command
+    // in the list plus this.
+    static constexpr int kFirstId = 100;
+
+    static void Fill(wxMenu& target, const CMenu& menu, std::vector<UINT>& commands) {
+        for (const CMenu::Item& item : menu.Items()) {
             if (item.flags & MF_SEPARATOR) {
-                popup.AppendSeparator();
+                target.AppendSeparator();
                 continue;
             }
             wxString text = ToWx(item.text);
+            if (item.popup) {
+                auto* sub = new wxMenu;
+                Fill(*sub, *item.popup, commands);
+                wxMenuItem* entry = target.AppendSubMenu(sub, text);
+                entry->Enable(!(item.flags & (MF_GRAYED | MF_DISABLED)));
+                continue;
+            }
             text.Replace("&", "&&");
-            wxMenuItem* entry = (item.flags & MF_CHECKED) ? popup.AppendCheckItem(id, text)
-                                                          : popup.Append(id, text);
+            const int id = kFirstId + static_cast<int>(commands.size());
+            commands.push_back(item.id);
+            wxMenuItem* entry = (item.flags & MF_CHECKED) ? target.AppendCheckItem(id, text)
+                                                          : target.Append(id, text);
             if (item.flags & MF_CHECKED)
                 entry->Check(true);
             if (item.flags & (MF_GRAYED | MF_DISABLED))
                 entry->Enable(false);
         }
-        const wxPoint at = window->ScreenToClient(wxPoint(point.x, point.y));
-        const int chosen = window->GetPopupMenuSelectionFromUser(popup, at) - kFirstId;
-        return chosen >= 0 && chosen < static_cast<int>(items.size())
-                   ? items[static_cast<size_t>(chosen)].id
-                   : 0;
     }
 };
 
@@ -80,12 +96,45 @@ BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, LPCTSTR lpszNewItem) {
     return TRUE;
 }
 
+BOOL CMenu::LoadMenu(UINT nIDResource) {
+    const MenuTemplate* resource = MenuResources::LookupMenu(nIDResource);
+    if (!resource)
+        return FALSE;
+    CreatePopupMenu();
+    Fill(resource->items, resource->count);
+    return TRUE;
+}
+
+void CMenu::Fill(const MenuItemTemplate* items, int count) {
+    for (int i = 0; i < count; ++i) {
+        const MenuItemTemplate& item = items[i];
+        if (!(item.flags & MF_POPUP)) {
+            AppendMenu(item.flags, item.id, item.text);
+            continue;
+        }
+        auto popup = std::make_shared<CMenu>();
+        popup->CreatePopupMenu();
+        popup->Fill(item.items, item.count);
+        m_items.push_back({0, item.flags, CString(item.text ? item.text : ""), popup});
+    }
+}
+
+CMenu* CMenu::GetSubMenu(int nPos) const {
+    if (nPos < 0 || nPos >= static_cast<int>(m_items.size()))
+        return nullptr;
+    return m_items[static_cast<size_t>(nPos)].popup.get();
+}
+
 const CMenu::Item* CMenu::Find(UINT nID, UINT nFlags) const {
     if (nFlags & MF_BYPOSITION)
         return nID < m_items.size() ? &m_items[nID] : nullptr;
     for (const Item& item : m_items) {
-        if (!(item.flags & MF_SEPARATOR) && item.id == nID)
+        if (item.popup) {
+            if (const Item* inner = item.popup->Find(nID, nFlags))
+                return inner;
+        } else if (!(item.flags & MF_SEPARATOR) && item.id == nID) {
             return &item;
+        }
     }
     return nullptr;
 }
@@ -127,7 +176,26 @@ UINT CMenu::GetMenuItemID(int nPos) const {
     if (nPos < 0 || nPos >= static_cast<int>(m_items.size()))
         return static_cast<UINT>(-1);
     const Item& item = m_items[static_cast<size_t>(nPos)];
+    if (item.popup)
+        return static_cast<UINT>(-1);
     return (item.flags & MF_SEPARATOR) ? 0 : item.id;
+}
+
+void CMenu::UpdateCommandUI(CCmdTarget* pTarget) {
+    for (size_t index = 0; index < m_items.size(); ++index) {
+        Item& item = m_items[index];
+        if (item.popup) {
+            item.popup->UpdateCommandUI(pTarget);
+            continue;
+        }
+        if (item.flags & MF_SEPARATOR)
+            continue;
+        CCmdUI state;
+        state.m_nID = item.id;
+        state.m_nIndex = static_cast<UINT>(index);
+        state.m_pMenu = this;
+        state.DoUpdate(pTarget, TRUE);
+    }
 }
 
 int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const {

@@ -9,9 +9,12 @@
 #include "platform/core/CString.h"
 #include "platform/ui/WinTypes.h"
 
+#include <memory>
 #include <vector>
 
+class CCmdTarget;
 class CWnd;
+struct MenuItemTemplate;
 
 constexpr UINT MF_STRING = 0x0000;
 constexpr UINT MF_ENABLED = 0x0000;
@@ -34,6 +37,8 @@ public:
         UINT id;
         UINT flags;
         CString text;
+        // The items of a pop-up (flags with MF_POPUP).
+        std::shared_ptr<CMenu> popup = nullptr;
     };
 
     CMenu() = default;
@@ -41,7 +46,13 @@ public:
     BOOL CreatePopupMenu();
     BOOL DestroyMenu();
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = nullptr);
-    // Both return the item's state before, or (UINT)-1 when there is no such item.
+    // The menu resource of `nIDResource` (MenuResources): its pop-ups become this menu's items,
+    // nested pop-ups included. FALSE when there is no such resource.
+    BOOL LoadMenu(UINT nIDResource);
+    // The pop-up at a position, or nullptr when the item there is none.
+    CMenu* GetSubMenu(int nPos) const;
+    // By command, the items of the pop-ups are found too. Both return the item's state before, or
+    // (UINT)-1 when there is no such item.
     UINT CheckMenuItem(UINT nIDCheckItem, UINT nCheck);
     UINT EnableMenuItem(UINT nIDEnableItem, UINT nEnable);
     UINT GetMenuState(UINT nID, UINT nFlags) const;
@@ -53,8 +64,12 @@ public:
     BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect = nullptr);
 
     const std::vector<Item>& Items() const { return m_items; }
+    // Asks each command item's update along the target's route, as a menu about to show is
+    // asked: an item no handler of the route takes is greyed.
+    void UpdateCommandUI(CCmdTarget* pTarget);
 
 private:
+    void Fill(const MenuItemTemplate* items, int count);
     const Item* Find(UINT nID, UINT nFlags) const;
     Item* Find(UINT nID, UINT nFlags);
 

@@ -234,7 +234,7 @@ TEST_F(ApplicationCommandsTest, SaveAllSavesTheModifiedEditors) {
     for (QZDocument* document : OpenDocuments()) {
         if (document->GetContentObject()->GetObjectType() == OBJ_MACRO)
             continue;
-        document->GetContentObject()->SetName("Saved");
+        Rename(document, "Saved");
         document->SetModifiedFlag(TRUE);
     }
     Command(ID_SAVE_ALL);
@@ -282,7 +282,7 @@ TEST_F(ApplicationCommandsTest, TheActiveEditorsDocumentTakesSaveSaveAsAndGenera
         ASSERT_TRUE(Open(c.type, c.id));
         QZDocument* document = Document();
         ASSERT_NE(document, nullptr);
-        document->GetContentObject()->SetName("Changed");
+        Rename(document, "Changed");
         document->SetModifiedFlag(TRUE);
         EXPECT_TRUE(ShownEnabled(&m_frame, c.command));
         m_boxes.Clear();
@@ -357,7 +357,7 @@ TEST_F(ApplicationCommandsTest, AnEngineErrorOfACommandIsShownAndEndsOnlyThatCom
     AddKindRow(EditorKinds()[1], 12, "Menu");
     ASSERT_TRUE(Open(OBJ_MACRO, 12));
     QZDocument* document = Document();
-    document->GetContentObject()->SetName("Changed");
+    Rename(document, "Changed");
     document->SetModifiedFlag(TRUE);
     const std::string dir = m_dir.path().string();
     // The write lock holder of the saving tests, in this test program.

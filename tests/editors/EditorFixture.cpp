@@ -4,6 +4,7 @@
 #include "tests/platform/ui/UiTestHelpers.h"
 
 #include "editors/QZEditorServiceProvider.h"
+#include "editors/QZObjectView.h"
 #include "platform/ui/CDocManager.h"
 #include "platform/ui/CDocTemplate.h"
 #include "platform/ui/CView.h"
@@ -76,6 +77,15 @@ LONG EditorTest::NumberOf(const EditorKind& kind, LONG id, const char* column) {
     return Number(ContentKind{kind.label, kind.type, kind.table, kind.idColumn, kind.nameColumn,
                               ContentKind::ownPlace, false, false, nullptr, nullptr},
                   id, column);
+}
+
+void EditorTest::Rename(QZDocument* document, const char* name) {
+    document->GetContentObject()->SetName(name);
+    for (CView* view : document->GetViews()) {
+        auto* fields = dynamic_cast<QZObjectView*>(view);
+        if (fields && !fields->IsTextView())
+            fields->LoadFromObject();
+    }
 }
 
 BOOL EditorTest::Open(SHORT type, LONG id) {

@@ -39,6 +39,9 @@ protected:
     std::string Column(const EditorKind& kind, LONG id, const char* column);
     LONG NumberOf(const EditorKind& kind, LONG id, const char* column);
 
+    // Renames the document's object as its attributes' title does: the object and every view
+    // showing its fields take the name.
+    static void Rename(QZDocument* document, const char* name);
     // Opens the object's editor through the editor services.
     BOOL Open(SHORT type, LONG id);
     // The open editor documents and the active editor frame.

@@ -123,7 +123,7 @@ TEST_F(EditorServicesTest, SaveAllSavesEveryOpenEditor) {
     AddKindRow(EditorKinds()[11], 12, "Plain");
     for (SHORT type : {OBJ_PAGE, OBJ_STYLE}) {
         ASSERT_TRUE(Open(type, 12));
-        ActiveDocument()->GetContentObject()->SetName("Saved");
+        Rename(ActiveDocument(), "Saved");
         ActiveDocument()->SetModifiedFlag(TRUE);
     }
     m_services.SaveAll();
