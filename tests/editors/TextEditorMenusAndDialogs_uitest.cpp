@@ -7,7 +7,6 @@
 #include "editors/QZWindowInsertDialogs.h"
 #include "platform/ui/CMenu.h"
 #include "platform/ui/CommandIds.h"
-#include "platform/ui/WindowMessages.h"
 #include "res/TextEditorIds.h"
 #include "shell/CVantrel3App.h"
 #include "tests/editors/EditorFixture.h"
@@ -102,7 +101,11 @@ protected:
 
     // The right button released over the control, as the window system reports it.
     static void RightClick(QZEditView& view) {
-        view.GetEditCtrl().SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+        wxWindow* control = view.GetEditCtrl().GetSafeHwnd();
+        wxMouseEvent event(wxEVT_RIGHT_UP);
+        event.SetEventObject(control);
+        event.SetPosition(wxPoint(5, 5));
+        control->GetEventHandler()->ProcessEvent(event);
     }
 };
 
