@@ -7,6 +7,7 @@
 #include "editors/QZDocumentKinds.h"
 #include "editors/QZKindDocument.h"
 #include "editors/QZObjectView.h"
+#include "editors/QZWindowInsertDialogs.h"
 #include "platform/ui/CDocManager.h"
 #include "platform/ui/CMDIChildWnd.h"
 #include "platform/ui/CMDIFrameWnd.h"
@@ -141,6 +142,7 @@ void InstallEditors() {
     SetEditorServices(&provider);
     SetDocTemplateRegistrar(RegisterEditorTemplates);
     InstallCommandPropertyDialogs();
+    InstallInsertDialogs();
     BindSaveAsDialog();
     BindTreeRefresher();
     static QZBellSoundSink bell;

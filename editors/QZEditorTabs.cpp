@@ -4,6 +4,7 @@
 #include "editors/QZAdSpaceView.h"
 #include "editors/QZAdView.h"
 #include "editors/QZAdvertiserView.h"
+#include "editors/QZAttributeView.h"
 #include "editors/QZEventPropView.h"
 #include "editors/QZEventView.h"
 #include "editors/QZImageAttributeView.h"
@@ -16,8 +17,10 @@
 #include "editors/QZPhotoData.h"
 #include "editors/QZPhotoForm.h"
 #include "editors/QZQueryForm.h"
+#include "editors/QZScriptsAttributeView.h"
 #include "editors/QZStatusForm.h"
 #include "editors/QZStyleSheet.h"
+#include "editors/QZTemplateAttributeView.h"
 #include "platform/core/CRuntimeClass.h"
 #include "platform/core/StringTable.h"
 
@@ -50,16 +53,18 @@ const std::vector<QZEditorFrameTabs>& QZEditorTabs() {
         {"CChildFrame",
          {{0, "Edit", "CVantrel3View"},
           {0, "Header", "QZHeaderView"},
-          kProperties("QZAttributeView"),
+          kProperties(RUNTIME_CLASS(QZAttributeView)->m_lpszClassName),
           {1017, "Status", RUNTIME_CLASS(QZPageStatusForm)->m_lpszClassName},
           kPreview}},
         {"CChildTemplateFrame",
          {{0, "Macro", "QZVantrel3TemplateView"},
-          kProperties("QZTemplateAttributeView"),
+          kProperties(RUNTIME_CLASS(QZTemplateAttributeView)->m_lpszClassName),
           kStatus,
           kPreview}},
         {"QZChildScriptFrame",
-         {{0, "Script", "QZScriptsView"}, kProperties("QZScriptsAttributeView"), kStatus}},
+         {{0, "Script", "QZScriptsView"},
+          kProperties(RUNTIME_CLASS(QZScriptsAttributeView)->m_lpszClassName),
+          kStatus}},
         {"CChildImageFrame",
          {kProperties(RUNTIME_CLASS(QZImageAttributeView)->m_lpszClassName), kStatus, kPreview}},
         {"QZChildActiveXFrame",
@@ -76,7 +81,7 @@ const std::vector<QZEditorFrameTabs>& QZEditorTabs() {
         {"CChildFormFrame",
          {{0, "Form", "QZVantrelFormView"},
           {0, "Action", "QZScriptView"},
-          kProperties("QZTemplateAttributeView"),
+          kProperties(RUNTIME_CLASS(QZTemplateAttributeView)->m_lpszClassName),
           kStatus,
           kPreview}},
         {"CChildMsgFrame",

@@ -36,6 +36,11 @@ constexpr int kTitleLimit = 50;
 
 } // namespace
 
+BOOL QZFormView::IsChosenKey(const QZKeyCombo& selected, const QZKeyCombo& stored) {
+    // A list with nothing chosen (an object whose site is not listed) leaves the key alone.
+    return !(selected == QZKeyCombo(-1, -1)) && !(selected == stored);
+}
+
 QZFormView::QZFormView(UINT nIDTemplate) : CFormView(nIDTemplate) {}
 
 QZDocument* QZFormView::GetEditorDocument() const {
@@ -94,11 +99,13 @@ BOOL QZFormView::SaveToObject() {
             document->SetModifiedFlag(TRUE);
         }
     }
-    if (m_cbService.GetSafeHwnd() && !(m_cbService.GetSelectedKey() == object->GetServiceKey())) {
+    if (m_cbService.GetSafeHwnd() &&
+        IsChosenKey(m_cbService.GetSelectedKey(), object->GetServiceKey())) {
         object->SetServiceKey(m_cbService.GetSelectedKey());
         document->SetModifiedFlag(TRUE);
     }
-    if (m_cbSection.GetSafeHwnd() && !(m_cbSection.GetSelectedKey() == object->GetSectionKey())) {
+    if (m_cbSection.GetSafeHwnd() &&
+        IsChosenKey(m_cbSection.GetSelectedKey(), object->GetSectionKey())) {
         object->SetSectionKey(m_cbSection.GetSelectedKey());
         document->SetModifiedFlag(TRUE);
     }

@@ -37,6 +37,9 @@ public:
 
     QZDocument* GetEditorDocument() const;
     QZVantrelBase* GetObject() const;
+    // TRUE when a list's chosen key is one to store: an entry is chosen and differs from the
+    // stored key.
+    static BOOL IsChosenKey(const QZKeyCombo& selected, const QZKeyCombo& stored);
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;

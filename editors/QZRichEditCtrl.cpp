@@ -1,5 +1,6 @@
 #include "editors/QZRichEditCtrl.h"
 
+#include "editors/QZEditContextMenu.h"
 #include "editors/QZEditStyles.h"
 #include "editors/QZEditViewLogic.h"
 #include "platform/ui/WindowMessages.h"
@@ -133,4 +134,12 @@ BOOL QZRichEditCtrl::OnEditChar(const CString& character) {
 
 BOOL QZRichEditCtrl::OnEditDblClk(BOOL ctrl) {
     return m_pLogic && m_pLogic->GetControl().SelectCommandAtCaret(ctrl);
+}
+
+void QZRichEditCtrl::OnRButtonUp(UINT, CPoint point) {
+    CWnd* owner = GetParent();
+    if (!m_pLogic || !owner)
+        return;
+    ClientToScreen(&point);
+    QZEditContextMenu::Show(m_pLogic->GetControl(), *owner, point);
 }

@@ -40,6 +40,10 @@ public:
     BOOL OnEditChar(const CString& character) override;
     BOOL OnEditDblClk(BOOL ctrl) override;
 
+protected:
+    // The right button's release opens the context menu (QZEditContextMenu).
+    void OnRButtonUp(UINT nFlags, CPoint point) override;
+
 private:
     QZEditViewLogic* m_pLogic = nullptr;
     int m_styles[5] = {0, 0, 0, 0, 0};

@@ -1,5 +1,5 @@
 #pragma once
-// The script text editor.
+// The script text editor. While it is active the main window's "Actions" bar shows.
 
 #include "editors/QZEditView.h"
 
@@ -7,4 +7,6 @@ class QZScriptsView : public QZEditView {
     DECLARE_DYNCREATE(QZScriptsView)
 public:
     QZScriptsView() = default;
+
+    void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
 };

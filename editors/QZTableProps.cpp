@@ -1,9 +1,12 @@
 #include "editors/QZTableProps.h"
 
 #include "platform/core/MessageBox.h"
+#include "platform/ui/CDataExchange.h"
+#include "res/TextEditorIds.h"
 
 #include <cctype>
 #include <limits>
+#include <tuple>
 
 BOOL ParseUnsignedField(const CString& text, UINT& value) {
     const std::string& bytes = text.str();
@@ -26,6 +29,36 @@ BOOL ParseUnsignedField(const CString& text, UINT& value) {
     }
     value = static_cast<UINT>(number);
     return TRUE;
+}
+
+CString FormatUnsignedField(UINT value) {
+    CString text;
+    text.Format("%u", value);
+    return text;
+}
+
+QZTableProps::QZTableProps() : CModalDialog(IDD_TABLE_PROPS) {}
+
+BOOL QZTableProps::OnInitDialog() {
+    for (auto [spin, id, value] :
+         {std::tuple(&m_spinRows, IDC_OUTLINE_ROWS_SPIN, m_nRows),
+          std::tuple(&m_spinColumns, IDC_TABLE_COLUMNS_SPIN, m_nColumns)}) {
+        if (spin->SubclassDlgItem(id, this)) {
+            spin->SetRange(0, 100);
+            spin->SetPos(static_cast<int>(value));
+        }
+    }
+    return CModalDialog::OnInitDialog();
+}
+
+void QZTableProps::DoDataExchange(CDataExchange* pDX) {
+    CModalDialog::DoDataExchange(pDX);
+    CString rows = FormatUnsignedField(m_nRows);
+    CString columns = FormatUnsignedField(m_nColumns);
+    DDX_Text(pDX, IDC_OUTLINE_ROWS, rows);
+    DDX_Text(pDX, IDC_TABLE_COLUMNS, columns);
+    if (pDX->m_bSaveAndValidate && !SaveFields(rows, columns))
+        pDX->Fail();
 }
 
 BOOL QZTableProps::SaveFields(const CString& rows, const CString& columns) {

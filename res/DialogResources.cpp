@@ -102,6 +102,7 @@ const Table kTables[] = {
     &SiteSheetTemplates,
     &AdEventViewTemplates,
     &ImageViewTemplates,
+    &TextEditorTemplates,
 };
 
 } // namespace

@@ -7,6 +7,7 @@ void RegisterResources() {
     RegisterSplashBitmap();
     RegisterMainMenu();
     RegisterTreeMenu();
+    RegisterTextEditorMenu();
     RegisterToolBars();
     RegisterHelpAndAboutResources();
 }

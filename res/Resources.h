@@ -56,3 +56,7 @@ std::span<const DialogTemplate> AdEventViewTemplates();
 // The attribute forms of images, photos, styles and embedded objects (registered with the
 // others).
 std::span<const DialogTemplate> ImageViewTemplates();
+// The text editor's dialogs and attribute forms (registered with the others), and its context
+// menu 153 (called by RegisterResources).
+std::span<const DialogTemplate> TextEditorTemplates();
+void RegisterTextEditorMenu();

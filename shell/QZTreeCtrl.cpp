@@ -16,24 +16,6 @@ constexpr COLORREF kTreeMask = RGB(255, 0, 255);
 
 QZTreeCtrl::DragRunner g_dragRunner = nullptr;
 
-// Updates every command item of the menu and of its pop-ups along the target's route.
-void UpdateMenu(CMenu& menu, CCmdTarget* target) {
-    CCmdUI state;
-    state.m_pMenu = &menu;
-    for (int n = 0; n < menu.GetMenuItemCount(); ++n) {
-        if (CMenu* popup = menu.GetSubMenu(n)) {
-            UpdateMenu(*popup, target);
-            continue;
-        }
-        const UINT id = menu.GetMenuItemID(n);
-        if (id == 0)
-            continue;
-        state.m_nID = id;
-        state.m_nIndex = static_cast<UINT>(n);
-        state.DoUpdate(target, TRUE);
-    }
-}
-
 } // namespace
 
 QZTreeCtrl::QZTreeCtrl(QZTreeModel& model) : m_model(model) {
@@ -148,7 +130,7 @@ BOOL QZTreeCtrl::BuildContextMenu(CMenu& menu) {
     CString text;
     if (const UINT appended = m_model.GetAppendedMenuCommand(text))
         menu.AppendMenu(MF_STRING, appended, text);
-    UpdateMenu(menu, this);
+    menu.UpdateCommandUI(this);
     // Open and Delete need an item, whatever the route says.
     if (m_model.GetSelectedItem() == nullptr) {
         menu.EnableMenuItem(QZTreeCommand::Open, MF_BYCOMMAND | MF_GRAYED);

@@ -4,7 +4,10 @@
 #include "platform/core/MessageBox.h"
 #include "platform/ui/CWnd.h"
 
+#include "platform/ui/WxText.h"
+
 #include <wx/checkbox.h>
+#include <wx/combobox.h>
 #include <wx/string.h>
 
 #include <cctype>
@@ -143,11 +146,36 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
         control.SubclassDlgItem(static_cast<UINT>(id), pDX->m_pDlgWnd);
 }
 
+namespace {
+
+// A combo box's text is its field's; a drop-down list's is its selected entry's, and setting
+// it selects the entry of that text.
+void ExchangeComboText(wxComboBox* box, BOOL save, CString& value) {
+    const bool list = box->HasFlag(wxCB_READONLY);
+    if (save) {
+        const int selection = box->GetSelection();
+        value = !list ? FromWx(box->GetValue())
+                : selection == wxNOT_FOUND
+                    ? CString()
+                    : FromWx(box->GetString(static_cast<unsigned>(selection)));
+    } else if (list) {
+        box->SetSelection(box->FindString(ToWx(value), true));
+    } else {
+        box->ChangeValue(ToWx(value));
+    }
+}
+
+} // namespace
+
 void DDX_Text(CDataExchange* pDX, int id, CString& value) {
     CWnd* control = pDX->m_pDlgWnd->GetDlgItem(id);
     if (!control)
         return;
     pDX->m_pLastControl = control;
+    if (auto* box = dynamic_cast<wxComboBox*>(control->GetSafeHwnd())) {
+        ExchangeComboText(box, pDX->m_bSaveAndValidate, value);
+        return;
+    }
     if (pDX->m_bSaveAndValidate)
         control->GetWindowText(value);
     else

@@ -1,5 +1,6 @@
 #include "platform/ui/CMenu.h"
 
+#include "platform/ui/CCmdUI.h"
 #include "platform/ui/CWnd.h"
 #include "platform/ui/MenuResources.h"
 #include "platform/ui/WxText.h"
@@ -210,6 +211,23 @@ int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const {
     const Item* item = Find(nIDItem, nFlags);
     rString = item ? item->text : CString();
     return rString.GetLength();
+}
+
+void CMenu::UpdateCommandUI(CCmdTarget* pTarget) {
+    for (size_t index = 0; index < m_items.size(); ++index) {
+        Item& item = m_items[index];
+        if (item.popup) {
+            item.popup->UpdateCommandUI(pTarget);
+            continue;
+        }
+        if (item.flags & MF_SEPARATOR || item.id == 0)
+            continue;
+        CCmdUI state;
+        state.m_pMenu = this;
+        state.m_nID = item.id;
+        state.m_nIndex = static_cast<UINT>(index);
+        state.DoUpdate(pTarget, TRUE);
+    }
 }
 
 BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT) {

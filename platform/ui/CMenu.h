@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+class CCmdTarget;
 class CWnd;
 
 constexpr UINT MF_STRING = 0x0000;
@@ -68,6 +69,9 @@ public:
     BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect = nullptr);
 
     const std::vector<Item>& Items() const { return m_items; }
+    // Asks each command item's update along the target's route, as a menu about to show is
+    // asked, the pop-ups' items too: an item no handler of the route takes is greyed.
+    void UpdateCommandUI(CCmdTarget* pTarget);
 
 private:
     const Item* Find(UINT nID, UINT nFlags) const;

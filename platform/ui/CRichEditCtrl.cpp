@@ -93,6 +93,12 @@ BOOL CRichEditCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UI
         if (!m_bReadOnly)
             event.Skip();
     });
+    // The right button's release reaches OnRButtonUp, where an owner may show its menu.
+    text->Bind(wxEVT_RIGHT_UP, [this](wxMouseEvent& event) {
+        const wxPoint at = event.GetPosition();
+        SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+        event.Skip();
+    });
     CREATESTRUCT create{};
     create.style = static_cast<LONG>(dwStyle);
     if (SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) == -1) {

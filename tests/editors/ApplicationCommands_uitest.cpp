@@ -285,7 +285,7 @@ TEST_F(ApplicationCommandsTest, TheActiveEditorsDocumentTakesSaveSaveAsAndGenera
         ASSERT_TRUE(Open(c.type, c.id));
         QZDocument* document = Document();
         ASSERT_NE(document, nullptr);
-        document->GetContentObject()->SetName("Changed");
+        Rename(document, "Changed");
         document->SetModifiedFlag(TRUE);
         EXPECT_TRUE(ShownEnabled(&m_frame, c.command));
         m_boxes.Clear();
@@ -350,7 +350,7 @@ TEST_F(ApplicationCommandsTest, AnEngineErrorOfACommandIsShownAndEndsOnlyThatCom
     AddKindRow(EditorKinds()[1], 12, "Menu");
     ASSERT_TRUE(Open(OBJ_MACRO, 12));
     QZDocument* document = Document();
-    document->GetContentObject()->SetName("Changed");
+    Rename(document, "Changed");
     document->SetModifiedFlag(TRUE);
     const std::string dir = m_dir.path().string();
     // The write lock holder of the saving tests, in this test program.
@@ -451,7 +451,7 @@ TEST_F(MainFrameSiteViewerTest, TheSiteViewerReloadsTheSitesAndItsTreesFollowSav
     ASSERT_TRUE(Open(OBJ_MACRO, 12));
     QZDocument* document = Document();
     ASSERT_NE(document, nullptr);
-    document->GetContentObject()->SetName("Main Menu");
+    Rename(document, "Main Menu");
     document->SaveObject();
     SettleWindows();
     EXPECT_EQ(MacroLabels(), std::vector<std::string>{"Main Menu  (:12)"});

@@ -119,7 +119,7 @@ TEST_F(EditorDocumentsTest, AnEditMarksTheTitleAndASaveClearsIt) {
     QZDocument* document = ActiveDocument();
     document->SetModifiedFlag(TRUE);
     EXPECT_EQ(document->GetTitle().str(), "Home  (:12) -- Page *");
-    document->GetContentObject()->SetName("Welcome");
+    Rename(document, "Welcome");
     document->SaveObject();
     EXPECT_EQ(document->GetTitle().str(), "Welcome  (:12) -- Page");
     EXPECT_EQ(NameOf(EditorKinds()[0], 12), "Welcome");
@@ -147,7 +147,7 @@ TEST_F(EditorDocumentsTest, ACopyAnotherProgramHoldsIsReadOnlyForEveryKindAndNev
         ASSERT_NE(document, nullptr);
         const std::string title = document->GetTitle().str();
         EXPECT_EQ(title.substr(title.size() - 2), " R");
-        document->GetContentObject()->SetName("Changed");
+        Rename(document, "Changed");
         document->SetModifiedFlag(TRUE);
         EXPECT_EQ(document->GetTitle().str().find('*'), std::string::npos);
         document->SaveObject();

@@ -82,8 +82,9 @@ LONG EditorTest::NumberOf(const EditorKind& kind, LONG id, const char* column) {
 void EditorTest::Rename(QZDocument* document, const char* name) {
     document->GetContentObject()->SetName(name);
     for (CView* view : document->GetViews()) {
-        if (auto* objectView = dynamic_cast<QZObjectView*>(view))
-            objectView->LoadFromObject();
+        auto* fields = dynamic_cast<QZObjectView*>(view);
+        if (fields && !fields->IsTextView())
+            fields->LoadFromObject();
     }
     document->SetModifiedFlag(TRUE);
 }

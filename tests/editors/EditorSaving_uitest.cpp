@@ -131,7 +131,7 @@ TEST_F(EditorSavingTest, SavesMarkTheRowsFlagsAsTheObjectsStateAsks) {
             if (QZObjectView* form = document->FindObjectView(status))
                 form->LoadFromObject();
         }
-        document->GetContentObject()->SetName("Saved");
+        Rename(document, "Saved");
         document->SaveObject();
         EXPECT_EQ(NameOf(kind, id), "Saved");
         for (const auto& [column, value] : c.expected)
@@ -269,7 +269,7 @@ TEST_F(EditorSavingTest, ASaveAtClosingBlockedByAnotherProgramsWriteLockOffersAb
         AddKindRow(Page(), id, "Home");
         ASSERT_TRUE(Open(OBJ_PAGE, id));
         QZDocument* document = ActiveDocument();
-        document->GetContentObject()->SetName("Changed");
+        Rename(document, "Changed");
         document->SetModifiedFlag(TRUE);
 
         const std::string dir = (m_dir.path() / std::to_string(id)).string();
@@ -388,7 +388,7 @@ TEST_F(EditorSaveAsTest, CancelKeepsTheOldObjectAndItsEditsAndAddsNoRow) {
     ASSERT_TRUE(Open(OBJ_PAGE, 12));
     QZDocument* document = ActiveDocument();
     QZVantrelBase* old = document->GetContentObject();
-    old->SetName("Edited");
+    Rename(document, "Edited");
     document->SetModifiedFlag(TRUE);
     const long rows = Rows(Page());
     {
