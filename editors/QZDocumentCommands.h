@@ -4,8 +4,7 @@
 // and the page editor's own command).
 
 #include "platform/core/Types.h"
+#include "platform/ui/CommandIds.h"
 
-constexpr UINT ID_FILE_SAVE = 0xE103;
-constexpr UINT ID_FILE_SAVE_AS = 0xE104;
 constexpr UINT ID_GENERATE_NOW = 1102;
 constexpr UINT ID_GENERATE_PAGE = 32817;

@@ -125,6 +125,10 @@ const AcceleratorTemplate g_mainAcceleratorTable = {
 
 } // namespace
 
+MenuItemTemplate MainMenuPopup(int index) {
+    return g_mainMenu[index];
+}
+
 void RegisterMainMenu() {
     MenuResources::RegisterMenu(IDR_MAINFRAME, &g_mainMenuTemplate);
     MenuResources::RegisterAccelerators(IDR_MAINFRAME, &g_mainAcceleratorTable);

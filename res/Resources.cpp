@@ -8,6 +8,7 @@ void RegisterResources() {
     RegisterMainMenu();
     RegisterTreeMenu();
     RegisterTextEditorMenu();
+    RegisterEditorMenus();
     RegisterToolBars();
     RegisterHelpAndAboutResources();
 }

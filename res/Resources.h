@@ -3,6 +3,7 @@
 // known to the layers that use them; the program calls it once at start-up.
 
 #include "platform/ui/DialogTemplate.h"
+#include "platform/ui/MenuResources.h"
 
 #include <span>
 
@@ -23,6 +24,11 @@ void RegisterCursors();
 void RegisterSplashBitmap();
 // Registers menu and accelerator table 128, the main window's (called by RegisterResources).
 void RegisterMainMenu();
+// The main menu's pop-up at `index` (File, Edit, View, Site, Tools, Help), for the editors'
+// menus that share it.
+MenuItemTemplate MainMenuPopup(int index);
+// The menus and keys of the sixteen editor templates (called by RegisterResources).
+void RegisterEditorMenus();
 // Registers menu 139, the Site Viewer trees' context menu (called by RegisterResources).
 void RegisterTreeMenu();
 // The template of the framework New's chooser (registered with the others).
@@ -60,3 +66,5 @@ std::span<const DialogTemplate> ImageViewTemplates();
 // menu 153 (called by RegisterResources).
 std::span<const DialogTemplate> TextEditorTemplates();
 void RegisterTextEditorMenu();
+// The text editor's Insert menu, shared by its context menu and the text editors' menu bars.
+MenuItemTemplate InsertMenuPopup();

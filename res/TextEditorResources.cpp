@@ -214,6 +214,10 @@ std::span<const DialogTemplate> TextEditorTemplates() {
     return g_textEditorDialogs;
 }
 
+MenuItemTemplate InsertMenuPopup() {
+    return Popup("&Insert", g_insertMenu);
+}
+
 void RegisterTextEditorMenu() {
     MenuResources::RegisterMenu(IDR_EDIT_CONTEXT, &g_contextMenuTemplate);
 }

@@ -8,10 +8,12 @@
 #include "editors/CVantrel3Doc.h"
 #include "editors/QZDocumentCommands.h"
 #include "editors/QZDocumentKinds.h"
+#include "editors/QZEditView.h"
 #include "editors/QZKindDocument.h"
 #include "editors/QZQueryDoc.h"
 #include "platform/ui/CCmdUI.h"
 #include "platform/ui/CDocManager.h"
+#include "platform/ui/CMDIChildWnd.h"
 #include "platform/ui/CommandIds.h"
 #include "platform/ui/MainWnd.h"
 #include "res/Resource.h"
@@ -490,4 +492,42 @@ TEST_F(MainFrameSiteViewerTest, AnObjectOpenInAnEditorBringsItsStatusTabForward)
     EXPECT_EQ(SelectedTab(Frame()), 1);
     CloseAll();
     EXPECT_FALSE(m_services.ActivateEditorTab(0));
+}
+
+TEST_F(ApplicationCommandsTest, AnEditorBringsItsTemplatesMenuAndKeys) {
+    AddKindRow(EditorKinds()[1], 12, "Menu", "ScriptBody", "'x'");
+    AddKindRow(EditorKinds()[3], 12, "Logo");
+    auto idle = [this] {
+        SettleWindows();
+        m_frame.OnIdleUpdateCmdUI();
+    };
+    idle();
+    EXPECT_EQ(m_frame.GetMenuBarId(), IDR_MAINFRAME);
+
+    // A macro: the text editor's Edit and Insert menus; Ctrl+B inserts bold at the caret.
+    ASSERT_TRUE(Open(OBJ_MACRO, 12));
+    idle();
+    EXPECT_EQ(m_frame.GetMenuBarId(), 132u);
+    for (UINT id : {ID_EDIT_UNDO, ID_EDIT_PASTE, ID_EDIT_REPLACE, ID_FILE_SAVE, 32800u, 32881u})
+        EXPECT_NE(m_frame.GetMenuBarState(id), static_cast<UINT>(-1)) << id;
+    CMDIChildWnd* editor = m_frame.MDIGetActive();
+    ASSERT_NE(editor, nullptr);
+    auto* view = dynamic_cast<QZEditView*>(editor->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(m_frame.TranslateAccelerator('B', FCONTROL));
+    EXPECT_EQ(view->GetLogic().GetBuffer().GetText().str(), "<b></b>x");
+    EXPECT_TRUE(m_frame.TranslateAccelerator('Z', FCONTROL));
+    EXPECT_EQ(view->GetLogic().GetBuffer().GetText().str(), "x");
+
+    // An image: the fields' Edit menu and no Insert menu.
+    ASSERT_TRUE(Open(OBJ_IMAGE, 12));
+    idle();
+    EXPECT_EQ(m_frame.GetMenuBarId(), 135u);
+    EXPECT_NE(m_frame.GetMenuBarState(ID_EDIT_PASTE), static_cast<UINT>(-1));
+    EXPECT_EQ(m_frame.GetMenuBarState(32800), static_cast<UINT>(-1));
+    EXPECT_FALSE(m_frame.TranslateAccelerator('B', FCONTROL));
+
+    CloseAll();
+    idle();
+    EXPECT_EQ(m_frame.GetMenuBarId(), IDR_MAINFRAME);
 }
