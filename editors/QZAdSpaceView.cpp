@@ -87,19 +87,17 @@ void QZAdSpaceView::OnInitialUpdate() {
     m_bInitialized = FALSE;
     FillRows();
     QZFormView::OnInitialUpdate();
-    m_binding.InitSpins(this);
-    if (m_edTitle.GetSafeHwnd())
-        m_edTitle.LimitText(kNameLimit);
-    for (int r = 0; r < kRows; ++r)
-        UpdateRow(r);
-    RecomputeTotal();
-    m_bInitialized = TRUE;
+    ShowFilledRows();
 }
 
 void QZAdSpaceView::LoadFromObject() {
     m_bInitialized = FALSE;
     FillRows();
     QZFormView::LoadFromObject();
+    ShowFilledRows();
+}
+
+void QZAdSpaceView::ShowFilledRows() {
     m_binding.InitSpins(this);
     if (m_edTitle.GetSafeHwnd())
         m_edTitle.LimitText(kNameLimit);

@@ -40,6 +40,8 @@ private:
     void UpdateRow(int r);
     // The sum of the typed percents into the total's text.
     void RecomputeTotal();
+    // The spins, the name limit, each row and the total shown; from then on edits count.
+    void ShowFilledRows();
     // The rows with an ad moved up over the empty ones; TRUE when one moved.
     BOOL CloseGaps();
 
