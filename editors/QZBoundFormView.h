@@ -1,8 +1,8 @@
 #pragma once
 // A form view whose own fields are tied to the content object's columns through a field
 // binding: the binding takes part in every exchange and stores the fields once the shared
-// controls are saved. Views that also bring a file into the site attach their directory edit
-// here.
+// controls are saved. A view that stores its fields its own way overrides SaveToObject from
+// QZFormView's. Views that also bring a file into the site attach their directory edit here.
 
 #include "editors/QZFieldBinding.h"
 #include "editors/QZFormView.h"
