@@ -4,7 +4,7 @@
 #include "editors/QZDocument.h"
 #include "res/ImageViewResources.h"
 
-IMPLEMENT_DYNCREATE(QZActiveXView, QZFormView)
+IMPLEMENT_DYNCREATE(QZActiveXView, QZBoundFormView)
 
 namespace {
 
@@ -14,7 +14,7 @@ constexpr LPCTSTR kEmptyClassId = "clsid:";
 
 } // namespace
 
-QZActiveXView::QZActiveXView() : QZFormView(IDD_ACTIVEX_VIEW) {
+QZActiveXView::QZActiveXView() : QZBoundFormView(IDD_ACTIVEX_VIEW) {
     using B = QZFieldBinding;
     using S = CActiveXSet;
     std::function<S*()> row = [this] { return ActiveX() ? ActiveX()->GetRecordset() : nullptr; };
@@ -53,19 +53,5 @@ QZVantrelActiveX* QZActiveXView::ActiveX() const {
 void QZActiveXView::OnInitialUpdate() {
     if (ActiveX())
         m_binding.Fill();
-    m_binding.InitSpins(this);
-    QZFormView::OnInitialUpdate();
-    if (m_edTitle.GetSafeHwnd())
-        m_edTitle.LimitText(kTitleLimit);
-}
-
-void QZActiveXView::DoDataExchange(CDataExchange* pDX) {
-    QZFormView::DoDataExchange(pDX);
-    m_binding.Exchange(pDX);
-}
-
-BOOL QZActiveXView::SaveToObject() {
-    if (!QZFormView::SaveToObject())
-        return FALSE;
-    return m_binding.Store(GetEditorDocument(), this);
+    InitBoundControls(kTitleLimit);
 }

@@ -2,19 +2,17 @@
 // The "Properties" tab of the ActiveX object editor: class id, name, data, stand-by text, tab
 // and shape switches, size, spacing and border. An empty class id shows as "clsid:".
 
-#include "editors/QZFieldBinding.h"
-#include "editors/QZFormView.h"
+#include "editors/QZBoundFormView.h"
 
 class QZVantrelActiveX;
 
-class QZActiveXView : public QZFormView {
+class QZActiveXView : public QZBoundFormView {
     DECLARE_DYNCREATE(QZActiveXView)
 public:
     QZActiveXView();
     ~QZActiveXView() override;
 
     void OnInitialUpdate() override;
-    BOOL SaveToObject() override;
 
     CString m_strStandBy;
     CString m_strClassID;
@@ -29,11 +27,6 @@ public:
     int m_nHeight = 0;
     int m_nBorder = 0;
 
-protected:
-    void DoDataExchange(CDataExchange* pDX) override;
-
 private:
     QZVantrelActiveX* ActiveX() const;
-
-    QZFieldBinding m_binding;
 };

@@ -8,9 +8,9 @@
 #include "platform/ui/CEdit.h"
 #include "res/AdEventViewIds.h"
 
-IMPLEMENT_DYNCREATE(QZAdSpaceView, QZFormView)
+IMPLEMENT_DYNCREATE(QZAdSpaceView, QZBoundFormView)
 
-BEGIN_MESSAGE_MAP(QZAdSpaceView, QZFormView)
+BEGIN_MESSAGE_MAP(QZAdSpaceView, QZBoundFormView)
 ON_COMMAND(ID_FILE_SAVE, OnFileSave)
 END_MESSAGE_MAP()
 
@@ -30,7 +30,7 @@ int RowOf(const UINT (&ids)[QZAdSpaceRows::kRows], UINT id) {
 
 } // namespace
 
-QZAdSpaceView::QZAdSpaceView() : QZFormView(IDD_ADSPACE_VIEW) {
+QZAdSpaceView::QZAdSpaceView() : QZBoundFormView(IDD_ADSPACE_VIEW) {
     std::vector<const void*> order;
     for (int r = 0; r < kRows; ++r) {
         const SHORT n = static_cast<SHORT>(r + 1);
@@ -87,19 +87,17 @@ void QZAdSpaceView::OnInitialUpdate() {
     m_bInitialized = FALSE;
     FillRows();
     QZFormView::OnInitialUpdate();
-    m_binding.InitSpins(this);
-    if (m_edTitle.GetSafeHwnd())
-        m_edTitle.LimitText(kNameLimit);
-    for (int r = 0; r < kRows; ++r)
-        UpdateRow(r);
-    RecomputeTotal();
-    m_bInitialized = TRUE;
+    ShowFilledRows();
 }
 
 void QZAdSpaceView::LoadFromObject() {
     m_bInitialized = FALSE;
     FillRows();
     QZFormView::LoadFromObject();
+    ShowFilledRows();
+}
+
+void QZAdSpaceView::ShowFilledRows() {
     m_binding.InitSpins(this);
     if (m_edTitle.GetSafeHwnd())
         m_edTitle.LimitText(kNameLimit);
@@ -107,11 +105,6 @@ void QZAdSpaceView::LoadFromObject() {
         UpdateRow(r);
     RecomputeTotal();
     m_bInitialized = TRUE;
-}
-
-void QZAdSpaceView::DoDataExchange(CDataExchange* pDX) {
-    QZFormView::DoDataExchange(pDX);
-    m_binding.Exchange(pDX);
 }
 
 void QZAdSpaceView::UpdateRow(int r) {

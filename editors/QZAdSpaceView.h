@@ -6,13 +6,12 @@
 // rows. The Save command warns when the percents do not make 100 and saves all the same.
 
 #include "editors/QZAdSpaceRows.h"
-#include "editors/QZFieldBinding.h"
-#include "editors/QZFormView.h"
+#include "editors/QZBoundFormView.h"
 #include "shell/QZListComboBoxes.h"
 
 class QZVantrelAdSpace;
 
-class QZAdSpaceView : public QZFormView {
+class QZAdSpaceView : public QZBoundFormView {
     DECLARE_DYNCREATE(QZAdSpaceView)
 public:
     static constexpr int kRows = QZAdSpaceRows::kRows;
@@ -27,7 +26,6 @@ public:
     int GetTotal() const { return m_nTotal; }
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
     void OnFileSave();
@@ -40,6 +38,8 @@ private:
     void UpdateRow(int r);
     // The sum of the typed percents into the total's text.
     void RecomputeTotal();
+    // The spins, the name limit, each row and the total shown; from then on edits count.
+    void ShowFilledRows();
     // The rows with an ad moved up over the empty ones; TRUE when one moved.
     BOOL CloseGaps();
 
@@ -48,7 +48,6 @@ private:
     QZKeyCombo m_AdKey[kRows];
     int m_nTotal = 0;
     BOOL m_bInitialized = FALSE;
-    QZFieldBinding m_binding;
 
     DECLARE_MESSAGE_MAP()
 };

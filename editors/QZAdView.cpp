@@ -7,7 +7,7 @@
 #include "editors/QZObjectSite.h"
 #include "res/AdEventViewIds.h"
 
-IMPLEMENT_DYNCREATE(QZAdView, QZFormView)
+IMPLEMENT_DYNCREATE(QZAdView, QZBoundFormView)
 
 namespace {
 
@@ -21,7 +21,7 @@ bool IsNoKey(const QZKeyCombo& key) {
 
 } // namespace
 
-QZAdView::QZAdView() : QZFormView(IDD_AD_VIEW) {
+QZAdView::QZAdView() : QZBoundFormView(IDD_AD_VIEW) {
     auto ad = [this] { return dynamic_cast<QZVantrelAd*>(GetObject()); };
     auto date = [this](COleDateTime CAdSet::*field) {
         return QZFieldBinding::At<COleDateTime>([this, field]() -> COleDateTime* {
@@ -120,11 +120,6 @@ void QZAdView::LoadFromObject() {
     QZFormView::LoadFromObject();
     if (m_edTitle.GetSafeHwnd())
         m_edTitle.LimitText(kNameLimit);
-}
-
-void QZAdView::DoDataExchange(CDataExchange* pDX) {
-    QZFormView::DoDataExchange(pDX);
-    m_binding.Exchange(pDX);
 }
 
 BOOL QZAdView::SaveToObject() {

@@ -4,13 +4,12 @@
 // shows none chosen and keeps none until one is picked.
 
 #include "db/CAdSet.h"
-#include "editors/QZFieldBinding.h"
-#include "editors/QZFormView.h"
+#include "editors/QZBoundFormView.h"
 #include "shell/QZListComboBoxes.h"
 
 class QZVantrelAd;
 
-class QZAdView : public QZFormView {
+class QZAdView : public QZBoundFormView {
     DECLARE_DYNCREATE(QZAdView)
 public:
     QZAdView();
@@ -22,9 +21,6 @@ public:
     // The dates an unset start or end date shows: today at midnight, and 365 days later.
     static COleDateTime DefaultStartDate(const COleDateTime& now);
     static COleDateTime DefaultEndDate(const COleDateTime& now);
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override;
 
 private:
     CAdSet* Row() const;
@@ -41,5 +37,4 @@ private:
     QZKeyCombo m_AdvertiserKey;
     QZAdvertiserComboBox m_cbAdvertiser;
     QZImageComboBox m_cbImage;
-    QZFieldBinding m_binding;
 };

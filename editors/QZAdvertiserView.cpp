@@ -4,7 +4,7 @@
 #include "editors/QZDocument.h"
 #include "res/AdEventViewIds.h"
 
-IMPLEMENT_DYNCREATE(QZAdvertiserView, QZFormView)
+IMPLEMENT_DYNCREATE(QZAdvertiserView, QZBoundFormView)
 
 namespace {
 
@@ -12,7 +12,7 @@ constexpr int kBusinessLimit = 100;
 
 } // namespace
 
-QZAdvertiserView::QZAdvertiserView() : QZFormView(IDD_ADVERTISER_VIEW) {
+QZAdvertiserView::QZAdvertiserView() : QZBoundFormView(IDD_ADVERTISER_VIEW) {
     // Each text at most what its column holds.
     auto column = [this](CString CAdvertiserSet::*field) {
         return QZFieldBinding::At<CString>([this, field]() -> CString* {
@@ -45,11 +45,6 @@ void QZAdvertiserView::LoadFromObject() {
     QZFormView::LoadFromObject();
     if (m_edTitle.GetSafeHwnd())
         m_edTitle.LimitText(kBusinessLimit);
-}
-
-void QZAdvertiserView::DoDataExchange(CDataExchange* pDX) {
-    QZFormView::DoDataExchange(pDX);
-    m_binding.Exchange(pDX);
 }
 
 BOOL QZAdvertiserView::SaveToObject() {

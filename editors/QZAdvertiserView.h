@@ -3,10 +3,9 @@
 // e-mail address and phone.
 
 #include "db/CAdvertiserSet.h"
-#include "editors/QZFieldBinding.h"
-#include "editors/QZFormView.h"
+#include "editors/QZBoundFormView.h"
 
-class QZAdvertiserView : public QZFormView {
+class QZAdvertiserView : public QZBoundFormView {
     DECLARE_DYNCREATE(QZAdvertiserView)
 public:
     QZAdvertiserView();
@@ -15,9 +14,6 @@ public:
     BOOL SaveToObject() override;
     void LoadFromObject() override;
 
-protected:
-    void DoDataExchange(CDataExchange* pDX) override;
-
 private:
     CAdvertiserSet* Row() const;
 
@@ -25,5 +21,4 @@ private:
     CString m_strLastName;
     CString m_strEmail;
     CString m_strPhone;
-    QZFieldBinding m_binding;
 };

@@ -1,6 +1,7 @@
 #include "editors/QZEventPropView.h"
 
 #include "content/QZVantrelEvent.h"
+#include "editors/QZCommandPropsDlg.h"
 #include "editors/QZDocument.h"
 #include "platform/ui/CDataExchange.h"
 #include "platform/ui/CSpinButtonCtrl.h"
@@ -44,15 +45,6 @@ void ExchangeDate(CDataExchange* pDX, UINT id, COleDateTime& value) {
     DDX_Text(pDX, static_cast<int>(id), value);
     if (pDX->m_bSaveAndValidate && value.GetStatus() != COleDateTime::valid)
         pDX->FailWith(DataExchangeMessage(AFX_IDP_PARSE_DATETIME));
-}
-
-void ExchangeListIndex(CDataExchange* pDX, CComboBox& list, int& index) {
-    if (!list.GetSafeHwnd())
-        return;
-    if (pDX->m_bSaveAndValidate)
-        index = list.GetCurSel();
-    else
-        list.SetCurSel(index);
 }
 
 void FillList(CComboBox& list, std::initializer_list<const char*> items) {
@@ -167,12 +159,12 @@ void QZEventPropView::ExchangeDays(CDataExchange* pDX) {
     }
     DDX_Text(pDX, static_cast<int>(IDC_EVENT_DAY_NUMBER), m_schedule.m_nDayNumber);
     DDV_MinMaxInt(pDX, m_schedule.m_nDayNumber, 0, kDayNumberHigh);
-    ExchangeListIndex(pDX, m_cbOrdinal, m_schedule.m_nOrdinal);
-    ExchangeListIndex(pDX, m_cbWeekday, m_schedule.m_nWeekday);
+    ExchangeIndex(pDX, m_cbOrdinal, m_schedule.m_nOrdinal);
+    ExchangeIndex(pDX, m_cbWeekday, m_schedule.m_nWeekday);
 }
 
 void QZEventPropView::ExchangeInterval(CDataExchange* pDX) {
-    ExchangeListIndex(pDX, m_cbUnit, m_schedule.m_nUnit);
+    ExchangeIndex(pDX, m_cbUnit, m_schedule.m_nUnit);
     if (m_schedule.m_nUnit < 0)
         m_schedule.m_nUnit = QZEventSchedule::unitHours;
     DDX_Text(pDX, static_cast<int>(IDC_EVENT_COUNT), m_schedule.m_nCount);

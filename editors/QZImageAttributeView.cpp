@@ -10,9 +10,9 @@
 #include "res/ImageViewResources.h"
 #include "shell/QZImageSize.h"
 
-IMPLEMENT_DYNCREATE(QZImageAttributeView, QZFormView)
+IMPLEMENT_DYNCREATE(QZImageAttributeView, QZBoundFormView)
 
-BEGIN_MESSAGE_MAP(QZImageAttributeView, QZFormView)
+BEGIN_MESSAGE_MAP(QZImageAttributeView, QZBoundFormView)
 ON_COMMAND(IDC_ATTR_BROWSE_FILE, OnBrowseFile)
 ON_COMMAND(IDC_ATTR_BROWSE_MAP, OnBrowseMapFile)
 END_MESSAGE_MAP()
@@ -31,7 +31,7 @@ CString QZImageSizeText(LONG fileSize) {
     return text;
 }
 
-QZImageAttributeView::QZImageAttributeView() : QZFormView(IDD_IMAGE_ATTRIBUTES) {
+QZImageAttributeView::QZImageAttributeView() : QZBoundFormView(IDD_IMAGE_ATTRIBUTES) {
     using B = QZFieldBinding;
     auto text = [this](CString (QZVantrelImage::*get)() const,
                        void (QZVantrelImage::*set)(const CString&)) {
@@ -128,28 +128,12 @@ void QZImageAttributeView::ShowFileSize() {
 
 void QZImageAttributeView::OnInitialUpdate() {
     FillMembers();
-    m_binding.InitSpins(this);
-    QZFormView::OnInitialUpdate();
-    if (m_edTitle.GetSafeHwnd())
-        m_edTitle.LimitText(kTitleLimit);
-    if (GetDlgItem(IDC_ATTR_DIRECTORY) && !m_edDirectory.GetSafeHwnd())
-        m_edDirectory.SubclassDlgItem(IDC_ATTR_DIRECTORY, this);
+    InitBoundControls(kTitleLimit, &m_edDirectory);
 }
 
 void QZImageAttributeView::LoadFromObject() {
     FillMembers();
     QZFormView::LoadFromObject();
-}
-
-void QZImageAttributeView::DoDataExchange(CDataExchange* pDX) {
-    QZFormView::DoDataExchange(pDX);
-    m_binding.Exchange(pDX);
-}
-
-BOOL QZImageAttributeView::SaveToObject() {
-    if (!QZFormView::SaveToObject())
-        return FALSE;
-    return m_binding.Store(GetEditorDocument(), this);
 }
 
 void QZImageAttributeView::OnBrowseFile() {

@@ -2,20 +2,18 @@
 // The "Properties" tab of the image editor: the image's file (chosen and brought into the
 // site, measured from its header), map file, alternate text, size, spacing and border.
 
-#include "editors/QZFieldBinding.h"
-#include "editors/QZFormView.h"
+#include "editors/QZBoundFormView.h"
 #include "shell/QZDirectoryEdit.h"
 
 class QZVantrelImage;
 
-class QZImageAttributeView : public QZFormView {
+class QZImageAttributeView : public QZBoundFormView {
     DECLARE_DYNCREATE(QZImageAttributeView)
 public:
     QZImageAttributeView();
     ~QZImageAttributeView() override;
 
     void OnInitialUpdate() override;
-    BOOL SaveToObject() override;
     void LoadFromObject() override;
 
     int m_lFileSize = 0;
@@ -33,7 +31,6 @@ public:
     QZDirectoryEdit m_edDirectory;
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
     // Button 1191: the image file, brought into the site and measured.
     void OnBrowseFile();
     // Button 1193: the map file, which always ends up beside the image.
@@ -43,8 +40,6 @@ private:
     QZVantrelImage* Image() const;
     void FillMembers();
     void ShowFileSize();
-
-    QZFieldBinding m_binding;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -5,9 +5,9 @@
 #include "editors/QZRelativeSitePath.h"
 #include "res/ImageViewResources.h"
 
-IMPLEMENT_DYNCREATE(QZJavaView, QZFormView)
+IMPLEMENT_DYNCREATE(QZJavaView, QZBoundFormView)
 
-BEGIN_MESSAGE_MAP(QZJavaView, QZFormView)
+BEGIN_MESSAGE_MAP(QZJavaView, QZBoundFormView)
 ON_COMMAND(IDC_ATTR_BROWSE_FILE, OnBrowse)
 END_MESSAGE_MAP()
 
@@ -18,7 +18,7 @@ constexpr LPCTSTR kFilter = "Java Applets (*.class)|*.class|All files (*.*)|*.*|
 
 } // namespace
 
-QZJavaView::QZJavaView() : QZFormView(IDD_JAVA_VIEW) {
+QZJavaView::QZJavaView() : QZBoundFormView(IDD_JAVA_VIEW) {
     using B = QZFieldBinding;
     using S = CJavaSet;
     std::function<S*()> row = [this] { return Java() ? Java()->GetRecordset() : nullptr; };
@@ -59,28 +59,12 @@ void QZJavaView::FillMembers() {
 
 void QZJavaView::OnInitialUpdate() {
     FillMembers();
-    m_binding.InitSpins(this);
-    QZFormView::OnInitialUpdate();
-    if (m_edTitle.GetSafeHwnd())
-        m_edTitle.LimitText(kTitleLimit);
-    if (GetDlgItem(IDC_ATTR_DIRECTORY) && !m_edDirectory.GetSafeHwnd())
-        m_edDirectory.SubclassDlgItem(IDC_ATTR_DIRECTORY, this);
+    InitBoundControls(kTitleLimit, &m_edDirectory);
 }
 
 void QZJavaView::LoadFromObject() {
     FillMembers();
     QZFormView::LoadFromObject();
-}
-
-void QZJavaView::DoDataExchange(CDataExchange* pDX) {
-    QZFormView::DoDataExchange(pDX);
-    m_binding.Exchange(pDX);
-}
-
-BOOL QZJavaView::SaveToObject() {
-    if (!QZFormView::SaveToObject())
-        return FALSE;
-    return m_binding.Store(GetEditorDocument(), this);
 }
 
 void QZJavaView::OnBrowse() {

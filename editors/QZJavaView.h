@@ -2,20 +2,18 @@
 // The "Properties" tab of the Java applet editor: the applet's class file (chosen and brought
 // into the site), its directory, alternate text, size, spacing and download size.
 
-#include "editors/QZFieldBinding.h"
-#include "editors/QZFormView.h"
+#include "editors/QZBoundFormView.h"
 #include "shell/QZDirectoryEdit.h"
 
 class QZVantrelJava;
 
-class QZJavaView : public QZFormView {
+class QZJavaView : public QZBoundFormView {
     DECLARE_DYNCREATE(QZJavaView)
 public:
     QZJavaView();
     ~QZJavaView() override;
 
     void OnInitialUpdate() override;
-    BOOL SaveToObject() override;
     void LoadFromObject() override;
 
     CString m_strAlternateText;
@@ -30,15 +28,12 @@ public:
     QZDirectoryEdit m_edDirectory;
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
     // Button 1191: the class file, brought into the site.
     void OnBrowse();
 
 private:
     QZVantrelJava* Java() const;
     void FillMembers();
-
-    QZFieldBinding m_binding;
 
     DECLARE_MESSAGE_MAP()
 };

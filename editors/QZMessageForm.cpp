@@ -4,9 +4,9 @@
 #include "editors/QZDocument.h"
 #include "res/AdEventViewIds.h"
 
-IMPLEMENT_DYNCREATE(QZMessageForm, QZFormView)
+IMPLEMENT_DYNCREATE(QZMessageForm, QZBoundFormView)
 
-QZMessageForm::QZMessageForm() : QZFormView(IDD_MESSAGE_FORM) {
+QZMessageForm::QZMessageForm() : QZBoundFormView(IDD_MESSAGE_FORM) {
     auto column = [this](CString CMessagesSet::*field) {
         return QZFieldBinding::At<CString>([this, field]() -> CString* {
             CMessagesSet* row = Row();
@@ -34,11 +34,6 @@ void QZMessageForm::OnInitialUpdate() {
 void QZMessageForm::LoadFromObject() {
     m_binding.Fill();
     QZFormView::LoadFromObject();
-}
-
-void QZMessageForm::DoDataExchange(CDataExchange* pDX) {
-    QZFormView::DoDataExchange(pDX);
-    m_binding.Exchange(pDX);
 }
 
 BOOL QZMessageForm::SaveToObject() {

@@ -3,10 +3,9 @@
 // stored as typed.
 
 #include "db/CMessagesSet.h"
-#include "editors/QZFieldBinding.h"
-#include "editors/QZFormView.h"
+#include "editors/QZBoundFormView.h"
 
-class QZMessageForm : public QZFormView {
+class QZMessageForm : public QZBoundFormView {
     DECLARE_DYNCREATE(QZMessageForm)
 public:
     QZMessageForm();
@@ -14,9 +13,6 @@ public:
     void OnInitialUpdate() override;
     BOOL SaveToObject() override;
     void LoadFromObject() override;
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override;
 
 private:
     CMessagesSet* Row() const;
@@ -26,5 +22,4 @@ private:
     CString m_strCc;
     CString m_strReplyTo;
     CString m_strFrom;
-    QZFieldBinding m_binding;
 };

@@ -5,9 +5,9 @@
 #include "editors/QZRelativeSitePath.h"
 #include "res/ImageViewResources.h"
 
-IMPLEMENT_DYNCREATE(QZMultiMediaView, QZFormView)
+IMPLEMENT_DYNCREATE(QZMultiMediaView, QZBoundFormView)
 
-BEGIN_MESSAGE_MAP(QZMultiMediaView, QZFormView)
+BEGIN_MESSAGE_MAP(QZMultiMediaView, QZBoundFormView)
 ON_COMMAND(IDC_ATTR_BROWSE_FILE, OnBrowse)
 END_MESSAGE_MAP()
 
@@ -19,7 +19,7 @@ constexpr LPCTSTR kFilter =
 
 } // namespace
 
-QZMultiMediaView::QZMultiMediaView() : QZFormView(IDD_MULTIMEDIA_VIEW) {
+QZMultiMediaView::QZMultiMediaView() : QZBoundFormView(IDD_MULTIMEDIA_VIEW) {
     using B = QZFieldBinding;
     using S = CMediaSet;
     std::function<S*()> row = [this] { return Media() ? Media()->GetRecordset() : nullptr; };
@@ -52,27 +52,12 @@ void QZMultiMediaView::FillMembers() {
 
 void QZMultiMediaView::OnInitialUpdate() {
     FillMembers();
-    QZFormView::OnInitialUpdate();
-    if (m_edTitle.GetSafeHwnd())
-        m_edTitle.LimitText(kTitleLimit);
-    if (GetDlgItem(IDC_ATTR_DIRECTORY) && !m_edDirectory.GetSafeHwnd())
-        m_edDirectory.SubclassDlgItem(IDC_ATTR_DIRECTORY, this);
+    InitBoundControls(kTitleLimit, &m_edDirectory);
 }
 
 void QZMultiMediaView::LoadFromObject() {
     FillMembers();
     QZFormView::LoadFromObject();
-}
-
-void QZMultiMediaView::DoDataExchange(CDataExchange* pDX) {
-    QZFormView::DoDataExchange(pDX);
-    m_binding.Exchange(pDX);
-}
-
-BOOL QZMultiMediaView::SaveToObject() {
-    if (!QZFormView::SaveToObject())
-        return FALSE;
-    return m_binding.Store(GetEditorDocument(), this);
 }
 
 void QZMultiMediaView::OnBrowse() {

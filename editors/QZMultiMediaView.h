@@ -2,20 +2,18 @@
 // The "Properties" tab of the multimedia object editor: the sound or movie file (chosen and
 // brought into the site) and its directory.
 
-#include "editors/QZFieldBinding.h"
-#include "editors/QZFormView.h"
+#include "editors/QZBoundFormView.h"
 #include "shell/QZDirectoryEdit.h"
 
 class QZVantrelMedia;
 
-class QZMultiMediaView : public QZFormView {
+class QZMultiMediaView : public QZBoundFormView {
     DECLARE_DYNCREATE(QZMultiMediaView)
 public:
     QZMultiMediaView();
     ~QZMultiMediaView() override;
 
     void OnInitialUpdate() override;
-    BOOL SaveToObject() override;
     void LoadFromObject() override;
 
     CString m_strRelativePath;
@@ -24,15 +22,12 @@ public:
     QZDirectoryEdit m_edDirectory;
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
     // Button 1191: the sound or movie file, brought into the site.
     void OnBrowse();
 
 private:
     QZVantrelMedia* Media() const;
     void FillMembers();
-
-    QZFieldBinding m_binding;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -7,7 +7,7 @@
 
 #include <cstdlib>
 
-IMPLEMENT_DYNCREATE(QZPhotoAttributes, QZFormView)
+IMPLEMENT_DYNCREATE(QZPhotoAttributes, QZBoundFormView)
 
 namespace {
 
@@ -15,7 +15,7 @@ constexpr int kTitleLimit = 100;
 
 } // namespace
 
-QZPhotoAttributes::QZPhotoAttributes() : QZFormView(IDD_PHOTO_ATTRIBUTES) {
+QZPhotoAttributes::QZPhotoAttributes() : QZBoundFormView(IDD_PHOTO_ATTRIBUTES) {
     using B = QZFieldBinding;
     std::function<CPhotoImagesSet*()> row = [this] {
         return Photo() ? Photo()->GetPhotoRecordset() : nullptr;
@@ -89,17 +89,9 @@ void QZPhotoAttributes::OnInitialUpdate() {
         m_strRelativePath = QZRelativeSitePath(photo->GetServiceKey(), photo->GetSectionKey());
         m_strSizeText.Format("%d", m_lFileSize);
     }
-    m_binding.InitSpins(this);
-    QZFormView::OnInitialUpdate();
-    if (m_edTitle.GetSafeHwnd())
-        m_edTitle.LimitText(kTitleLimit);
+    InitBoundControls(kTitleLimit);
     if (QZDocument* document = GetEditorDocument())
         document->SetModifiedFlag(FALSE);
-}
-
-void QZPhotoAttributes::DoDataExchange(CDataExchange* pDX) {
-    QZFormView::DoDataExchange(pDX);
-    m_binding.Exchange(pDX);
 }
 
 BOOL QZPhotoAttributes::SaveToObject() {

@@ -2,12 +2,11 @@
 // The "Properties" tab of the photo editor: the photo's file, map file, alternate text, size,
 // spacing and border, edited through the photo's image operations. It has no file choosers.
 
-#include "editors/QZFieldBinding.h"
-#include "editors/QZFormView.h"
+#include "editors/QZBoundFormView.h"
 
 class QZVantrelPhoto;
 
-class QZPhotoAttributes : public QZFormView {
+class QZPhotoAttributes : public QZBoundFormView {
     DECLARE_DYNCREATE(QZPhotoAttributes)
 public:
     QZPhotoAttributes();
@@ -28,13 +27,9 @@ public:
     CString m_strDirectory;
     CString m_strRelativePath;
 
-protected:
-    void DoDataExchange(CDataExchange* pDX) override;
-
 private:
     QZVantrelPhoto* Photo() const;
 
     // The file size, taken back from the size text when saving.
     int m_lFileSize = 0;
-    QZFieldBinding m_binding;
 };

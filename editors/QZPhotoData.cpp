@@ -5,9 +5,9 @@
 #include "platform/core/OleTypes.h"
 #include "res/ImageViewResources.h"
 
-IMPLEMENT_DYNCREATE(QZPhotoData, QZFormView)
+IMPLEMENT_DYNCREATE(QZPhotoData, QZBoundFormView)
 
-QZPhotoData::QZPhotoData() : QZFormView(IDD_PHOTO_DATA) {
+QZPhotoData::QZPhotoData() : QZBoundFormView(IDD_PHOTO_DATA) {
     using B = QZFieldBinding;
     using S = CPhotoImagesSet;
     std::function<S*()> row = [this] { return Photo() ? Photo()->GetPhotoRecordset() : nullptr; };
@@ -35,15 +35,4 @@ void QZPhotoData::OnInitialUpdate() {
     QZFormView::OnInitialUpdate();
     if (QZDocument* document = GetEditorDocument())
         document->SetModifiedFlag(FALSE);
-}
-
-void QZPhotoData::DoDataExchange(CDataExchange* pDX) {
-    QZFormView::DoDataExchange(pDX);
-    m_binding.Exchange(pDX);
-}
-
-BOOL QZPhotoData::SaveToObject() {
-    if (!QZFormView::SaveToObject())
-        return FALSE;
-    return m_binding.Store(GetEditorDocument(), this);
 }

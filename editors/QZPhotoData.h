@@ -3,19 +3,17 @@
 // location, overline, credits, copyright) and the dates the photo was taken and sent. The date
 // edits open empty; an empty one keeps the stored date.
 
-#include "editors/QZFieldBinding.h"
-#include "editors/QZFormView.h"
+#include "editors/QZBoundFormView.h"
 
 class QZVantrelPhoto;
 
-class QZPhotoData : public QZFormView {
+class QZPhotoData : public QZBoundFormView {
     DECLARE_DYNCREATE(QZPhotoData)
 public:
     QZPhotoData();
     ~QZPhotoData() override;
 
     void OnInitialUpdate() override;
-    BOOL SaveToObject() override;
 
     CString m_strBureau;
     CString m_strCopyright;
@@ -26,11 +24,6 @@ public:
     COleDateTime m_dtDateTaken;
     COleDateTime m_dtDateTransmitted;
 
-protected:
-    void DoDataExchange(CDataExchange* pDX) override;
-
 private:
     QZVantrelPhoto* Photo() const;
-
-    QZFieldBinding m_binding;
 };

@@ -6,9 +6,9 @@
 
 #include <cstdlib>
 
-IMPLEMENT_DYNCREATE(QZPhotoForm, QZFormView)
+IMPLEMENT_DYNCREATE(QZPhotoForm, QZBoundFormView)
 
-QZPhotoForm::QZPhotoForm() : QZFormView(IDD_PHOTO_FORM) {
+QZPhotoForm::QZPhotoForm() : QZBoundFormView(IDD_PHOTO_FORM) {
     using B = QZFieldBinding;
     using S = CPhotoImagesSet;
     std::function<S*()> row = [this] { return Photo() ? Photo()->GetPhotoRecordset() : nullptr; };
@@ -42,11 +42,6 @@ void QZPhotoForm::OnInitialUpdate() {
     QZFormView::OnInitialUpdate();
     if (QZDocument* document = GetEditorDocument())
         document->SetModifiedFlag(FALSE);
-}
-
-void QZPhotoForm::DoDataExchange(CDataExchange* pDX) {
-    QZFormView::DoDataExchange(pDX);
-    m_binding.Exchange(pDX);
 }
 
 BOOL QZPhotoForm::SaveToObject() {

@@ -2,12 +2,11 @@
 // The "Data" tab of the photo editor: keywords, caption, and the thumbnail's file name and
 // size.
 
-#include "editors/QZFieldBinding.h"
-#include "editors/QZFormView.h"
+#include "editors/QZBoundFormView.h"
 
 class QZVantrelPhoto;
 
-class QZPhotoForm : public QZFormView {
+class QZPhotoForm : public QZBoundFormView {
     DECLARE_DYNCREATE(QZPhotoForm)
 public:
     QZPhotoForm();
@@ -23,12 +22,8 @@ public:
     CString m_strKeywords;
     CString m_strSizeText;
 
-protected:
-    void DoDataExchange(CDataExchange* pDX) override;
-
 private:
     QZVantrelPhoto* Photo() const;
 
     int m_lFileSize = 0;
-    QZFieldBinding m_binding;
 };

@@ -9,7 +9,7 @@
 #include "res/AdEventViewIds.h"
 #include "shell/QZQueryBrowse.h"
 
-IMPLEMENT_DYNCREATE(QZQueryForm, QZFormView)
+IMPLEMENT_DYNCREATE(QZQueryForm, QZBoundFormView)
 
 namespace {
 
@@ -18,7 +18,7 @@ constexpr int kEngineMessageLimit = 255;
 
 } // namespace
 
-QZQueryForm::QZQueryForm() : QZFormView(IDD_QUERY_FORM) {
+QZQueryForm::QZQueryForm() : QZBoundFormView(IDD_QUERY_FORM) {
     auto column = [this](CString CQuerySet::*field) {
         return QZFieldBinding::At<CString>([this, field]() -> CString* {
             CQuerySet* row = Row();
@@ -63,11 +63,6 @@ void QZQueryForm::ShowQueryType() {
         m_btnTable.SubclassDlgItem(IDC_QUERY_IS_TABLE, this);
     m_btnTable.SetCheck(m_nQueryType != 0 ? BST_CHECKED : BST_UNCHECKED);
     m_btnQuery.SetCheck(m_nQueryType != 0 ? BST_UNCHECKED : BST_CHECKED);
-}
-
-void QZQueryForm::DoDataExchange(CDataExchange* pDX) {
-    QZFormView::DoDataExchange(pDX);
-    m_binding.Exchange(pDX);
 }
 
 BOOL QZQueryForm::SaveToObject() {

@@ -5,12 +5,11 @@
 // database takes the development one for both.
 
 #include "db/CQuerySet.h"
-#include "editors/QZFieldBinding.h"
-#include "editors/QZFormView.h"
+#include "editors/QZBoundFormView.h"
 #include "platform/ui/CButton.h"
 #include "platform/ui/CEdit.h"
 
-class QZQueryForm : public QZFormView {
+class QZQueryForm : public QZBoundFormView {
     DECLARE_DYNCREATE(QZQueryForm)
 public:
     QZQueryForm();
@@ -20,7 +19,6 @@ public:
     void LoadFromObject() override;
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
     void OnChooseDatabase();
@@ -45,5 +43,4 @@ private:
     int m_nQueryType = 0;
     CButton m_btnQuery;
     CButton m_btnTable;
-    QZFieldBinding m_binding;
 };

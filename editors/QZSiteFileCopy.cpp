@@ -54,26 +54,13 @@ QZSiteFileCopy::QZSiteFileCopy(const CString& developDir, Chooser chooser)
 
 std::optional<CString> QZSiteFileCopy::Run(const CString& filter, CString& fileName,
                                            CString& relativeDir, CString& fileDir) const {
-    CString target = Joined(m_strDevelopDir, relativeDir);
-    CString initial = Joined(target, fileName);
-    if (!EnsureFolder(target))
+    // The root offers a sample name.
+    const std::optional<Choice> choice = Choose(filter, fileName, relativeDir, "image.gif");
+    if (!choice)
         return std::nullopt;
-    // A folder alone is offered as a name in it; the root offers a sample name.
-    if (initial == CString(kSep))
-        initial += "image.gif";
-    else if (EndsWithSep(initial))
-        initial = initial.Left(initial.GetLength() - 1);
-
-    const std::optional<CString> chosen = m_chooser(initial, filter);
-    if (!chosen)
-        return std::nullopt;
-    const int lastSep = chosen->ReverseFind(kSep);
-    if (lastSep < 0)
-        return std::nullopt;
-    if (EndsWithSep(target) && target.GetLength() > 1)
-        target = target.Left(target.GetLength() - 1);
-    CString chosenDir = chosen->Left(lastSep);
-    const CString name = chosen->Mid(lastSep + 1);
+    CString target = choice->target;
+    CString chosenDir = choice->dir;
+    const CString& name = choice->name;
 
     const fs::path chosenCanon = Canonical(chosenDir);
     if (chosenCanon != Canonical(target)) {
@@ -95,7 +82,7 @@ std::optional<CString> QZSiteFileCopy::Run(const CString& filter, CString& fileN
             question.Format("%s will be copied into:  %s", (LPCTSTR)name, (LPCTSTR)target);
             if (AfxMessageBox(question, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
                 return std::nullopt;
-            if (!CopyInto(*chosen, name, target))
+            if (!CopyInto(choice->path, name, target))
                 return std::nullopt;
             chosenDir = target;
         }
@@ -107,30 +94,47 @@ std::optional<CString> QZSiteFileCopy::Run(const CString& filter, CString& fileN
 
 std::optional<CString> QZSiteFileCopy::RunInto(const CString& filter, const CString& fileName,
                                                const CString& relativeDir, LPCTSTR question) const {
-    CString target = Joined(m_strDevelopDir, relativeDir);
-    if (!EnsureFolder(target))
+    const std::optional<Choice> choice = Choose(filter, fileName, relativeDir, nullptr);
+    if (!choice)
         return std::nullopt;
-    CString initial = Joined(target, fileName);
-    if (EndsWithSep(initial) && initial.GetLength() > 1)
+    if (Canonical(choice->dir) != Canonical(choice->target)) {
+        CString text;
+        text.Format(question, (LPCTSTR)choice->target);
+        if (AfxMessageBox(text, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+            return std::nullopt;
+        if (!CopyInto(choice->path, choice->name, choice->target))
+            return std::nullopt;
+    }
+    return choice->name;
+}
+
+std::optional<QZSiteFileCopy::Choice> QZSiteFileCopy::Choose(const CString& filter,
+                                                             const CString& fileName,
+                                                             const CString& relativeDir,
+                                                             LPCTSTR rootName) const {
+    Choice choice;
+    choice.target = Joined(m_strDevelopDir, relativeDir);
+    if (!EnsureFolder(choice.target))
+        return std::nullopt;
+    // A folder alone is offered as a name in it.
+    CString initial = Joined(choice.target, fileName);
+    if (rootName && initial == CString(kSep))
+        initial += rootName;
+    else if (EndsWithSep(initial) && initial.GetLength() > 1)
         initial = initial.Left(initial.GetLength() - 1);
+
     const std::optional<CString> chosen = m_chooser(initial, filter);
     if (!chosen)
         return std::nullopt;
     const int lastSep = chosen->ReverseFind(kSep);
     if (lastSep < 0)
         return std::nullopt;
-    if (EndsWithSep(target) && target.GetLength() > 1)
-        target = target.Left(target.GetLength() - 1);
-    const CString name = chosen->Mid(lastSep + 1);
-    if (Canonical(chosen->Left(lastSep)) != Canonical(target)) {
-        CString text;
-        text.Format(question, (LPCTSTR)target);
-        if (AfxMessageBox(text, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
-            return std::nullopt;
-        if (!CopyInto(*chosen, name, target))
-            return std::nullopt;
-    }
-    return name;
+    if (EndsWithSep(choice.target) && choice.target.GetLength() > 1)
+        choice.target = choice.target.Left(choice.target.GetLength() - 1);
+    choice.path = *chosen;
+    choice.dir = chosen->Left(lastSep);
+    choice.name = chosen->Mid(lastSep + 1);
+    return choice;
 }
 
 BOOL QZSiteFileCopy::EnsureFolder(const CString& target) const {

@@ -34,6 +34,18 @@ public:
                                    const CString& relativeDir, LPCTSTR question) const;
 
 private:
+    // What the user chose: its full path, folder and name, and the target folder without a
+    // closing separator.
+    struct Choice {
+        CString path;
+        CString dir;
+        CString name;
+        CString target;
+    };
+    // Makes the target folder `relativeDir` when missing (asking first), then lets the user
+    // choose a file starting at `fileName` in it; the root alone offers `rootName`, if any.
+    std::optional<Choice> Choose(const CString& filter, const CString& fileName,
+                                 const CString& relativeDir, LPCTSTR rootName) const;
     BOOL EnsureFolder(const CString& target) const;
     static BOOL CopyInto(const CString& chosenPath, const CString& name, const CString& target);
 

@@ -6,7 +6,7 @@
 #include "res/ImageViewResources.h"
 #include "shell/HtmlColor.h"
 
-IMPLEMENT_DYNCREATE(QZStyleSheet, QZFormView)
+IMPLEMENT_DYNCREATE(QZStyleSheet, QZBoundFormView)
 
 const QZStyleSheet::Colour QZStyleSheet::s_colours[5] = {
     {&QZStyleSheet::m_wellBackColor, IDC_STYLE_BACK_COLOR, &CStylesSet::m_BackColor},
@@ -17,7 +17,7 @@ const QZStyleSheet::Colour QZStyleSheet::s_colours[5] = {
     {&QZStyleSheet::m_wellUsedLinkColor, IDC_STYLE_USED_LINK_COLOR, &CStylesSet::m_UsedLinkColor},
 };
 
-QZStyleSheet::QZStyleSheet() : QZFormView(IDD_STYLE_SHEET) {
+QZStyleSheet::QZStyleSheet() : QZBoundFormView(IDD_STYLE_SHEET) {
     QZFieldBinding::Column<QZKeyCombo> backImage{
         [this] {
             CStylesSet* row = Style() ? Style()->GetRecordset() : nullptr;
@@ -79,11 +79,6 @@ void QZStyleSheet::LoadFromObject() {
         FillImages();
     SetWellColours();
     QZFormView::LoadFromObject();
-}
-
-void QZStyleSheet::DoDataExchange(CDataExchange* pDX) {
-    QZFormView::DoDataExchange(pDX);
-    m_binding.Exchange(pDX);
 }
 
 BOOL QZStyleSheet::SaveToObject() {

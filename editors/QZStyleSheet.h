@@ -4,14 +4,13 @@
 // hexadecimal digits. A stored colour is rewritten only when its value changed.
 
 #include "db/CStylesSet.h"
-#include "editors/QZFieldBinding.h"
-#include "editors/QZFormView.h"
+#include "editors/QZBoundFormView.h"
 #include "shell/QZListComboBoxes.h"
 #include "wintoolkit/colorwell/SECWellButton.h"
 
 class QZAttributes;
 
-class QZStyleSheet : public QZFormView {
+class QZStyleSheet : public QZBoundFormView {
     DECLARE_DYNCREATE(QZStyleSheet)
 public:
     QZStyleSheet();
@@ -27,9 +26,6 @@ public:
     SECWellButton m_wellLinkColor;
     SECWellButton m_wellActiveLinkColor;
     SECWellButton m_wellUsedLinkColor;
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override;
 
 private:
     // A colour of the style: its well and its column.
@@ -47,5 +43,4 @@ private:
     void SetWellColours();
 
     QZKeyCombo m_backImageKey;
-    QZFieldBinding m_binding;
 };

@@ -17,14 +17,6 @@
 
 namespace {
 
-// The settings key, opened with full access and made when it is missing.
-BOOL OpenSettingsKey(SECRegistry& registry) {
-    CString key;
-    key.LoadString(IDS_SETTINGS_KEY);
-    return registry.Connect(HKEY_CURRENT_USER) &&
-           (registry.Open(key, KEY_ALL_ACCESS) || registry.CreateKey(key));
-}
-
 void WriteDatabaseSettings(SECRegistry& registry, const CString& path, const CString& root) {
     if (!path.IsEmpty())
         registry.SetStringValue("VantrelDatabase", path);
@@ -55,7 +47,7 @@ BOOL CVantrel3App::SwitchDatabase(const CString& path) {
     m_strDatabasePath = path;
     m_strDatabaseRoot = SiteDatabaseSettings::RootOf(path);
     SECRegistry registry;
-    const BOOL settings = OpenSettingsKey(registry);
+    const BOOL settings = SiteDatabaseSettings::OpenKeyForWriting(registry);
     if (settings)
         WriteDatabaseSettings(registry, m_strDatabasePath, m_strDatabaseRoot);
     BOOL switched = OpenSwitchedDatabase(&registry);

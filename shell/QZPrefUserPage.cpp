@@ -8,17 +8,11 @@
 #include "res/Resource.h"
 #include "shell/CVantrel3App.h"
 #include "shell/QZSiteMenuHost.h"
+#include "shell/SiteDatabaseSettings.h"
 #include "shell/SiteSheetBrowse.h"
 #include "wintoolkit/registry/SECRegistry.h"
 
 namespace {
-
-BOOL OpenSettingsKey(SECRegistry& registry) {
-    CString key;
-    key.LoadString(IDS_SETTINGS_KEY);
-    return registry.Connect(HKEY_CURRENT_USER) &&
-           (registry.Open(key, KEY_ALL_ACCESS) || registry.CreateKey(key));
-}
 
 BOOL IsEmptyKey(const QZKeyCombo& key) {
     return (key.m_DbID == 0 && key.m_KeyID == 0) || (key.m_DbID == -1 && key.m_KeyID == -1);
@@ -141,7 +135,7 @@ void QZPrefUserPage::OnOK() {
 void QZPrefUserPage::WriteUserSettings() {
     CVantrel3App* app = GetVantrel3App();
     SECRegistry registry;
-    const BOOL settings = OpenSettingsKey(registry);
+    const BOOL settings = SiteDatabaseSettings::OpenKeyForWriting(registry);
     const QZKeyCombo chosen = m_Users.GetSafeHwnd() ? m_Users.GetSelectedKey() : app->GetUserKey();
     const QZKeyCombo& current = app->GetUserKey();
     if (!IsEmptyKey(chosen) &&

@@ -6,30 +6,14 @@
 #include "res/SiteWizardIds.h"
 #include "shell/QZSiteWizardBase.h"
 
-QZSiteWizardP2::QZSiteWizardP2() : CPropertyPage(IDD_SITEWIZ_P2) {}
+QZSiteWizardP2::QZSiteWizardP2() : QZSiteWizardPage(IDD_SITEWIZ_P2) {}
 
-BOOL QZSiteWizardP2::OnInitDialog() {
-    m_pSheet = dynamic_cast<QZSiteWizardBase*>(GetParent());
+void QZSiteWizardP2::LoadFields() {
     if (m_pService) {
         m_strDevelopPath = m_pService->GetRecordset()->m_DevelopPath;
         m_strDirectory = m_pService->GetRecordset()->m_Directory;
     }
     m_DirectoryEdit.SubclassDlgItem(IDC_SWIZ_DIRECTORY, this);
-    return CPropertyPage::OnInitDialog();
-}
-
-BOOL QZSiteWizardP2::OnSetActive() {
-    if (m_pSheet)
-        m_pSheet->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    return CPropertyPage::OnSetActive();
-}
-
-LRESULT QZSiteWizardP2::OnWizardNext() {
-    return Store();
-}
-
-LRESULT QZSiteWizardP2::OnWizardBack() {
-    return Store();
 }
 
 LRESULT QZSiteWizardP2::Store() {

@@ -6,29 +6,13 @@
 #include "res/SiteWizardIds.h"
 #include "shell/QZSiteWizardBase.h"
 
-QZSiteWizardP3::QZSiteWizardP3() : CPropertyPage(IDD_SITEWIZ_P3) {}
+QZSiteWizardP3::QZSiteWizardP3() : QZSiteWizardPage(IDD_SITEWIZ_P3) {}
 
-BOOL QZSiteWizardP3::OnInitDialog() {
-    m_pSheet = dynamic_cast<QZSiteWizardBase*>(GetParent());
+void QZSiteWizardP3::LoadFields() {
     if (m_pService) {
         m_strClientsDb = m_pService->GetRecordset()->m_ClientsDb;
         m_strClientsProdDb = m_pService->GetRecordset()->m_ClientsProdDb;
     }
-    return CPropertyPage::OnInitDialog();
-}
-
-BOOL QZSiteWizardP3::OnSetActive() {
-    if (m_pSheet)
-        m_pSheet->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    return CPropertyPage::OnSetActive();
-}
-
-LRESULT QZSiteWizardP3::OnWizardNext() {
-    return Store();
-}
-
-LRESULT QZSiteWizardP3::OnWizardBack() {
-    return Store();
 }
 
 LRESULT QZSiteWizardP3::Store() {

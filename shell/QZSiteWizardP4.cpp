@@ -5,10 +5,9 @@
 #include "res/SiteWizardIds.h"
 #include "shell/QZSiteWizardBase.h"
 
-QZSiteWizardP4::QZSiteWizardP4() : CPropertyPage(IDD_SITEWIZ_P4) {}
+QZSiteWizardP4::QZSiteWizardP4() : QZSiteWizardPage(IDD_SITEWIZ_P4) {}
 
-BOOL QZSiteWizardP4::OnInitDialog() {
-    m_pSheet = dynamic_cast<QZSiteWizardBase*>(GetParent());
+void QZSiteWizardP4::LoadFields() {
     m_Local.SubclassDlgItem(IDC_SWIZ_LOCAL, this);
     m_Remote.SubclassDlgItem(IDC_SWIZ_REMOTE, this);
     if (m_pService) {
@@ -16,21 +15,6 @@ BOOL QZSiteWizardP4::OnInitDialog() {
         const BOOL remote = m_pService->GetRecordset()->m_ProductionUse_ftp != 0;
         (remote ? m_Remote : m_Local).SetCheck(BST_CHECKED);
     }
-    return CPropertyPage::OnInitDialog();
-}
-
-BOOL QZSiteWizardP4::OnSetActive() {
-    if (m_pSheet)
-        m_pSheet->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    return CPropertyPage::OnSetActive();
-}
-
-LRESULT QZSiteWizardP4::OnWizardNext() {
-    return Store();
-}
-
-LRESULT QZSiteWizardP4::OnWizardBack() {
-    return Store();
 }
 
 LRESULT QZSiteWizardP4::Store() {

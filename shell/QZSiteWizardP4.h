@@ -3,32 +3,20 @@
 // locally or by FTP, which decides the pages after it.
 
 #include "platform/ui/CButton.h"
-#include "platform/ui/CPropertyPage.h"
+#include "shell/QZSiteWizardPage.h"
 
-class QZService;
-class QZSiteWizardBase;
-
-class QZSiteWizardP4 : public CPropertyPage {
+class QZSiteWizardP4 : public QZSiteWizardPage {
 public:
     QZSiteWizardP4();
 
-    void SetSite(QZService* site) { m_pService = site; }
-
-    BOOL OnInitDialog() override;
-    BOOL OnSetActive() override;
-    // ProductionAlias and ProductionUse_ftp from the fields, then the pages after this one
-    // anew.
-    LRESULT OnWizardNext() override;
-    LRESULT OnWizardBack() override;
-
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    void LoadFields() override;
+    // ProductionAlias and ProductionUse_ftp from the fields, then the pages after this one
+    // anew.
+    LRESULT Store() override;
 
 private:
-    LRESULT Store();
-
-    QZSiteWizardBase* m_pSheet = nullptr;
-    QZService* m_pService = nullptr;
     CButton m_Local;
     CButton m_Remote;
     CString m_strDomain;

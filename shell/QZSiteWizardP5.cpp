@@ -6,29 +6,13 @@
 #include "res/SiteWizardIds.h"
 #include "shell/QZSiteWizardBase.h"
 
-QZSiteWizardP5::QZSiteWizardP5() : CPropertyPage(IDD_SITEWIZ_P5) {}
+QZSiteWizardP5::QZSiteWizardP5() : QZSiteWizardPage(IDD_SITEWIZ_P5) {}
 
-BOOL QZSiteWizardP5::OnInitDialog() {
-    m_pSheet = dynamic_cast<QZSiteWizardBase*>(GetParent());
+void QZSiteWizardP5::LoadFields() {
     if (m_pService) {
         m_strProductionPath = m_pService->GetRecordset()->m_ProductionPath;
         m_strDatabasePath = m_pService->GetRecordset()->m_ProductionDatabasePath;
     }
-    return CPropertyPage::OnInitDialog();
-}
-
-BOOL QZSiteWizardP5::OnSetActive() {
-    if (m_pSheet)
-        m_pSheet->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    return CPropertyPage::OnSetActive();
-}
-
-LRESULT QZSiteWizardP5::OnWizardNext() {
-    return Store();
-}
-
-LRESULT QZSiteWizardP5::OnWizardBack() {
-    return Store();
 }
 
 LRESULT QZSiteWizardP5::Store() {

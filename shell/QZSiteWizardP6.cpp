@@ -5,10 +5,9 @@
 #include "res/SiteWizardIds.h"
 #include "shell/QZSiteWizardBase.h"
 
-QZSiteWizardP6::QZSiteWizardP6() : CPropertyPage(IDD_SITEWIZ_P6) {}
+QZSiteWizardP6::QZSiteWizardP6() : QZSiteWizardPage(IDD_SITEWIZ_P6) {}
 
-BOOL QZSiteWizardP6::OnInitDialog() {
-    m_pSheet = dynamic_cast<QZSiteWizardBase*>(GetParent());
+void QZSiteWizardP6::LoadFields() {
     if (m_pService) {
         const CServicesSet& site = *m_pService->GetRecordset();
         m_strAddress = QZSiteWizardBase::ProposeFtpAddress(site.m_ProductionAlias);
@@ -16,21 +15,6 @@ BOOL QZSiteWizardP6::OnInitDialog() {
         m_strUser = site.m_Production_ftp_User;
         m_strPassword = site.m_Production_ftp_Password.Get();
     }
-    return CPropertyPage::OnInitDialog();
-}
-
-BOOL QZSiteWizardP6::OnSetActive() {
-    if (m_pSheet)
-        m_pSheet->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    return CPropertyPage::OnSetActive();
-}
-
-LRESULT QZSiteWizardP6::OnWizardNext() {
-    return Store();
-}
-
-LRESULT QZSiteWizardP6::OnWizardBack() {
-    return Store();
 }
 
 LRESULT QZSiteWizardP6::Store() {

@@ -17,6 +17,12 @@ CString SettingsKey() {
 
 } // namespace
 
+BOOL SiteDatabaseSettings::OpenKeyForWriting(SECRegistry& registry) {
+    const CString key = SettingsKey();
+    return registry.Connect(HKEY_CURRENT_USER) &&
+           (registry.Open(key, KEY_ALL_ACCESS) || registry.CreateKey(key));
+}
+
 BOOL SiteDatabaseSettings::KeyExists() {
     SECRegistry registry;
     return registry.Connect(HKEY_CURRENT_USER) && registry.Open(SettingsKey(), KEY_READ);

@@ -4,6 +4,8 @@
 
 #include "platform/core/CString.h"
 
+class SECRegistry;
+
 class SiteDatabaseSettings {
 public:
     // TRUE when the application's settings key is there.
@@ -17,6 +19,9 @@ public:
     // TRUE when the file opens as a site database (its one version row read); never writes to it
     // and shows nothing.
     static BOOL IsSiteDatabase(const CString& path);
+    // Opens the application's settings key in `registry` with full access, making it when it
+    // is missing.
+    static BOOL OpenKeyForWriting(SECRegistry& registry);
     // The folder of a database file: the text before its last separator.
     static CString RootOf(const CString& path);
 };

@@ -85,30 +85,27 @@ int64_t ReadNumber(CDataExchange* pDX, CWnd* control, int64_t low, int64_t high,
     return number;
 }
 
+// A whole number of type T shown in the item, or read back within T's range.
+template <typename T> void ExchangeNumber(CDataExchange* pDX, int id, T& value, UINT message) {
+    CWnd* control = ExchangedItem(pDX, id);
+    if (!control)
+        return;
+    if (!pDX->m_bSaveAndValidate) {
+        control->SetWindowText(CString(std::to_string(value).c_str()));
+        return;
+    }
+    value = static_cast<T>(ReadNumber(pDX, control, std::numeric_limits<T>::min(),
+                                      std::numeric_limits<T>::max(), message));
+}
+
 } // namespace
 
 void DDX_Text(CDataExchange* pDX, int id, int& value) {
-    CWnd* control = ExchangedItem(pDX, id);
-    if (!control)
-        return;
-    if (!pDX->m_bSaveAndValidate) {
-        control->SetWindowText(CString(std::to_string(value).c_str()));
-        return;
-    }
-    value = static_cast<int>(ReadNumber(pDX, control, std::numeric_limits<int>::min(),
-                                        std::numeric_limits<int>::max(), AFX_IDP_PARSE_INT));
+    ExchangeNumber(pDX, id, value, AFX_IDP_PARSE_INT);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, UINT& value) {
-    CWnd* control = ExchangedItem(pDX, id);
-    if (!control)
-        return;
-    if (!pDX->m_bSaveAndValidate) {
-        control->SetWindowText(CString(std::to_string(value).c_str()));
-        return;
-    }
-    value = static_cast<UINT>(
-        ReadNumber(pDX, control, 0, std::numeric_limits<UINT>::max(), AFX_IDP_PARSE_UINT));
+    ExchangeNumber(pDX, id, value, AFX_IDP_PARSE_UINT);
 }
 
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int low, int high) {

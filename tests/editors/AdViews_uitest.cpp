@@ -19,14 +19,6 @@ namespace {
 
 using Boxes = std::vector<std::string>;
 
-const EditorKind& KindOf(SHORT type) {
-    for (const EditorKind& kind : EditorKinds()) {
-        if (kind.type == type)
-            return kind;
-    }
-    throw std::out_of_range("kind");
-}
-
 } // namespace
 
 class AdViewsTest : public AttributeFormTest {

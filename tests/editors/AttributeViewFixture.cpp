@@ -29,26 +29,14 @@ void AttributeViewTest::TearDown() {
     m_hadRoot ? setenv("MARQUILL_ROOT", m_savedRoot.c_str(), 1) : unsetenv("MARQUILL_ROOT");
 }
 
-const EditorKind& AttributeViewTest::KindOf(SHORT type) {
-    for (const EditorKind& kind : EditorKinds()) {
-        if (kind.type == type)
-            return kind;
-    }
-    throw std::runtime_error("no such kind");
-}
-
 CFormView* AttributeViewTest::OpenTab(SHORT type, LONG id, const char* viewClass) {
     if (!Open(type, id))
         return nullptr;
     QZChildFrame* frame = ActiveFrame();
     auto* view = dynamic_cast<CFormView*>(ActiveDocument()->FindView(viewClass));
-    for (int i = 0; view && i < frame->m_wndTab.GetTabCount(); ++i) {
-        LPCTSTR label = nullptr;
-        BOOL selected = FALSE;
-        CWnd* client = nullptr;
-        DWORD extra = 0;
-        frame->m_wndTab.GetTabInfo(i, label, selected, client, extra);
-        if (client == view)
+    const std::vector<CWnd*> views = TabViews(frame);
+    for (int i = 0; view && i < static_cast<int>(views.size()); ++i) {
+        if (views[i] == view)
             frame->m_wndTab.GetTabControl()->ActivateTab(i);
     }
     return view;

@@ -57,8 +57,6 @@ protected:
                       const std::string& typed, const std::string& message, const char* column,
                       bool number);
 
-    static const EditorKind& KindOf(SHORT type);
-
 private:
     bool m_hadRoot = false;
     std::string m_savedRoot;

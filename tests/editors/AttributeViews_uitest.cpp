@@ -107,43 +107,8 @@ protected:
     }
 
     static const EditorKind& Page() { return EditorKinds()[0]; }
-    static const EditorKind& KindOf(SHORT type) {
-        for (const EditorKind& kind : EditorKinds()) {
-            if (kind.type == type)
-                return kind;
-        }
-        return EditorKinds()[0];
-    }
 
-    // The view of the active editor's tab with that caption.
-    CWnd* Tab(const char* caption) {
-        QZChildFrame* frame = ActiveFrame();
-        for (int i = 0; frame && i < frame->m_wndTab.GetTabCount(); ++i) {
-            LPCTSTR label = nullptr;
-            BOOL selected = FALSE;
-            CWnd* client = nullptr;
-            DWORD extra = 0;
-            frame->m_wndTab.GetTabInfo(i, label, selected, client, extra);
-            if (label && std::string(label) == caption)
-                return client;
-        }
-        return nullptr;
-    }
-    // Chooses the active editor's tab with that caption, as a click on it does.
-    void ChooseTab(const char* caption) {
-        QZChildFrame* frame = ActiveFrame();
-        for (int i = 0; frame && i < frame->m_wndTab.GetTabCount(); ++i) {
-            LPCTSTR label = nullptr;
-            BOOL selected = FALSE;
-            CWnd* client = nullptr;
-            DWORD extra = 0;
-            frame->m_wndTab.GetTabInfo(i, label, selected, client, extra);
-            if (label && std::string(label) == caption)
-                frame->m_wndTab.GetTabControl()->ActivateTab(i);
-        }
-        SettleWindows();
-    }
-    template <class View> View* Properties() { return dynamic_cast<View*>(Tab("Properties")); }
+    template <class View> View* Properties() { return dynamic_cast<View*>(TabView("Properties")); }
 };
 
 // ---- Page attributes ----
@@ -426,7 +391,7 @@ TEST_F(AttributeViewsTest, PreviewingAMacroStoresItsTextWithoutSaving) {
     AddKindRow(macro, 12, "Banner", "ScriptBody", "'<b>banner</b>'");
     ASSERT_TRUE(Open(OBJ_MACRO, 12));
     SettleWindows();
-    auto* view = dynamic_cast<QZEditView*>(Tab("Macro"));
+    auto* view = dynamic_cast<QZEditView*>(TabView("Macro"));
     ASSERT_NE(view, nullptr);
     view->LoadFromObject();
     view->GetEditCtrl().SetSel(0, 0);

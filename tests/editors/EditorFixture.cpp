@@ -11,6 +11,8 @@
 #include "platform/ui/MainWnd.h"
 #include "platform/ui/WindowStyles.h"
 
+#include <stdexcept>
+
 const std::vector<EditorKind>& EditorKinds() {
     static const std::vector<EditorKind> kinds{
         {OBJ_PAGE, "page", "Documents", "DocID", "Title"},
@@ -111,17 +113,76 @@ QZDocument* EditorTest::ActiveDocument() const {
     return frame ? dynamic_cast<QZDocument*>(frame->GetActiveDocument()) : nullptr;
 }
 
-std::vector<std::string> EditorTest::TabCaptions(QZChildFrame* frame) {
-    std::vector<std::string> captions;
-    for (int i = 0; i < frame->m_wndTab.GetTabCount(); ++i) {
+namespace {
+
+// The caption and the view of a frame's tabs, in their order.
+std::vector<std::pair<std::string, CWnd*>> TabsOf(QZChildFrame* frame) {
+    std::vector<std::pair<std::string, CWnd*>> tabs;
+    for (int i = 0; frame && i < frame->m_wndTab.GetTabCount(); ++i) {
         LPCTSTR label = nullptr;
         BOOL selected = FALSE;
         CWnd* client = nullptr;
         DWORD extra = 0;
         frame->m_wndTab.GetTabInfo(i, label, selected, client, extra);
-        captions.emplace_back(label ? label : "");
+        tabs.emplace_back(label ? label : "", client);
     }
+    return tabs;
+}
+
+} // namespace
+
+const EditorKind& EditorTest::KindOf(SHORT type) {
+    for (const EditorKind& kind : EditorKinds()) {
+        if (kind.type == type)
+            return kind;
+    }
+    throw std::out_of_range("no such kind");
+}
+
+std::vector<std::string> EditorTest::TabCaptions(QZChildFrame* frame) {
+    std::vector<std::string> captions;
+    for (const auto& tab : TabsOf(frame))
+        captions.push_back(tab.first);
     return captions;
+}
+
+std::vector<CWnd*> EditorTest::TabViews(QZChildFrame* frame) {
+    std::vector<CWnd*> views;
+    for (const auto& tab : TabsOf(frame))
+        views.push_back(tab.second);
+    return views;
+}
+
+CWnd* EditorTest::TabView(const char* caption) const {
+    for (const auto& tab : TabsOf(ActiveFrame())) {
+        if (tab.first == caption)
+            return tab.second;
+    }
+    return nullptr;
+}
+
+void EditorTest::ChooseTab(const char* caption) {
+    QZChildFrame* frame = ActiveFrame();
+    const std::vector<std::pair<std::string, CWnd*>> tabs = TabsOf(frame);
+    for (int i = 0; i < static_cast<int>(tabs.size()); ++i) {
+        if (tabs[i].first == caption)
+            frame->m_wndTab.GetTabControl()->ActivateTab(i);
+    }
+    SettleWindows();
+}
+
+void EditorTest::ShowOnlyTab(CWnd* view) {
+    for (CWnd* client : TabViews(ActiveFrame())) {
+        if (client)
+            client->ShowWindow(client == view ? SW_SHOW : SW_HIDE);
+    }
+}
+
+RecordingCmdUI EditorTest::Update(CCmdTarget& target, UINT id) {
+    RecordingCmdUI ui;
+    ui.m_nID = id;
+    target.OnCmdMsg(id, CN_UPDATE_COMMAND_UI, &ui, nullptr);
+    return ui;
 }
 
 int EditorTest::SelectedTab(QZChildFrame* frame) {

@@ -5,7 +5,9 @@
 
 #include "editors/QZChildFrame.h"
 #include "editors/QZDocument.h"
+#include "editors/QZEditView.h"
 #include "editors/QZEditorServiceProvider.h"
+#include "platform/ui/CCmdUI.h"
 #include "tests/content/ContentFixture.h"
 #include "tests/support/TestSupport.h"
 #include "wintoolkit/workbook/SECWorkbook.h"
@@ -22,6 +24,19 @@ struct EditorKind {
     const char* nameColumn;
 };
 
+// What an update handler said of a command.
+class RecordingCmdUI : public CCmdUI {
+public:
+    void Enable(BOOL bOn) override {
+        enabled = bOn;
+        CCmdUI::Enable(bOn);
+    }
+    void SetText(LPCTSTR text) override { this->text = text ? text : ""; }
+
+    BOOL enabled = TRUE;
+    std::string text;
+};
+
 // The sixteen kinds, in the order of their templates.
 const std::vector<EditorKind>& EditorKinds();
 
@@ -30,6 +45,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // The kind of that object type; a type without one is a fault of the test.
+    static const EditorKind& KindOf(SHORT type);
     // A live row of the kind numbered id (DbID 5) with the name; more columns may follow.
     void AddKindRow(const EditorKind& kind, LONG id, const std::string& name,
                     const std::string& columns = "", const std::string& values = "");
@@ -52,6 +69,29 @@ protected:
     // The captions of a frame's tabs and the index of the selected one.
     static std::vector<std::string> TabCaptions(QZChildFrame* frame);
     static int SelectedTab(QZChildFrame* frame);
+    // The views of a frame's tabs, in the tabs' order.
+    static std::vector<CWnd*> TabViews(QZChildFrame* frame);
+    // The view of the active editor's tab with that caption, or null; the same as an edit view.
+    CWnd* TabView(const char* caption) const;
+    QZEditView* ViewOf(const char* caption) const {
+        return dynamic_cast<QZEditView*>(TabView(caption));
+    }
+    // Chooses the active editor's tab with that caption, as a click on it does.
+    void ChooseTab(const char* caption);
+    // Shows `view` alone of the active editor's tab views, as a picture of it wants.
+    void ShowOnlyTab(CWnd* view);
+
+    // What the target's update handler says of the command; the command run on the target.
+    static RecordingCmdUI Update(CCmdTarget& target, UINT id);
+    static BOOL Enabled(CCmdTarget& target, UINT id) { return Update(target, id).enabled; }
+    static void Run(CCmdTarget& target, UINT id) {
+        target.OnCmdMsg(id, CN_COMMAND, nullptr, nullptr);
+    }
+    // An edit view's whole text; a row's column, as the content tests read it.
+    using ContentTest::Text;
+    static std::string Text(QZEditView& view) {
+        return view.GetLogic().GetBuffer().GetText().str();
+    }
     // Asks the active editor to close, as its close box does.
     void CloseActive();
     // Closes every editor without a question.

@@ -7,6 +7,7 @@
 #include "res/ImageViewResources.h"
 #include "tests/editors/AttributeViewFixture.h"
 #include "tests/platform/ui/UiTestEnvironment.h"
+#include "tests/shell/GifHeader.h"
 #include "tests/support/FileChooserScript.h"
 
 #include <gtest/gtest.h>
@@ -16,15 +17,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Gif(int width, int height) {
-    std::string gif = "GIF89a";
-    for (int value : {width, height}) {
-        gif += static_cast<char>(value & 0xFF);
-        gif += static_cast<char>(value >> 8);
-    }
-    return gif + std::string("\x80\x00\x00", 3);
-}
 
 class ImageAttributeViewTest : public AttributeViewTest {
 protected:

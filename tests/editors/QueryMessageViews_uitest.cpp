@@ -22,14 +22,6 @@ namespace {
 
 using Boxes = std::vector<std::string>;
 
-const EditorKind& KindOf(SHORT type) {
-    for (const EditorKind& kind : EditorKinds()) {
-        if (kind.type == type)
-            return kind;
-    }
-    throw std::out_of_range("kind");
-}
-
 // A field of a form: its edit, its column and the most characters it takes.
 struct TextField {
     UINT id;

@@ -95,10 +95,6 @@ protected:
         return view;
     }
 
-    static std::string Text(QZEditView& view) {
-        return view.GetLogic().GetBuffer().GetText().str();
-    }
-
     // The right button released over the control, as the window system reports it.
     static void RightClick(QZEditView& view) {
         wxWindow* control = view.GetEditCtrl().GetSafeHwnd();
@@ -390,16 +386,7 @@ TEST_F(TextEditorMenusTest, ColouredTextOnTheScreenShowsEachKindInItsColour) {
     auto* control = dynamic_cast<wxStyledTextCtrl*>(view->GetEditCtrl().GetSafeHwnd());
     ASSERT_NE(control, nullptr);
     // Only the page text shows in the picture.
-    QZChildFrame* frame = ActiveFrame();
-    for (int i = 0; frame && i < frame->m_wndTab.GetTabCount(); ++i) {
-        LPCTSTR label = nullptr;
-        BOOL selected = FALSE;
-        CWnd* client = nullptr;
-        DWORD extra = 0;
-        frame->m_wndTab.GetTabInfo(i, label, selected, client, extra);
-        if (client)
-            client->ShowWindow(client == view ? SW_SHOW : SW_HIDE);
-    }
+    ShowOnlyTab(view);
     control->SetSelection(control->GetLength(), control->GetLength());
     control->SetCaretWidth(0);
     control->Refresh();

@@ -38,15 +38,6 @@ namespace {
 
 using Records = std::vector<std::string>;
 
-class RecordingCmdUI : public CCmdUI {
-public:
-    void Enable(BOOL bOn) override {
-        enabled = bOn;
-        CCmdUI::Enable(bOn);
-    }
-    BOOL enabled = TRUE;
-};
-
 constexpr UINT kFind = ID_EDIT_FIND;
 constexpr UINT kReplace = 57641;
 constexpr UINT kSpelling = 32896;
@@ -113,30 +104,6 @@ protected:
         return view;
     }
 
-    QZEditView* ViewOf(const char* caption) {
-        QZChildFrame* frame = ActiveFrame();
-        for (int i = 0; frame && i < frame->m_wndTab.GetTabCount(); ++i) {
-            LPCTSTR label = nullptr;
-            BOOL selected = FALSE;
-            CWnd* client = nullptr;
-            DWORD extra = 0;
-            frame->m_wndTab.GetTabInfo(i, label, selected, client, extra);
-            if (label && std::string(label) == caption)
-                return dynamic_cast<QZEditView*>(client);
-        }
-        return nullptr;
-    }
-
-    static BOOL Enabled(QZEditView& view, UINT id) {
-        RecordingCmdUI ui;
-        ui.m_nID = id;
-        view.OnCmdMsg(id, CN_UPDATE_COMMAND_UI, &ui, nullptr);
-        return ui.enabled;
-    }
-    static void Run(QZEditView& view, UINT id) { view.OnCmdMsg(id, CN_COMMAND, nullptr, nullptr); }
-    static std::string Text(QZEditView& view) {
-        return view.GetLogic().GetBuffer().GetText().str();
-    }
     static std::string Selection(QZEditView& view) {
         LONG start = 0, end = 0;
         view.GetLogic().GetBuffer().GetSel(start, end);

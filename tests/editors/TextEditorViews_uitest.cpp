@@ -24,19 +24,6 @@
 
 namespace {
 
-// What an update handler said of a command.
-class RecordingCmdUI : public CCmdUI {
-public:
-    void Enable(BOOL bOn) override {
-        enabled = bOn;
-        CCmdUI::Enable(bOn);
-    }
-    void SetText(LPCTSTR text) override { this->text = text ? text : ""; }
-
-    BOOL enabled = TRUE;
-    std::string text;
-};
-
 struct TextTab {
     size_t kind; // index in EditorKinds()
     const char* caption;
@@ -81,31 +68,6 @@ protected:
             return nullptr;
         SettleWindows();
         return ViewOf(tab.caption);
-    }
-
-    QZEditView* ViewOf(const char* caption) {
-        QZChildFrame* frame = ActiveFrame();
-        for (int i = 0; frame && i < frame->m_wndTab.GetTabCount(); ++i) {
-            LPCTSTR label = nullptr;
-            BOOL selected = FALSE;
-            CWnd* client = nullptr;
-            DWORD extra = 0;
-            frame->m_wndTab.GetTabInfo(i, label, selected, client, extra);
-            if (label && std::string(label) == caption)
-                return dynamic_cast<QZEditView*>(client);
-        }
-        return nullptr;
-    }
-
-    static RecordingCmdUI Update(QZEditView& view, UINT id) {
-        RecordingCmdUI ui;
-        ui.m_nID = id;
-        view.OnCmdMsg(id, CN_UPDATE_COMMAND_UI, &ui, nullptr);
-        return ui;
-    }
-
-    static std::string Text(QZEditView& view) {
-        return view.GetLogic().GetBuffer().GetText().str();
     }
 };
 
@@ -235,16 +197,7 @@ TEST_F(TextEditorViewsTest, ColouredTextScreenshot) {
     EXPECT_EQ(edit.GetStyleAt(26), edit.ControlStyle(STYLE_TEXT));
     EXPECT_EQ(edit.GetStyleAt(34), edit.ControlStyle(STYLE_COMMENT));
     // Only the page text shows in the picture.
-    QZChildFrame* frame = ActiveFrame();
-    for (int i = 0; frame && i < frame->m_wndTab.GetTabCount(); ++i) {
-        LPCTSTR label = nullptr;
-        BOOL selected = FALSE;
-        CWnd* client = nullptr;
-        DWORD extra = 0;
-        frame->m_wndTab.GetTabInfo(i, label, selected, client, extra);
-        if (client)
-            client->ShowWindow(client == view ? SW_SHOW : SW_HIDE);
-    }
+    ShowOnlyTab(view);
     SettleWindows();
     view->GetEditCtrl().Invalidate();
     for (int i = 0; i < 10; ++i) {

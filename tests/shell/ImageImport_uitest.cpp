@@ -12,6 +12,7 @@
 #include "tests/content/GenerationFixture.h"
 #include "tests/platform/ui/UiTestEnvironment.h"
 #include "tests/shell/DialogScript.h"
+#include "tests/shell/GifHeader.h"
 #include "tests/support/FileChooserScript.h"
 
 #include <wx/stattext.h>
@@ -38,16 +39,6 @@ protected:
         return DialogScript::Enter(dialog);
     }
 };
-
-// A GIF header with its logical screen's width and height, little-endian.
-std::string Gif(int width, int height) {
-    std::string gif = "GIF89a";
-    for (int value : {width, height}) {
-        gif += static_cast<char>(value & 0xFF);
-        gif += static_cast<char>(value >> 8);
-    }
-    return gif + std::string("\x80\x00\x00", 3);
-}
 
 class ImageImportTest : public GenerationTest {
 protected:

@@ -14,6 +14,8 @@
 #include "tests/platform/ui/SheetScript.h"
 #include "tests/platform/ui/UiTestEnvironment.h"
 #include "tests/setup/SetupFixture.h"
+#include "tests/shell/PageControls.h"
+#include "tests/shell/RecordingSiteMenuHost.h"
 #include "tests/shell/ShellSiteFixture.h"
 #include "wintoolkit/registry/SECRegistry.h"
 #include "wintoolkit/workbook/SECWorkbook.h"
@@ -35,30 +37,6 @@ using Step = SheetScript::Step;
 constexpr const char* kCloseAll = "This will save and close all currently open windows.";
 constexpr int kUserTab = 3;
 
-// The main window's editors and site browser as the User page sees them.
-class RecordingHost : public QZSiteMenuHost {
-public:
-    RecordingHost() { m_previous = SetSiteMenuHost(this); }
-    ~RecordingHost() override { SetSiteMenuHost(m_previous); }
-
-    BOOL HasOpenDocuments() override { return openDocuments; }
-    BOOL SaveAndCloseAll() override {
-        calls.push_back("close all");
-        openDocuments = keepOpen;
-        return !keepOpen;
-    }
-    void RefreshObjectTree(SHORT, const QZKeyCombo&) override {}
-    void RefreshSelectedSite() override {}
-    void ReloadSiteViewer() override { calls.push_back("reload"); }
-
-    BOOL openDocuments = FALSE;
-    BOOL keepOpen = FALSE;
-    Texts calls;
-
-private:
-    QZSiteMenuHost* m_previous;
-};
-
 // The database chooser of the start-up, which the user cancels.
 class CancellingWindows : public QZStartupWindows {
 public:
@@ -74,21 +52,6 @@ public:
 
     int asked = 0;
 };
-
-wxWindow* Item(CWnd& page, UINT id) {
-    CWnd* item = page.GetDlgItem(static_cast<int>(id));
-    return item ? item->GetSafeHwnd() : nullptr;
-}
-
-void ClickBox(CWnd& page, UINT id) {
-    auto* box = dynamic_cast<wxCheckBox*>(Item(page, id));
-    ASSERT_NE(box, nullptr) << "no check box " << id;
-    box->SetValue(!box->GetValue());
-    wxCommandEvent event(wxEVT_CHECKBOX, box->GetId());
-    event.SetEventObject(box);
-    event.SetInt(box->GetValue());
-    box->GetEventHandler()->ProcessEvent(event);
-}
 
 void Type(CWnd& page, UINT id, const std::string& text) {
     wxWindow* item = Item(page, id);
@@ -107,24 +70,6 @@ std::string TextIn(CWnd& page, UINT id) {
     if (CWnd* item = page.GetDlgItem(static_cast<int>(id)))
         item->GetWindowText(text);
     return text.str();
-}
-
-void ChooseRadio(CWnd& page, UINT id) {
-    auto* radio = dynamic_cast<wxRadioButton*>(Item(page, id));
-    ASSERT_NE(radio, nullptr) << "no radio " << id;
-    radio->SetValue(true);
-    wxCommandEvent event(wxEVT_RADIOBUTTON, radio->GetId());
-    event.SetEventObject(radio);
-    event.SetInt(1);
-    radio->GetEventHandler()->ProcessEvent(event);
-}
-
-Step Press(int id) {
-    return [id](wxDialog& d) { Click(d, id); };
-}
-
-Step Tab(int index) {
-    return [index](wxDialog& d) { ChooseTab(d, index); };
 }
 
 std::string Setting(const char* name) {
@@ -199,7 +144,8 @@ protected:
 
     SetupFolders m_folders;
     MessageBoxRecorder m_boxes;
-    RecordingHost m_host;
+    // The main window's editors and site browser as the User page sees them.
+    RecordingSiteMenuHost m_host;
     Saved m_saved{};
 };
 

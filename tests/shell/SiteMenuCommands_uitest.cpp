@@ -10,6 +10,7 @@
 #include "tests/content/ComponentFixture.h"
 #include "tests/platform/ui/UiTestEnvironment.h"
 #include "tests/shell/DialogScript.h"
+#include "tests/shell/RecordingSiteMenuHost.h"
 
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
@@ -24,31 +25,6 @@ using Texts = std::vector<std::string>;
 using Script = DialogScript;
 
 constexpr const char* kCloseAll = "This will save and close all currently open windows.";
-
-// The main window as these commands see it: editors open or not, and what it was asked.
-class RecordingHost : public QZSiteMenuHost {
-public:
-    RecordingHost() { m_previous = SetSiteMenuHost(this); }
-    ~RecordingHost() override { SetSiteMenuHost(m_previous); }
-
-    BOOL HasOpenDocuments() override { return openDocuments; }
-    BOOL SaveAndCloseAll() override {
-        calls.push_back("close all");
-        openDocuments = keepOpen;
-        return !keepOpen;
-    }
-    void RefreshObjectTree(SHORT objectType, const QZKeyCombo&) override {
-        calls.push_back("tree " + std::to_string(objectType));
-    }
-    void RefreshSelectedSite() override { calls.push_back("site"); }
-
-    BOOL openDocuments = FALSE;
-    BOOL keepOpen = FALSE;
-    Texts calls;
-
-private:
-    QZSiteMenuHost* m_previous;
-};
 
 class SiteMenuCommandsTest : public ComponentTest {
 protected:
@@ -70,7 +46,8 @@ protected:
         return titles;
     }
 
-    RecordingHost m_host;
+    // The main window as these commands see it: editors open or not, and what it was asked.
+    RecordingSiteMenuHost m_host;
 };
 
 TEST_F(SiteMenuCommandsTest, TheRunsAskToCloseTheEditorsOnlyWhileSomeAreOpen) {

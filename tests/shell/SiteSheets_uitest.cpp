@@ -12,6 +12,7 @@
 #include "shell/QZServiceForm.h"
 #include "tests/platform/ui/SheetScript.h"
 #include "tests/platform/ui/UiTestEnvironment.h"
+#include "tests/shell/PageControls.h"
 #include "tests/shell/ShellSiteFixture.h"
 #include "tests/support/FixedClock.h"
 
@@ -46,11 +47,6 @@ std::string Unable(const std::string& path) {
     return "Unable to create Path:  " + path;
 }
 
-wxWindow* Item(CWnd& page, UINT id) {
-    CWnd* item = page.GetDlgItem(static_cast<int>(id));
-    return item ? item->GetSafeHwnd() : nullptr;
-}
-
 std::string TextIn(CWnd& page, UINT id) {
     CWnd* item = page.GetDlgItem(static_cast<int>(id));
     if (!item)
@@ -78,17 +74,6 @@ bool Checked(CWnd& page, UINT id) {
     return box && box->GetValue();
 }
 
-// A click on a check box: it flips and tells its page.
-void ClickBox(CWnd& page, UINT id) {
-    auto* box = dynamic_cast<wxCheckBox*>(Item(page, id));
-    ASSERT_NE(box, nullptr) << "no check box " << id;
-    box->SetValue(!box->GetValue());
-    wxCommandEvent event(wxEVT_CHECKBOX, box->GetId());
-    event.SetEventObject(box);
-    event.SetInt(box->GetValue());
-    box->GetEventHandler()->ProcessEvent(event);
-}
-
 // The user picks the entry of a drop-down list that reads `name`.
 void Pick(CWnd& page, UINT id, const std::string& name) {
     auto* list = dynamic_cast<wxItemContainer*>(Item(page, id));
@@ -102,24 +87,6 @@ void Pick(CWnd& page, UINT id, const std::string& name) {
     event.SetEventObject(window);
     event.SetInt(index);
     window->GetEventHandler()->ProcessEvent(event);
-}
-
-void ChooseRadio(CWnd& page, UINT id) {
-    auto* radio = dynamic_cast<wxRadioButton*>(Item(page, id));
-    ASSERT_NE(radio, nullptr) << "no radio " << id;
-    radio->SetValue(true);
-    wxCommandEvent event(wxEVT_RADIOBUTTON, radio->GetId());
-    event.SetEventObject(radio);
-    event.SetInt(1);
-    radio->GetEventHandler()->ProcessEvent(event);
-}
-
-Step Press(int id) {
-    return [id](wxDialog& d) { Click(d, id); };
-}
-
-Step Tab(int index) {
-    return [index](wxDialog& d) { ChooseTab(d, index); };
 }
 
 Step StillOpen() {

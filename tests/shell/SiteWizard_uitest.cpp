@@ -14,6 +14,7 @@
 #include "tests/platform/registry/SettingsFolder.h"
 #include "tests/platform/ui/SheetScript.h"
 #include "tests/platform/ui/UiTestEnvironment.h"
+#include "tests/shell/PageControls.h"
 #include "tests/shell/ShellSiteFixture.h"
 #include "tests/shell/ShellUiSupport.h"
 #include "wintoolkit/registry/SECRegistry.h"
@@ -44,10 +45,6 @@ template <class Control> Control* Shown(wxDialog& sheet, int id) {
     }
     ADD_FAILURE() << "no control " << id << " shows";
     return nullptr;
-}
-
-Step Press(int id) {
-    return [id](wxDialog& sheet) { Click(sheet, id); };
 }
 
 Step Type(int id, const std::string& text) {
