@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <pwd.h>
 #include <unistd.h>
+#include <vector>
 
 BOOL g_bUseWizards = TRUE;
 BOOL g_bAlwaysPrompt = TRUE;
@@ -21,6 +22,14 @@ constexpr int kDetailKind = 3;
 constexpr int kMaxLoginName = 100;
 
 DocTemplateRegistrar g_registrar = nullptr;
+
+// The application objects alive, oldest first. The program has one; a test may build one while
+// another lives on (a process-wide one of a fixture), and the newest is the current one until it
+// goes, when the newest still alive takes its place rather than leaving none.
+std::vector<CVantrel3App*>& LiveApps() {
+    static std::vector<CVantrel3App*> apps;
+    return apps;
+}
 } // namespace
 
 CVantrel3App::CVantrel3App()
@@ -29,12 +38,15 @@ CVantrel3App::CVantrel3App()
       m_strDatabaseRoot(MapWindowsPath("C:\\Marquill")),
       m_strVantrelRoot(MapWindowsPath("C:\\Marquill")), m_SelectedService(0, 0, OBJ_SERVICE),
       m_SelectedSection(0, 0, OBJ_SECTION) {
+    LiveApps().push_back(this);
     SetVantrelApp(this);
 }
 
 CVantrel3App::~CVantrel3App() {
+    std::vector<CVantrel3App*>& apps = LiveApps();
+    std::erase(apps, this);
     if (GetVantrelApp() == this)
-        SetVantrelApp(nullptr);
+        SetVantrelApp(apps.empty() ? nullptr : apps.back());
 }
 
 CString CVantrel3App::GetDatabaseRoot() {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 namespace {
@@ -14,6 +15,24 @@ TEST(CVantrel3AppTest, GetVantrelAppAnswersTheLiveApplicationObjectOnly) {
         EXPECT_EQ(GetVantrelApp(), &app);
     }
     EXPECT_EQ(GetVantrelApp(), nullptr);
+}
+
+// An application object that lives on (a fixture's, for the whole process) is current again
+// once a later one is gone, in whatever order they go; a gone one is never answered.
+TEST(CVantrel3AppTest, TheNewestLiveApplicationIsCurrentWhenALaterOneGoes) {
+    CVantrel3App lasting;
+    {
+        CVantrel3App passing;
+        EXPECT_EQ(GetVantrelApp(), &passing);
+    }
+    EXPECT_EQ(GetVantrelApp(), &lasting);
+
+    auto second = std::make_unique<CVantrel3App>();
+    auto third = std::make_unique<CVantrel3App>();
+    second.reset();
+    EXPECT_EQ(GetVantrelApp(), third.get());
+    third.reset();
+    EXPECT_EQ(GetVantrelApp(), &lasting);
 }
 
 TEST(CVantrel3AppTest, StartsWithNoDbIdAndUserKeyZeroZero) {
