@@ -12,6 +12,7 @@
 #include "res/TextEditorIds.h"
 
 #include <iterator>
+#include <vector>
 
 namespace {
 
@@ -34,38 +35,28 @@ MenuItemTemplate NewPopup() {
     return MainMenuPopup(kFile).items[0];
 }
 
-const MenuItemTemplate& TextFileMenu() {
-    static const MenuItemTemplate items[] = {
-        NewPopup(),
-        {kItem, ID_FILE_OPEN, "Open...\tCtrl+O"},
-        {kItem, ID_FILE_SAVE, "&Save"},
-        {kItem, ID_FILE_SAVE_AS, "Save &As..."},
-        {kItem, ID_SAVE_ALL, "Save Al&l"},
-        kSeparator,
-        {kItem, ID_FILE_PRINT, "&Print..."},
-        {kItem, ID_FILE_PRINT_PREVIEW, "Print Pre&view"},
-        {kItem, ID_FILE_PRINT_SETUP, "P&rint Setup..."},
-        kSeparator,
-        {kItem, ID_APP_EXIT, "E&xit"},
-    };
-    static const MenuItemTemplate popup = Popup("&File", items);
-    return popup;
-}
-
-const MenuItemTemplate& FormFileMenu() {
-    static const MenuItemTemplate items[] = {
-        NewPopup(),
-        {kItem, ID_FILE_OPEN, "Open...\tCtrl+O"},
-        {kItem, ID_FILE_SAVE, "&Save"},
-        {kItem, ID_FILE_SAVE_AS, "Save &As..."},
-        {kItem, ID_SAVE_ALL, "Save Al&l"},
-        kSeparator,
-        {kItem, ID_FILE_PRINT_SETUP, "P&rint Setup..."},
-        kSeparator,
-        {kItem, ID_APP_EXIT, "E&xit"},
-    };
-    static const MenuItemTemplate popup = Popup("&File", items);
-    return popup;
+// The File menu: the document's commands, printing where the editor prints, then Exit.
+MenuItemTemplate FileMenu(bool prints) {
+    static std::vector<MenuItemTemplate> lists[2];
+    std::vector<MenuItemTemplate>& items = lists[prints ? 1 : 0];
+    if (items.empty()) {
+        items = {
+            NewPopup(),
+            {kItem, ID_FILE_OPEN, "Open...\tCtrl+O"},
+            {kItem, ID_FILE_SAVE, "&Save"},
+            {kItem, ID_FILE_SAVE_AS, "Save &As..."},
+            {kItem, ID_SAVE_ALL, "Save Al&l"},
+            kSeparator,
+        };
+        if (prints) {
+            items.push_back({kItem, ID_FILE_PRINT, "&Print..."});
+            items.push_back({kItem, ID_FILE_PRINT_PREVIEW, "Print Pre&view"});
+        }
+        items.push_back({kItem, ID_FILE_PRINT_SETUP, "P&rint Setup..."});
+        items.push_back(kSeparator);
+        items.push_back({kItem, ID_APP_EXIT, "E&xit"});
+    }
+    return {MF_POPUP, 0, "&File", items.data(), static_cast<int>(items.size())};
 }
 
 const MenuItemTemplate g_textEditMenu[] = {
@@ -93,7 +84,7 @@ const MenuItemTemplate g_formEditMenu[] = {
 
 const MenuTemplate& TextMenu() {
     static const MenuItemTemplate bar[] = {
-        TextFileMenu(),       Popup("&Edit", g_textEditMenu), MainMenuPopup(kView),
+        FileMenu(true),       Popup("&Edit", g_textEditMenu), MainMenuPopup(kView),
         InsertMenuPopup(),    MainMenuPopup(kSite),           MainMenuPopup(kTools),
         MainMenuPopup(kHelp),
     };
@@ -103,7 +94,7 @@ const MenuTemplate& TextMenu() {
 
 const MenuTemplate& FormMenu() {
     static const MenuItemTemplate bar[] = {
-        FormFileMenu(),       Popup("&Edit", g_formEditMenu), MainMenuPopup(kView),
+        FileMenu(false),      Popup("&Edit", g_formEditMenu), MainMenuPopup(kView),
         MainMenuPopup(kSite), MainMenuPopup(kTools),          MainMenuPopup(kHelp),
     };
     static const MenuTemplate menu = {bar, static_cast<int>(std::size(bar))};

@@ -508,7 +508,8 @@ TEST_F(ApplicationCommandsTest, AnEditorBringsItsTemplatesMenuAndKeys) {
     ASSERT_TRUE(Open(OBJ_MACRO, 12));
     idle();
     EXPECT_EQ(m_frame.GetMenuBarId(), 132u);
-    for (UINT id : {ID_EDIT_UNDO, ID_EDIT_PASTE, ID_EDIT_REPLACE, ID_FILE_SAVE, 32800u, 32881u})
+    for (UINT id : {ID_EDIT_UNDO, ID_EDIT_PASTE, ID_EDIT_REPLACE, ID_FILE_SAVE, ID_FILE_PRINT,
+                    32800u, 32881u})
         EXPECT_NE(m_frame.GetMenuBarState(id), static_cast<UINT>(-1)) << id;
     CMDIChildWnd* editor = m_frame.MDIGetActive();
     ASSERT_NE(editor, nullptr);
@@ -524,7 +525,9 @@ TEST_F(ApplicationCommandsTest, AnEditorBringsItsTemplatesMenuAndKeys) {
     idle();
     EXPECT_EQ(m_frame.GetMenuBarId(), 135u);
     EXPECT_NE(m_frame.GetMenuBarState(ID_EDIT_PASTE), static_cast<UINT>(-1));
-    EXPECT_EQ(m_frame.GetMenuBarState(32800), static_cast<UINT>(-1));
+    EXPECT_NE(m_frame.GetMenuBarState(ID_FILE_SAVE_AS), static_cast<UINT>(-1));
+    for (UINT id : {32800u, ID_FILE_PRINT})
+        EXPECT_EQ(m_frame.GetMenuBarState(id), static_cast<UINT>(-1)) << id;
     EXPECT_FALSE(m_frame.TranslateAccelerator('B', FCONTROL));
 
     CloseAll();
