@@ -101,25 +101,11 @@ void QZPageStatusForm::LoadFromObject() {
 }
 
 BOOL QZPageStatusForm::ApplyNeverPublish() {
-    CWnd* publish = GetDlgItem(IDC_STATUS_PUBLISH);
-    if (!publish)
-        return FALSE;
-    publish->EnableWindow(!m_bNeverPublish);
-    const BOOL cleared = m_bNeverPublish && m_bPublish;
-    if (m_bNeverPublish)
-        m_bPublish = 0;
-    return cleared;
+    return RuleOutFlag(*this, IDC_STATUS_PUBLISH, m_bNeverPublish, m_bPublish);
 }
 
 BOOL QZPageStatusForm::ApplyNeverGenerate() {
-    CWnd* generate = GetDlgItem(IDC_STATUS_GENERATE);
-    if (!generate)
-        return FALSE;
-    generate->EnableWindow(!m_bNeverGenerate);
-    const BOOL cleared = m_bNeverGenerate && m_bGenerate;
-    if (m_bNeverGenerate)
-        m_bGenerate = 0;
-    return cleared;
+    return RuleOutFlag(*this, IDC_STATUS_GENERATE, m_bNeverGenerate, m_bGenerate);
 }
 
 BOOL QZPageStatusForm::ApplyDynamic() {

@@ -21,6 +21,17 @@ CString StatusTimeText(const COleDateTime& when) {
     return when.Format("%#c");
 }
 
+BOOL RuleOutFlag(CWnd& form, UINT flagBoxId, int never, int& flag) {
+    CWnd* box = form.GetDlgItem(static_cast<int>(flagBoxId));
+    if (!box)
+        return FALSE;
+    box->EnableWindow(!never);
+    const BOOL cleared = never && flag;
+    if (never)
+        flag = 0;
+    return cleared;
+}
+
 QZStatusForm::QZStatusForm() : CFormView(IDD_STATUS_FORM) {}
 
 QZDocument* QZStatusForm::Document() const {
@@ -63,14 +74,8 @@ void QZStatusForm::LoadFromObject() {
     UpdateData(FALSE);
 }
 
-// Never Publish rules Publish out: cleared and greyed while it is set.
 void QZStatusForm::ApplyNeverPublish() {
-    CWnd* publish = GetDlgItem(IDC_STATUS_PUBLISH);
-    if (!publish)
-        return;
-    if (m_bNeverPublish)
-        m_bPublish = 0;
-    publish->EnableWindow(!m_bNeverPublish);
+    RuleOutFlag(*this, IDC_STATUS_PUBLISH, m_bNeverPublish, m_bPublish);
 }
 
 BOOL QZStatusForm::SaveToObject() {

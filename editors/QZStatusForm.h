@@ -45,3 +45,6 @@ private:
 // The text of a status stamp: the author's name, and a time in the locale's long form.
 CString StatusAuthorText(const class QZKeyCombo& authorKey);
 CString StatusTimeText(const class COleDateTime& when);
+// A "Never" box rules its flag out: while `never` is set the flag's box is greyed and the flag
+// cleared. TRUE when a set flag was cleared; FALSE, changing nothing, when the form lacks the box.
+BOOL RuleOutFlag(CWnd& form, UINT flagBoxId, int never, int& flag);
