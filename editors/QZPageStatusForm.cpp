@@ -129,43 +129,27 @@ BOOL QZPageStatusForm::SaveToObject() {
         return TRUE;
     auto* row = page->GetRecordset();
     BOOL changed = StoreByte(row->m_AccessControl, m_bSecure);
-    if ((m_bDeleted != 0) != (page->IsDeleted() != 0)) {
-        page->SetDeleted(m_bDeleted);
-        changed = TRUE;
-    }
+    changed |=
+        StoreCheck(m_bDeleted, page->IsDeleted(), [page](int value) { page->SetDeleted(value); });
     changed |= StoreByte(row->m_Dynamic, m_bDynamic);
     changed |= StoreByte(row->m_HasFrames, m_bFrames);
     changed |= StoreByte(row->m_GenerateFlag, m_bGenerate);
     changed |= StoreByte(row->m_NeverGenerateFlag, m_bNeverGenerate);
-    if ((m_bNeverPublish != 0) != (page->GetNeverPublishFlag() != 0)) {
-        page->SetNeverPublishFlag(m_bNeverPublish);
-        changed = TRUE;
-    }
-    if ((m_bPublish != 0) != (page->GetPublishFlag() != 0)) {
-        page->SetPublishFlag(m_bPublish);
-        changed = TRUE;
-    }
+    changed |= StoreCheck(m_bNeverPublish, page->GetNeverPublishFlag(),
+                          [page](int value) { page->SetNeverPublishFlag(value); });
+    changed |= StoreCheck(m_bPublish, page->GetPublishFlag(),
+                          [page](int value) { page->SetPublishFlag(value); });
     if (changed)
         document->SetModifiedFlag(TRUE);
     return TRUE;
 }
 
 void QZPageStatusForm::OnNeverPublish() {
-    UpdateData(TRUE);
-    if (!GetDlgItem(IDC_STATUS_PUBLISH))
-        return;
-    ApplyNeverPublish();
-    if (m_bNeverPublish)
-        UpdateData(FALSE);
+    NeverBoxClicked(*this, IDC_STATUS_PUBLISH, m_bNeverPublish, m_bPublish);
 }
 
 void QZPageStatusForm::OnNeverGenerate() {
-    UpdateData(TRUE);
-    if (!GetDlgItem(IDC_STATUS_GENERATE))
-        return;
-    ApplyNeverGenerate();
-    if (m_bNeverGenerate)
-        UpdateData(FALSE);
+    NeverBoxClicked(*this, IDC_STATUS_GENERATE, m_bNeverGenerate, m_bGenerate);
 }
 
 void QZPageStatusForm::OnDynamic() {

@@ -21,6 +21,13 @@ CString StatusTimeText(const COleDateTime& when) {
     return when.Format("%#c");
 }
 
+void NeverBoxClicked(CFormView& form, UINT flagBoxId, const int& never, int& flag) {
+    form.UpdateData(TRUE);
+    RuleOutFlag(form, flagBoxId, never, flag);
+    if (never && form.GetDlgItem(static_cast<int>(flagBoxId)))
+        form.UpdateData(FALSE);
+}
+
 BOOL RuleOutFlag(CWnd& form, UINT flagBoxId, int never, int& flag) {
     CWnd* box = form.GetDlgItem(static_cast<int>(flagBoxId));
     if (!box)
@@ -85,28 +92,19 @@ BOOL QZStatusForm::SaveToObject() {
     QZDocument* document = Document();
     if (!object || !document)
         return TRUE;
-    if ((m_bNeverPublish != 0) != (object->GetNeverPublishFlag() != 0)) {
-        object->SetNeverPublishFlag(m_bNeverPublish);
+    BOOL changed = StoreCheck(m_bNeverPublish, object->GetNeverPublishFlag(),
+                              [object](int value) { object->SetNeverPublishFlag(value); });
+    changed |= StoreCheck(m_bPublish, object->GetPublishFlag(),
+                          [object](int value) { object->SetPublishFlag(value); });
+    changed |= StoreCheck(m_bDeleted, object->IsDeleted(),
+                          [object](int value) { object->SetDeleted(value); });
+    if (changed)
         document->SetModifiedFlag(TRUE);
-    }
-    if ((m_bPublish != 0) != (object->GetPublishFlag() != 0)) {
-        object->SetPublishFlag(m_bPublish);
-        document->SetModifiedFlag(TRUE);
-    }
-    if ((m_bDeleted != 0) != (object->IsDeleted() != 0)) {
-        object->SetDeleted(m_bDeleted);
-        document->SetModifiedFlag(TRUE);
-    }
     return TRUE;
 }
 
 void QZStatusForm::OnNeverPublish() {
-    UpdateData(TRUE);
-    if (!GetDlgItem(IDC_STATUS_PUBLISH))
-        return;
-    ApplyNeverPublish();
-    if (m_bNeverPublish)
-        UpdateData(FALSE);
+    NeverBoxClicked(*this, IDC_STATUS_PUBLISH, m_bNeverPublish, m_bPublish);
 }
 
 void QZStatusForm::OnPublish() {

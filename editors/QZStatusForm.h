@@ -48,3 +48,12 @@ CString StatusTimeText(const class COleDateTime& when);
 // A "Never" box rules its flag out: while `never` is set the flag's box is greyed and the flag
 // cleared. TRUE when a set flag was cleared; FALSE, changing nothing, when the form lacks the box.
 BOOL RuleOutFlag(CWnd& form, UINT flagBoxId, int never, int& flag);
+// A click on a "Never" box: the form is read, the flag ruled out and shown cleared.
+void NeverBoxClicked(CFormView& form, UINT flagBoxId, const int& never, int& flag);
+// Hands a check box's value to `store` when it differs from the stored one; TRUE when it did.
+template <class Store> BOOL StoreCheck(int value, BOOL stored, Store store) {
+    if ((value != 0) == (stored != 0))
+        return FALSE;
+    store(value);
+    return TRUE;
+}
