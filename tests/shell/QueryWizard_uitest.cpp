@@ -28,22 +28,6 @@ namespace {
 using Entries = std::vector<std::string>;
 using Step = SheetScript::Step;
 
-// The control with the original's id on the page the wizard shows.
-template <class Control> Control* Shown(wxDialog& sheet, int id) {
-    std::vector<wxWindow*> windows{&sheet};
-    while (!windows.empty()) {
-        wxWindow* window = windows.back();
-        windows.pop_back();
-        if (window != &sheet && window->GetId() == id && window->IsShownOnScreen())
-            if (auto* control = dynamic_cast<Control*>(window))
-                return control;
-        for (wxWindow* child : window->GetChildren())
-            windows.push_back(child);
-    }
-    ADD_FAILURE() << "no control " << id << " shows";
-    return nullptr;
-}
-
 void Send(wxWindow* control, wxEventType type, int index) {
     wxCommandEvent event(type, control->GetId());
     event.SetEventObject(control);

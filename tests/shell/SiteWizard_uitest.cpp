@@ -31,22 +31,6 @@ namespace {
 using Step = SheetScript::Step;
 using Texts = std::vector<std::string>;
 
-// The control with the original's id on the page the wizard shows.
-template <class Control> Control* Shown(wxDialog& sheet, int id) {
-    std::vector<wxWindow*> windows{&sheet};
-    while (!windows.empty()) {
-        wxWindow* window = windows.back();
-        windows.pop_back();
-        if (window != &sheet && window->GetId() == id && window->IsShownOnScreen())
-            if (auto* control = dynamic_cast<Control*>(window))
-                return control;
-        for (wxWindow* child : window->GetChildren())
-            windows.push_back(child);
-    }
-    ADD_FAILURE() << "no control " << id << " shows";
-    return nullptr;
-}
-
 Step Type(int id, const std::string& text) {
     return [id, text](wxDialog& sheet) {
         if (auto* field = Shown<wxTextCtrl>(sheet, id))

@@ -120,6 +120,22 @@ inline void ChooseTab(wxDialog& sheet, int index) {
     set(tabs->GetHandle(), index);
 }
 
+// The control with the original's id on the page the sheet shows.
+template <class Control> Control* Shown(wxDialog& sheet, int id) {
+    std::vector<wxWindow*> windows{&sheet};
+    while (!windows.empty()) {
+        wxWindow* window = windows.back();
+        windows.pop_back();
+        if (window != &sheet && window->GetId() == id && window->IsShownOnScreen())
+            if (auto* control = dynamic_cast<Control*>(window))
+                return control;
+        for (wxWindow* child : window->GetChildren())
+            windows.push_back(child);
+    }
+    ADD_FAILURE() << "no control " << id << " shows";
+    return nullptr;
+}
+
 // Saves the sheet as the screen shows it, when MQ_SCREENSHOT_DIR names a folder.
 inline void SaveScreenshot(wxDialog& sheet, const std::string& name) {
     const char* folder = std::getenv("MQ_SCREENSHOT_DIR");
